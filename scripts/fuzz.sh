@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for the given seconds (default 30).
+# Each target starts from small valid files in fuzz/seeds/<target>/ and keeps its corpus in
+# fuzz-corpus/<target>/, so longer runs go on where the last one stopped.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+scripts/install-deps.sh
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZEPHINE_FUZZ=ON -DZEPHINE_TESTS=OFF -DZEPHINE_BENCH=OFF
+cmake --build build-fuzz -j"$(nproc)" --target $(cd fuzz && ls *.cpp | sed 's/\.cpp$//')
+status=0
+for src in fuzz/*.cpp; do
+  name=$(basename "$src" .cpp)
+  mkdir -p "fuzz-corpus/$name"
+  echo "== $name for ${seconds}s"
+  if ! build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 \
+       -max_len=65536 "fuzz-corpus/$name" "fuzz/seeds/$name" 2>"fuzz-corpus/$name.log"; then
+    tail -40 "fuzz-corpus/$name.log"
+    status=1
+  fi
+  grep -E 'stat::(number_of_executed_units|average_exec_per_sec)' "fuzz-corpus/$name.log" || true
+done
+exit $status
