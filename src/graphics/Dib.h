@@ -1,0 +1,80 @@
+// Dib: a picture held in one memory block laid out as a bitmap file without its 14-byte file
+// header (40-byte header, optional colour table, rows stored bottom row first).
+//
+// Only 24-bit pictures without a colour table whose width is a multiple of 4 are "usable": the
+// pixel operations here and the raster library work on them with a stride of width * 3, which is
+// then also the padded stride of the file format. The loader refuses 24-bit files of any other
+// width (they load as an empty Dib), so no operation can address a pixel in the wrong place.
+// Files of 1, 4, 8 or 32 bits load with their colour table as they are, but every operation that
+// assumes 24-bit pixels returns 0 for them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "shell/PathString.h"
+
+class Dib {
+public:
+    Dib() = default;  // empty: no block, width and height 0
+    Dib(Dib&&) noexcept = default;
+    Dib& operator=(Dib&&) noexcept = default;
+    Dib(const Dib&) = delete;
+    Dib& operator=(const Dib&) = delete;
+    ~Dib();
+
+    // Empty when the file cannot be opened or is not a usable bitmap file.
+    [[nodiscard]] static Dib LoadFromFile(const PathString& path);
+    // All pixels black; empty when width or height is below 1 or memory cannot be had.
+    [[nodiscard]] static Dib CreateBlank(int32_t width, int32_t height);
+    // A deep copy of the block (the device bitmap is not copied).
+    [[nodiscard]] Dib Clone() const;
+
+    [[nodiscard]] bool IsEmpty() const { return block == nullptr; }
+    // True for a 24-bit picture without colour table whose width is a multiple of 4.
+    [[nodiscard]] bool IsUsable() const;
+    [[nodiscard]] int32_t Width() const { return width; }
+    [[nodiscard]] int32_t Height() const { return height; }
+    [[nodiscard]] int BitsPerPixel() const;
+    [[nodiscard]] uint32_t ColourCount() const;
+    // The whole block: header, colour table and pixels. Null when empty.
+    [[nodiscard]] uint8_t* Block() { return block.get(); }
+    [[nodiscard]] const uint8_t* Block() const { return block.get(); }
+    [[nodiscard]] size_t BlockSize() const { return blockSize; }
+    // Block start + header size + colour-table size; null when empty.
+    [[nodiscard]] uint8_t* PixelBytes();
+    [[nodiscard]] const uint8_t* PixelBytes() const;
+    // Address of pixel (x, y), top-down; null when outside or the picture is not usable.
+    [[nodiscard]] uint8_t* PixelAt(int32_t x, int32_t y);
+    [[nodiscard]] const uint8_t* PixelAt(int32_t x, int32_t y) const;
+
+    // 1 after writing the bitmap file, 0 when empty or the file cannot be written completely.
+    [[nodiscard]] int SaveToFile(const PathString& path) const;
+    // Copies the w x h block at (sx, sy) here to (dx, dy) in dest; pixels outside either
+    // picture are skipped. 1, or 0 when refused.
+    int CopyBlockTo(Dib& dest, int32_t dx, int32_t dy, int32_t w, int32_t h, int32_t sx,
+                    int32_t sy) const;
+    // Copies every pixel that is not pure white onto dest, paired by storage position.
+    int OverlayNonWhiteOnto(Dib* dest) const;
+
+    // The device bitmap of the drawing operations: an opaque object the display adapter makes
+    // on demand and the Dib owns.
+    struct DeviceBitmap {
+        virtual ~DeviceBitmap() = default;
+    };
+    [[nodiscard]] DeviceBitmap* GetDeviceBitmap() const { return deviceBitmap.get(); }
+    void SetDeviceBitmap(std::unique_ptr<DeviceBitmap> bitmap) { deviceBitmap = std::move(bitmap); }
+
+private:
+    struct FreeBlock {
+        void operator()(uint8_t* p) const;
+    };
+    Dib(uint8_t* block, size_t size);
+
+    std::unique_ptr<uint8_t[], FreeBlock> block;
+    size_t blockSize = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    std::unique_ptr<DeviceBitmap> deviceBitmap;
+};
