@@ -1,10 +1,12 @@
 // Dib: a picture held in one memory block laid out as a bitmap file without its 14-byte file
 // header (40-byte header, optional colour table, rows stored bottom row first).
 //
-// Only 24-bit pictures without a colour table whose width is a multiple of 4 are "usable": the
-// pixel operations here and the raster library work on them with a stride of width * 3, which is
-// then also the padded stride of the file format. The loader refuses 24-bit files of any other
-// width (they load as an empty Dib), so no operation can address a pixel in the wrong place.
+// Rows are kept padded to a multiple of 4 bytes, as in the file format, and every operation
+// here and in the raster library uses that padded stride. For the widths the system's own
+// pictures have (multiples of 4) it equals width * 3; a picture of any other width still loads
+// and is addressed correctly instead of being read skewed.
+// Only 24-bit pictures are "usable" by the pixel operations; their colour table, if the file had
+// one, is dropped on loading so that their pixels always start right after the 40-byte header.
 // Files of 1, 4, 8 or 32 bits load with their colour table as they are, but every operation that
 // assumes 24-bit pixels returns 0 for them.
 #pragma once
@@ -32,8 +34,10 @@ public:
     [[nodiscard]] Dib Clone() const;
 
     [[nodiscard]] bool IsEmpty() const { return block == nullptr; }
-    // True for a 24-bit picture without colour table whose width is a multiple of 4.
+    // True for a 24-bit picture: the pixel operations work on it.
     [[nodiscard]] bool IsUsable() const;
+    // Bytes per stored row: width * 3 rounded up to a multiple of 4 (24-bit pictures).
+    [[nodiscard]] int32_t Stride() const;
     [[nodiscard]] int32_t Width() const { return width; }
     [[nodiscard]] int32_t Height() const { return height; }
     [[nodiscard]] int BitsPerPixel() const;
