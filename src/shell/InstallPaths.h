@@ -1,0 +1,50 @@
+// Start-up's view of the installation: the data folders, the model and language chosen on the
+// command line, the model file names, and the language marker left for a launcher.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/PathString.h"
+
+// What start-up reads from the process and the system. Every folder ends without '/'.
+struct StartupEnvironment {
+    PathString systemFolder;   // holds MoPleat5.ini and the language marker
+    PathString currentFolder;  // the process's working directory
+    PathString homeFolder;     // the default save folder lies here
+    bool launched = false;     // a launcher's backdrop window exists
+};
+
+// The nine data folders; each ends in '/', so file names are appended as they are.
+struct InstallPaths {
+    PathString faceDir;
+    PathString modelDir;
+    PathString movieDir;
+    PathString effectDir;
+    PathString englishDir;
+    PathString chineseDir;
+    PathString saveDir;
+    PathString penDataDir;
+    PathString picLibDir;
+};
+
+struct ModelChoice {
+    int modelNumber = 1;
+    std::string language = "c";
+};
+
+struct ModelFileNames {
+    PathString model;    // ".ini" when it can be opened, else ".fly"
+    PathString texture;  // the skin picture
+};
+
+[[nodiscard]] PathString SettingsFilePath(const StartupEnvironment& env);
+[[nodiscard]] InstallPaths ReadInstallPaths(const StartupEnvironment& env);
+// The tail of the whole command line (program path and arguments joined by spaces) names the
+// language letter and the model counted from 0.
+[[nodiscard]] ModelChoice ReadCommandLine(std::string_view commandLine);
+// "Fly0" + N below 10, else "Fly" + N.
+[[nodiscard]] PathString ModelStem(int modelNumber);
+[[nodiscard]] ModelFileNames BuildModelFileNames(const PathString& modelDir, int modelNumber);
+// Writes "c" or "e" (no line end) to the marker file; false when it cannot be written.
+[[nodiscard]] bool WriteLanguageMarker(const StartupEnvironment& env, std::string_view language);
