@@ -111,6 +111,16 @@ Dib::~Dib() = default;
 Dib Dib::LoadFromFile(const PathString& path) {
     BinaryFile file;
     if (!file.Open(path)) return Dib();
+    return Load(file);
+}
+
+Dib Dib::LoadFromBytes(std::span<const uint8_t> bytes) {
+    BinaryFile file;
+    file.OpenBytes(bytes);
+    return Load(file);
+}
+
+Dib Dib::Load(BinaryFile& file) {
     const int64_t fileSize = file.Size();
 
     // The 14-byte file header is optional: without "BM" the information header comes first.

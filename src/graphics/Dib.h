@@ -14,8 +14,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "shell/PathString.h"
+
+class BinaryFile;
 
 class Dib {
 public:
@@ -28,6 +31,8 @@ public:
 
     // Empty when the file cannot be opened or is not a usable bitmap file.
     [[nodiscard]] static Dib LoadFromFile(const PathString& path);
+    // The same from the bytes of a bitmap file in memory.
+    [[nodiscard]] static Dib LoadFromBytes(std::span<const uint8_t> bytes);
     // All pixels black; empty when width or height is below 1 or memory cannot be had.
     [[nodiscard]] static Dib CreateBlank(int32_t width, int32_t height);
     // A deep copy of the block (the device bitmap is not copied).
@@ -75,6 +80,7 @@ private:
         void operator()(uint8_t* p) const;
     };
     Dib(uint8_t* block, size_t size);
+    static Dib Load(BinaryFile& file);
 
     std::unique_ptr<uint8_t[], FreeBlock> block;
     size_t blockSize = 0;

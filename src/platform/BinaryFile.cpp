@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
+
 BinaryFile::~BinaryFile() {
     if (file != nullptr) std::fclose(file);
 }
@@ -16,17 +19,31 @@ bool BinaryFile::Open(const PathString& path) {
     return true;
 }
 
+void BinaryFile::OpenBytes(std::span<const uint8_t> bytes) {
+    memory = bytes;
+    position = 0;
+    size = static_cast<int64_t>(bytes.size());
+}
+
 size_t BinaryFile::Read(void* to, size_t bytes) {
-    if (file == nullptr || bytes == 0) return 0;
-    return std::fread(to, 1, bytes, file);
+    if (bytes == 0) return 0;
+    if (file != nullptr) return std::fread(to, 1, bytes, file);
+    const size_t count = std::min(bytes, static_cast<size_t>(size - position));
+    if (count > 0) std::memcpy(to, memory.data() + position, count);
+    position += static_cast<int64_t>(count);
+    return count;
 }
 
-bool BinaryFile::Seek(int64_t position) {
-    if (file == nullptr || position < 0 || position > size) return false;
-    return std::fseek(file, static_cast<long>(position), SEEK_SET) == 0;
+bool BinaryFile::Seek(int64_t to) {
+    if (to < 0 || to > size) return false;
+    if (file == nullptr) {
+        position = to;
+        return true;
+    }
+    return std::fseek(file, static_cast<long>(to), SEEK_SET) == 0;
 }
 
-int64_t BinaryFile::Tell() const { return file == nullptr ? 0 : std::ftell(file); }
+int64_t BinaryFile::Tell() const { return file == nullptr ? position : std::ftell(file); }
 
 bool WriteFileAtomically(const PathString& path,
                          std::initializer_list<std::span<const uint8_t>> pieces) {

@@ -31,6 +31,8 @@ public:
 
     // Opens for reading; false when the file cannot be opened (or is a folder).
     [[nodiscard]] bool Open(const PathString& path);
+    // Reads from bytes in memory instead (they must outlive this object).
+    void OpenBytes(std::span<const uint8_t> bytes);
     // The file's length in bytes, 0 when not open.
     [[nodiscard]] int64_t Size() const { return size; }
     // Bytes actually read: fewer than asked at the end of the file.
@@ -41,6 +43,8 @@ public:
 
 private:
     std::FILE* file = nullptr;
+    std::span<const uint8_t> memory;
+    int64_t position = 0;  // in memory
     int64_t size = 0;
 };
 

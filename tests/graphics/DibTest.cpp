@@ -1,0 +1,207 @@
+// Loading, saving and the pixel operations of Dib pictures.
+#include "graphics/Dib.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/BinaryFile.h"
+#include "support/BitmapBytes.h"
+#include "support/TempDir.h"
+
+namespace {
+
+void ExpectPattern(const Dib& dib) {
+    for (int32_t y = 0; y < dib.Height(); ++y) {
+        for (int32_t x = 0; x < dib.Width(); ++x) {
+            const uint8_t* p = dib.PixelAt(x, y);
+            ASSERT_NE(p, nullptr);
+            for (int c = 0; c < 3; ++c) ASSERT_EQ(p[c], PatternByte(x, y, c)) << x << "," << y;
+        }
+    }
+}
+
+Dib Load(const TempDir& dir, const BitmapSpec& spec) {
+    return Dib::LoadFromFile(dir.Write("p.bmp", MakeBitmapFile(spec)));
+}
+
+void Fill(Dib& dib, uint8_t b, uint8_t g, uint8_t r) {
+    for (int32_t y = 0; y < dib.Height(); ++y)
+        for (int32_t x = 0; x < dib.Width(); ++x) {
+            uint8_t* p = dib.PixelAt(x, y);
+            p[0] = b, p[1] = g, p[2] = r;
+        }
+}
+
+}  // namespace
+
+TEST(DibFileTest, BlankPictureSavesWithItsFileHeaderAndReloads) {
+    TempDir dir;
+    Dib blank = Dib::CreateBlank(256, 256);
+    ASSERT_TRUE(blank.IsUsable());
+    blank.PixelAt(3, 5)[2] = 200;
+    ASSERT_EQ(blank.SaveToFile(dir.File("a.bmp")), 1);
+    const std::vector<uint8_t> bytes = ReadBytes(dir.File("a.bmp"));
+    ASSERT_EQ(bytes.size(), 14u + 40 + 196608);
+    EXPECT_EQ(GetU32(&bytes[2]), 196662u);
+    EXPECT_EQ(GetU32(&bytes[10]), 54u);
+    Dib again = Dib::LoadFromFile(dir.File("a.bmp"));
+    ASSERT_EQ(again.Width(), 256);
+    EXPECT_EQ(again.PixelAt(3, 5)[2], 200);
+    EXPECT_EQ(again.PixelAt(4, 5)[2], 0);
+}
+
+TEST(DibFileTest, ReadsEveryLayoutOfTheSamePicture) {
+    TempDir dir;
+    BitmapSpec plain;
+    plain.width = 8;
+    plain.height = 3;
+    ExpectPattern(Load(dir, plain));
+
+    BitmapSpec noFileHeader = plain;
+    noFileHeader.fileHeader = false;
+    ExpectPattern(Load(dir, noFileHeader));
+
+    BitmapSpec topDown = plain;
+    topDown.height = -3;
+    const Dib flipped = Load(dir, topDown);
+    EXPECT_EQ(flipped.Height(), 3);
+    ExpectPattern(flipped);
+
+    // Rows of a width that is not a multiple of 4 are padded in the file and stay padded.
+    BitmapSpec odd = plain;
+    odd.width = 5;
+    const Dib oddDib = Load(dir, odd);
+    EXPECT_EQ(oddDib.Stride(), 16);
+    ExpectPattern(oddDib);
+
+    BitmapSpec sized = plain;
+    sized.imageSize = 1u << 30;  // a lying image-size field allocates nothing extra
+    const Dib sizedDib = Load(dir, sized);
+    ExpectPattern(sizedDib);
+    EXPECT_EQ(sizedDib.BlockSize(), 40u + 24 * 3);
+}
+
+TEST(DibFileTest, OtherDepthsLoadWithTheirTableButAreNeverUsedAsColour) {
+    TempDir dir;
+    BitmapSpec shortForm;
+    shortForm.headerSize = 12;
+    shortForm.bits = 8;
+    const Dib grey = Load(dir, shortForm);
+    ASSERT_FALSE(grey.IsEmpty());
+    EXPECT_EQ(grey.ColourCount(), 256u);
+    const uint8_t* table = grey.Block() + 40;
+    EXPECT_EQ(table[4 * 7 + 0], 7);  // widened entries: blue, green, red, 0
+    EXPECT_EQ(table[4 * 7 + 3], 0);
+    EXPECT_EQ(grey.PixelBytes()[1], 2);  // bottom row (y 1), x 1: index x + y
+    EXPECT_FALSE(grey.IsUsable());
+    EXPECT_EQ(grey.PixelAt(0, 0), nullptr);
+
+    Dib colour = Dib::CreateBlank(4, 2);
+    for (uint16_t bits : {1, 4, 8, 32}) {
+        BitmapSpec spec;
+        spec.bits = bits;
+        Dib other = Load(dir, spec);
+        ASSERT_FALSE(other.IsEmpty()) << bits;
+        EXPECT_EQ(other.BitsPerPixel(), bits);
+        EXPECT_EQ(other.CopyBlockTo(colour, 0, 0, 4, 2, 0, 0), 0);
+        EXPECT_EQ(colour.CopyBlockTo(other, 0, 0, 4, 2, 0, 0), 0);
+        EXPECT_EQ(other.OverlayNonWhiteOnto(&colour), 0);
+    }
+}
+
+TEST(DibFileTest, BrokenFilesGiveAnEmptyPicture) {
+    TempDir dir;
+    EXPECT_TRUE(Dib::LoadFromFile(dir.File("missing.bmp")).IsEmpty());
+    EXPECT_TRUE(Dib::LoadFromFile(dir.Path()).IsEmpty());  // a folder
+    auto broken = [&](auto change) {
+        BitmapSpec spec;
+        change(spec);
+        return Load(dir, spec).IsEmpty();
+    };
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.headerSize = 108; }));
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.width = 0; }));
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.width = -4; }));
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.height = 0; }));
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.bits = 7; }));
+    EXPECT_TRUE(broken([](BitmapSpec& s) { s.coloursUsed = 0x40000000; }));
+
+    // A header that claims far more pixels than the file holds is refused, not allocated.
+    std::vector<uint8_t> huge = MakeBitmapFile({});
+    PutU32(&huge[18], 40000);
+    PutU32(&huge[22], 40000);
+    EXPECT_TRUE(Dib::LoadFromFile(dir.Write("huge.bmp", huge)).IsEmpty());
+}
+
+TEST(DibFileTest, TruncatedFilesNeverReadPastTheirBlock) {
+    TempDir dir;
+    BitmapSpec spec;
+    spec.width = 12;
+    spec.height = 6;
+    const std::vector<uint8_t> whole = MakeBitmapFile(spec);
+    for (size_t length = 0; length < whole.size(); ++length) {
+        const std::vector<uint8_t> cut(whole.begin(), whole.begin() + long(length));
+        const Dib dib = Dib::LoadFromFile(dir.Write("cut.bmp", cut));
+        if (dib.IsEmpty()) continue;
+        // What loads is the whole picture, its missing rows black.
+        ASSERT_EQ(dib.Width(), 12);
+        ASSERT_EQ(dib.BlockSize(), 40u + 36 * 6);
+        // The top row is stored last; its last pixel starts 3 bytes before the end.
+        const bool arrived = length > whole.size() - 3;
+        EXPECT_EQ(dib.PixelAt(11, 0)[0], arrived ? PatternByte(11, 0, 0) : 0) << length;
+    }
+}
+
+TEST(DibFileTest, SavingIntoAMissingFolderFailsAndLeavesNothing) {
+    TempDir dir;
+    const Dib blank = Dib::CreateBlank(4, 4);
+    EXPECT_EQ(blank.SaveToFile(dir.File("no/such/a.bmp")), 0);
+    EXPECT_EQ(Dib().SaveToFile(dir.File("empty.bmp")), 0);
+    EXPECT_FALSE(FileExists(dir.File("empty.bmp")));
+}
+
+TEST(DibPixelTest, CopyBlockClipsToBothPictures) {
+    Dib source = Dib::CreateBlank(8, 8);
+    Fill(source, 1, 2, 3);
+    Dib dest = Dib::CreateBlank(8, 8);
+
+    EXPECT_EQ(source.CopyBlockTo(dest, 0, -1, 2, 2, 0, 0), 0);
+    EXPECT_EQ(source.CopyBlockTo(dest, 0, 7, 2, 2, 0, 0), 0);  // dy + h past the bottom
+    EXPECT_EQ(source.CopyBlockTo(dest, 0, 0, 0, 2, 0, 0), 0);
+
+    // Half of this block lies left of the source: only the inside half arrives.
+    ASSERT_EQ(source.CopyBlockTo(dest, 2, 2, 4, 1, -2, 0), 1);
+    EXPECT_EQ(dest.PixelAt(3, 2)[0], 0);
+    EXPECT_EQ(dest.PixelAt(4, 2)[0], 1);
+    EXPECT_EQ(dest.PixelAt(5, 2)[2], 3);
+    EXPECT_EQ(dest.PixelAt(6, 2)[0], 0);
+
+    Dib whole = Dib::CreateBlank(8, 8);
+    ASSERT_EQ(source.CopyBlockTo(whole, 0, 0, 8, 8, 0, 0), 1);
+    EXPECT_EQ(whole.PixelAt(7, 7)[1], 2);  // the bottom row is copied too
+
+    Dib smaller = Dib::CreateBlank(4, 4);  // a whole-picture copy onto a smaller picture
+    EXPECT_EQ(source.CopyBlockTo(smaller, 0, 0, 8, 8, 0, 0), 0);
+}
+
+TEST(DibPixelTest, OverlaySkipsOnlyPureWhite) {
+    Dib top = Dib::CreateBlank(4, 2);
+    Fill(top, 255, 255, 255);
+    uint8_t* nearlyWhite = top.PixelAt(1, 1);
+    nearlyWhite[0] = 254;
+    Dib under = Dib::CreateBlank(4, 2);
+    Fill(under, 9, 9, 9);
+    ASSERT_EQ(top.OverlayNonWhiteOnto(&under), 1);
+    EXPECT_EQ(under.PixelAt(0, 0)[0], 9);
+    EXPECT_EQ(under.PixelAt(1, 1)[0], 254);
+    EXPECT_EQ(top.OverlayNonWhiteOnto(nullptr), 0);
+}
+
+TEST(DibPixelTest, PixelAtStaysInsideThePicture) {
+    Dib dib = Dib::CreateBlank(4, 3);
+    EXPECT_EQ(dib.PixelAt(0, 0), dib.PixelBytes() + 2 * 12);  // top row is stored last
+    EXPECT_EQ(dib.PixelAt(4, 0), nullptr);
+    EXPECT_EQ(dib.PixelAt(0, 3), nullptr);
+    EXPECT_EQ(dib.PixelAt(-1, 0), nullptr);
+    EXPECT_TRUE(Dib::CreateBlank(0, 5).IsEmpty());
+    const Dib copy = dib.Clone();
+    EXPECT_EQ(copy.BlockSize(), dib.BlockSize());
+}
