@@ -13,6 +13,7 @@ packages=(
   libcairo2-dev libcups2-dev
   # data made at build time: the font for tips and labels, the voice for prompts
   fonts-wqy-microhei fonts-dejavu-core espeak-ng
+  libpango1.0-dev fonts-comic-neue
   # tests under a real display
   xvfb xdotool imagemagick xfonts-base x11-apps
 )

@@ -7,7 +7,4 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHINE_TESTS=OFF -DZEPHINE_BENCH=OFF
 cmake --build build -j"$(nproc)"
 cmake --install build --prefix "$PWD/install"
-if [ -x install/bin/zephine ]; then
-  exec install/bin/zephine "$@"
-fi
-echo "Zephine is installed in $PWD/install (the program's window is not built yet)."
+exec install/bin/zephine "$@"

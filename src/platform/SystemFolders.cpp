@@ -21,7 +21,7 @@ PathString NoTrailingSlash(PathString path) {
 StartupEnvironment ReadStartupEnvironment() {
     StartupEnvironment env;
     env.homeFolder = NoTrailingSlash(Env("HOME"));
-    if (env.homeFolder.empty()) env.homeFolder = ".";
+    if (env.homeFolder.empty()) env.homeFolder.push_back('.');
     if (PathString s = Env("ZEPHINE_SYSTEM_DIR"); !s.empty()) {
         env.systemFolder = NoTrailingSlash(s);
     } else if (PathString x = Env("XDG_CONFIG_HOME"); !x.empty()) {

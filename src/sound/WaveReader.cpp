@@ -1,12 +1,13 @@
 // WaveReader: a small RIFF reader over a file or a block of memory, and the WAVE rules on top.
 #include "sound/WaveReader.h"
 
-#include <climits>
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <optional>
 #include <stdexcept>
+
+#include "platform/BinaryFile.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ public:
     explicit MemorySource(std::span<const uint8_t> b) : bytes(b) {}
     uint64_t Size() const override { return bytes.size(); }
     size_t ReadAt(uint64_t offset, uint8_t* out, size_t n) override {
-        if (offset >= bytes.size()) return 0;
+        if (n == 0 || offset >= bytes.size()) return 0;
         size_t count = std::min<uint64_t>(n, bytes.size() - offset);
         std::memcpy(out, bytes.data() + offset, count);
         return count;
@@ -40,42 +41,17 @@ private:
 
 class FileSource : public Source {
 public:
-    explicit FileSource(const PathString& path) : file(std::fopen(path.c_str(), "rb")) {
-        if (file == nullptr) return;
-        // A stream without a size (a pipe) cannot be searched for chunks: treat it as unopenable.
-        long end = -1;
-        if (std::fseek(file, 0, SEEK_END) == 0) end = std::ftell(file);
-        if (end < 0) {
-            std::fclose(file);
-            file = nullptr;
-            return;
-        }
-        size = static_cast<uint64_t>(end);
-    }
-    ~FileSource() override {
-        if (file != nullptr) std::fclose(file);
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    [[nodiscard]] bool IsOpen() const { return file != nullptr; }
-    uint64_t Size() const override { return size; }
+    [[nodiscard]] bool Open(const PathString& path) { return file.Open(path); }
+    uint64_t Size() const override { return static_cast<uint64_t>(file.Size()); }
     size_t ReadAt(uint64_t offset, uint8_t* out, size_t n) override {
-        if (offset >= size || offset > static_cast<uint64_t>(LONG_MAX)) return 0;
-        if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) return 0;
-        return std::fread(out, 1, std::min<uint64_t>(n, size - offset), file);
+        if (n == 0 || offset >= Size()) return 0;
+        if (!file.Seek(static_cast<int64_t>(offset))) return 0;
+        return file.Read(out, std::min<uint64_t>(n, Size() - offset));
     }
 
 private:
-    std::FILE* file;
-    uint64_t size = 0;
+    BinaryFile file;
 };
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 // Sizes come from the file, so a failed allocation is a result, not an exception.
 bool TryResize(std::vector<uint8_t>& block, size_t n) {
@@ -99,7 +75,7 @@ std::optional<Chunk> FindChunk(Source& source, uint64_t from, uint64_t end, cons
     uint64_t pos = from;
     uint8_t header[8];
     while (pos + 8 <= end && source.ReadAll(pos, header, 8)) {
-        uint32_t size = Le32(header + 4);
+        uint32_t size = GetU32(header + 4);
         if (std::memcmp(header, id, 4) == 0) return Chunk{pos + 8, size};
         pos += 8 + static_cast<uint64_t>(size) + (size & 1);
     }
@@ -114,10 +90,10 @@ int ReadFormat(Source& source, const Chunk& fmt, Wave& wave) {
     uint16_t extra = 0;
     // The extra size is read only when the chunk holds it: a 16-byte chunk of another format
     // (float samples are often written so) has no extra bytes, not those of the next chunk.
-    if (Le16(fixed) != 1 && fmt.size >= 18) {
+    if (GetU16(fixed) != 1 && fmt.size >= 18) {
         uint8_t extraBytes[2];
         if (!source.ReadAll(fmt.contents + 16, extraBytes, 2)) return waveBadFormat;
-        extra = Le16(extraBytes);
+        extra = GetU16(extraBytes);
         if (18u + extra > fmt.size) return waveNotWave;
     }
     if (!TryResize(wave.format, 18u + extra)) return waveNoMemory;
@@ -143,7 +119,7 @@ int ReadChunks(Source& source, Wave& wave) {
     if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0) {
         return waveNotWave;
     }
-    uint64_t end = 8 + static_cast<uint64_t>(Le32(riff + 4));
+    uint64_t end = 8 + static_cast<uint64_t>(GetU32(riff + 4));
     // Both chunks are searched from the start of the RIFF contents: their order is free.
     std::optional<Chunk> fmt = FindChunk(source, 12, end, "fmt ");
     if (!fmt) return waveNoChunk;
@@ -166,19 +142,19 @@ WaveFormat Wave::Format() const {
     WaveFormat f;
     if (format.size() < 18) return f;
     const uint8_t* p = format.data();
-    f.tag = Le16(p);
-    f.channels = Le16(p + 2);
-    f.rate = Le32(p + 4);
-    f.bytesPerSecond = Le32(p + 8);
-    f.blockAlign = Le16(p + 12);
-    f.bits = Le16(p + 14);
-    f.extraSize = Le16(p + 16);
+    f.tag = GetU16(p);
+    f.channels = GetU16(p + 2);
+    f.rate = GetU32(p + 4);
+    f.bytesPerSecond = GetU32(p + 8);
+    f.blockAlign = GetU16(p + 12);
+    f.bits = GetU16(p + 14);
+    f.extraSize = GetU16(p + 16);
     return f;
 }
 
 Wave LoadWave(const PathString& path) {
-    FileSource file(path);
-    if (!file.IsOpen()) return Wave{waveCannotOpen, 0, {}, {}};
+    FileSource file;
+    if (!file.Open(path)) return Wave{waveCannotOpen, 0, {}, {}};
     return Read(file);
 }
 

@@ -13,6 +13,9 @@ int RunModel(const Args& args);
 int RunSection(const Args& args);
 int RunProfile(const Args& args);
 int RunPaths(const Args& args);
+int RunRender(const Args& args);
+int RunPick(const Args& args);
+int RunCheck(const Args& args);
 
 // Parses a whole decimal integer; false for anything else.
 bool ParseInt(const std::string& text, long& value);

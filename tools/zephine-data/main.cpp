@@ -20,6 +20,9 @@ const Command commands[] = {
     {"section", RunSection, "section FILE SECTION KEY"},
     {"profile", RunProfile, "profile FILE SECTION KEY"},
     {"paths", RunPaths, "paths [COMMAND LINE TAIL...]"},
+    {"render", RunRender, "render MODEL SKIN OUT.bmp [--size WxH] [--rotate RX RY] [--scale S]"},
+    {"pick", RunPick, "pick MODEL SKIN X Y [--size WxH] [--rotate RX RY] [--scale S]"},
+    {"check", RunCheck, "check ROOT [--airplanes-optional]"},
 };
 
 int Usage() {

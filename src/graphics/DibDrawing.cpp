@@ -1,0 +1,125 @@
+// Dib drawing on the CPU surface.
+#include "graphics/DibDrawing.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+struct SurfaceBitmap final : Dib::DeviceBitmap {
+    Surface surface;
+};
+
+uint32_t ColourAt(const Dib& dib, int32_t x, int32_t y) {
+    const uint8_t* p = dib.PixelAt(x, y);
+    return Rgb(p[2], p[1], p[0]);
+}
+
+bool Drawable(const Dib& dib) { return !dib.IsEmpty() && dib.IsUsable(); }
+
+// Nearest-pixel scaling of the source block into the destination, clipped on both sides.
+int Stretch(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
+            int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop) {
+    if (!Drawable(dib) || device.IsEmpty()) return 0;
+    if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return 0;
+    Rect clip;
+    if (!Intersect({x, y, x + w, y + h}, device.Bounds(), clip)) return 1;
+    for (int32_t py = clip.top; py < clip.bottom; ++py) {
+        const int32_t v = sy + int32_t(int64_t(py - y) * sh / h);
+        if (v < 0 || v >= dib.Height()) continue;
+        uint32_t* row = device.Row(py);
+        for (int32_t px = clip.left; px < clip.right; ++px) {
+            const int32_t u = sx + int32_t(int64_t(px - x) * sw / w);
+            if (u < 0 || u >= dib.Width()) continue;
+            const uint32_t c = ColourAt(dib, u, v);
+            if (rop == Rop::Copy) {
+                row[px] = c;
+            } else {
+                device.Combine(px, py, c, rop);
+            }
+        }
+    }
+    device.Touch(clip);
+    return 1;
+}
+
+}  // namespace
+
+int DrawStretched(const Dib& dib, Surface& device, const Rect& dest, const Rect& source) {
+    return Stretch(dib, device, dest.left, dest.top, dest.right - dest.left,
+                   dest.bottom - dest.top, source.left, source.top, source.right - source.left,
+                   source.bottom - source.top, Rop::Copy);
+}
+
+int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
+           int32_t screenHeight) {
+    if (!Drawable(dib) || device.IsEmpty()) return 0;
+    if (centred) rect.Offset(screenWidth / 2 - 400, screenHeight / 2 - 300);
+    const int32_t w = rect.right - rect.left;
+    const int32_t h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return 0;
+    // Row j of the rectangle shows the picture's row (height - h + j): the source starts at
+    // the first stored row, the bottom one.
+    Rect clip;
+    if (!Intersect(rect, device.Bounds(), clip)) return 1;
+    for (int32_t py = clip.top; py < clip.bottom; ++py) {
+        const int32_t v = dib.Height() - h + (py - rect.top);
+        if (v < 0 || v >= dib.Height()) continue;
+        uint32_t* row = device.Row(py);
+        const int32_t end = std::min(clip.right, rect.left + dib.Width());
+        for (int32_t px = clip.left; px < end; ++px) row[px] = ColourAt(dib, px - rect.left, v);
+    }
+    device.Touch(clip);
+    return 1;
+}
+
+int DrawWithRop(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
+                int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop) {
+    if (dib.IsEmpty()) return device.PatBlt({x, y, x + w, y + h}, rop);
+    if (!RopUsesSource(rop)) return device.PatBlt({x, y, x + w, y + h}, rop);
+    return Stretch(dib, device, x, y, w, h, sx, sy, sw, sh, rop);
+}
+
+int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y) {
+    if (dib.GetDeviceBitmap() == nullptr && MakeDeviceBitmap(dib) == nullptr) return 0;
+    if (device.IsEmpty()) return 0;
+    // Mask by AND, colour by OR: white pixels leave the device as it was, the others replace it.
+    Rect clip;
+    if (!Intersect({x, y, x + dib.Width(), y + dib.Height()}, device.Bounds(), clip)) return 1;
+    for (int32_t py = clip.top; py < clip.bottom; ++py) {
+        uint32_t* row = device.Row(py);
+        for (int32_t px = clip.left; px < clip.right; ++px) {
+            const uint32_t c = ColourAt(dib, px - x, py - y);
+            if (c != 0xFFFFFF) row[px] = c;
+        }
+    }
+    device.Touch(clip);
+    return 1;
+}
+
+Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib) {
+    if (!Drawable(dib)) return nullptr;
+    auto bitmap = std::make_unique<SurfaceBitmap>();
+    bitmap->surface = ToSurface(dib);
+    if (bitmap->surface.IsEmpty()) return nullptr;
+    dib.SetDeviceBitmap(std::move(bitmap));
+    return dib.GetDeviceBitmap();
+}
+
+int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop rop) {
+    const auto* bitmap = dynamic_cast<const SurfaceBitmap*>(dib.GetDeviceBitmap());
+    if (bitmap == nullptr) return 0;
+    const Surface& s = bitmap->surface;
+    return device.BitBlt(x, y, s.Width(), s.Height(), s, 0, 0, rop);
+}
+
+Surface ToSurface(const Dib& dib) {
+    if (!Drawable(dib)) return {};
+    Surface s(dib.Width(), dib.Height());
+    for (int32_t y = 0; y < s.Height(); ++y) {
+        uint32_t* row = s.Row(y);
+        for (int32_t x = 0; x < s.Width(); ++x) row[x] = ColourAt(dib, x, y);
+    }
+    (void)s.TakeTouched();
+    return s;
+}

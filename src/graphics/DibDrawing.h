@@ -1,0 +1,39 @@
+// Drawing a Dib on a Surface: the operations that hand a picture to the window or to an
+// off-screen bitmap. Each returns 1 when it drew, 0 when the picture is empty or not 24-bit
+// (unless said otherwise). Rectangles are (left, top, right, bottom), top-down.
+#pragma once
+
+#include <cstdint>
+
+#include "graphics/Dib.h"
+#include "platform/Surface.h"
+#include "shell/Rect.h"
+
+// Scales the source rectangle of the picture into the destination rectangle (nearest pixel,
+// plain copy). 0 also for a rectangle without area.
+int DrawStretched(const Dib& dib, Surface& device, const Rect& dest, const Rect& source);
+
+// Draws unscaled with the picture's top-left at the rectangle's top-left; the size drawn is
+// the rectangle's, taken from the picture's bottom-left corner as the device call does. With
+// `centred` the rectangle is first moved from the 800 by 600 design onto the centre of a
+// screen of the given size.
+int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
+           int32_t screenHeight);
+
+// Scales (sx, sy, sw, sh) into (x, y, w, h) with the raster operation. An empty picture
+// applies the operation as a pattern instead, which only the pattern operations can do.
+int DrawWithRop(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
+                int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop);
+
+// Draws the whole picture at (x, y) with pure white left out. Makes the device bitmap first.
+int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y);
+
+// The device copy of the picture, made from the block now and kept by the Dib. Null when the
+// picture is empty or not 24-bit.
+Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib);
+
+// Draws the whole device bitmap at (x, y) with the raster operation; 0 when there is none.
+int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop rop);
+
+// The picture as a surface of its own size (empty when the picture is not usable).
+[[nodiscard]] Surface ToSurface(const Dib& dib);

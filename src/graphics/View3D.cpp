@@ -1,0 +1,155 @@
+// The 3D view: skin and texture, rendering, partial redraw and face picking.
+#include "graphics/View3D.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "graphics/PartialRedraw.h"
+#include "graphics/PickMath.h"
+#include "graphics/ViewMath.h"
+#include "raster/StampScaling.h"
+
+namespace {
+
+// The outer selection name, under which every triangle is named by its index.
+constexpr uint32_t kMeshName = 100;
+
+}  // namespace
+
+BgrRows BgrRowsOf(const Dib& dib) {
+    if (!dib.IsUsable()) return {};
+    return {dib.PixelBytes(), dib.Width(), dib.Height(), dib.Stride()};
+}
+
+View3D::View3D(int32_t displayWidth, int32_t displayHeight)
+    : layout(displayWidth, displayHeight) {}
+
+bool View3D::LoadModel(const PathString& path, MessageBoxes* boxes) {
+    return mesh.Load(path, boxes);
+}
+
+bool View3D::LoadSkin(const PathString& path) {
+    skin = Dib::LoadFromFile(path);
+    texture = Dib::CreateBlank(kTextureSide, kTextureSide);
+    bool scaled = !skin.IsEmpty() && !texture.IsEmpty() &&
+                  StretchCopy(texture.Block(), 0, 0, kTextureSide, kTextureSide, skin.Block(), 0,
+                              0, skin.Width(), skin.Height()) == 1;
+    if (canvasZoom == 0) canvasZoom = 1.0f;
+    textureCopy1 = Dib::CreateBlank(kTextureSide, kTextureSide);
+    textureCopy2 = Dib::CreateBlank(kTextureSide, kTextureSide);
+    texture.CopyBlockTo(textureCopy1, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    texture.CopyBlockTo(textureCopy2, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    paintTarget.textureBlock = texture.Block();
+    return scaled;
+}
+
+int32_t View3D::TriangleCount() const {
+    size_t stored = mesh.triangles.size() / ModelMesh::triangleSize;
+    return mesh.triangleCount < 0 ? 0 : int32_t(std::min(size_t(mesh.triangleCount), stored));
+}
+
+bool View3D::CornersOf(int32_t triangle, std::array<GlCorner, 3>& corners) const {
+    const int16_t* record = &mesh.triangles[size_t(triangle) * ModelMesh::triangleSize];
+    for (int c = 0; c < 3; ++c) {
+        // Loading keeps only sound triangles; a mesh filled by hand is checked all the same.
+        size_t vertex = size_t(record[c]) * ModelMesh::vertexSize;
+        size_t uv = size_t(record[6 + c]) * ModelMesh::textureSize;
+        if (record[c] < 0 || record[6 + c] < 0 || vertex + 3 > mesh.vertices.size() ||
+            uv + 2 > mesh.textureCoords.size())
+            return false;
+        corners[c] = {mesh.textureCoords[uv], mesh.textureCoords[uv + 1], mesh.vertices[vertex],
+                      mesh.vertices[vertex + 1], mesh.vertices[vertex + 2]};
+    }
+    return true;
+}
+
+void View3D::Render(GlDevice& gl, const Rect& viewport) {
+    // Without a texture of the fixed size there is no picture to show.
+    if (!gl.HasContext() || texture.Width() != kTextureSide || texture.Height() != kTextureSide)
+        return;
+    gl.UploadTexture(BgrRowsOf(texture));
+    gl.SetViewport({viewport.left, viewport.top, viewport.right - viewport.left,
+                    viewport.bottom - viewport.top});
+    gl.LoadMatrices(ViewProjection(), ViewModelView(modelScale, rotationX, rotationY));
+    DrawMesh(gl);
+    gl.Flush();
+}
+
+void View3D::DrawMesh(GlDevice& gl) {
+    bool selecting = gl.IsSelecting();
+    bool full = paintTarget.fullRedraw == 1;
+    // A rectangle without area keeps the flag, so the next render again takes this path.
+    if (!full && !HasRedrawArea(paintTarget.dirtyRect)) return;
+    if (selecting) gl.LoadName(kMeshName);
+
+    std::vector<GlCorner> batch;
+    int32_t count = TriangleCount();
+    for (int32_t i = 0; i < count; ++i) {
+        std::array<GlCorner, 3> corners;
+        if (!CornersOf(i, corners)) continue;
+        if (!full) {
+            const TexCoord uv[3] = {{corners[0].u, corners[0].v}, {corners[1].u, corners[1].v},
+                                    {corners[2].u, corners[2].v}};
+            if (!NeedsRedraw(paintTarget.dirtyRect, uv)) continue;
+        }
+        if (selecting) {
+            // Each triangle under its own name, so the hit records say which ones were hit.
+            gl.PushName(uint32_t(i));
+            gl.DrawTriangles(corners);
+            gl.PopName();
+        } else {
+            batch.insert(batch.end(), corners.begin(), corners.end());
+        }
+    }
+    if (!batch.empty()) gl.DrawTriangles(batch);
+    if (selecting) gl.PopName();
+    paintTarget.fullRedraw = 1;
+}
+
+bool View3D::Pick(GlDevice& gl, int32_t x, int32_t y, int32_t surfaceHeight) {
+    if (!gl.HasContext()) return false;
+    GlViewport viewport = gl.Viewport();
+    gl.BeginSelection(selection);
+    Matrix4 region = PickRegionMatrix(x, double(surfaceHeight) - y, 1, 1, viewport);
+    gl.LoadMatrices(Multiply(region, ViewProjection()),
+                    ViewModelView(modelScale, rotationX, rotationY));
+    DrawMesh(gl);
+    gl.Flush();
+    int32_t hits = gl.EndSelection();
+    if (hits < 1) return false;
+    return ChooseTexel(selection, hits, x, y);
+}
+
+bool View3D::ChooseTexel(std::span<const uint32_t> hits, int32_t count, int32_t x, int32_t y) {
+    std::optional<NdcPoint> point = NormalisedPoint(layout.view, x, y);
+    if (!point) return false;
+    Matrix4 modelView = ViewModelView(modelScale, rotationX, rotationY);
+    Matrix4 projection = ViewProjection();
+    auto project = [&](int32_t triangle) {
+        std::array<GlCorner, 3> corners{};
+        std::array<PickCorner, 3> out;
+        (void)CornersOf(triangle, corners);  // hits name only triangles that were drawn
+        for (int c = 0; c < 3; ++c) {
+            Point3 p = TransformPoint(modelView, {corners[c].x, corners[c].y, corners[c].z});
+            out[c] = {TransformPoint(projection, p), corners[c].u, corners[c].v};
+        }
+        return out;
+    };
+    int32_t best = NearestHit(hits, count, TriangleCount(), [&](int32_t triangle) {
+        return DepthAt(project(triangle), point->x, point->y);
+    });
+    if (best < 0) return false;
+    std::array<PickCorner, 3> corners = project(best);
+    std::optional<double> depth = DepthAt(corners, point->x, point->y);
+    std::optional<TexCoord> uv = TexCoordAt(corners, {point->x, point->y, *depth});
+    if (!uv) return false;
+    std::optional<Texel> texel = TexelOf(*uv, kTextureSide, kTextureSide);
+    if (!texel) return false;
+    paintTarget.textureBlock = texture.Block();
+    paintTarget.texelX = texel->x;
+    paintTarget.texelY = texel->y;
+    paintTarget.triangle = best;
+    paintTarget.pickX = x;
+    paintTarget.pickY = y;
+    return true;
+}

@@ -1,0 +1,70 @@
+// View3D: the airplane model, its skin and the 256 by 256 texture made from it, the model's
+// transform, and what the view does with them: render through a GlDevice, and pick (turn a
+// point on the 3D pane into the texel of the texture under it).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "graphics/Dib.h"
+#include "graphics/ModelMesh.h"
+#include "graphics/PaintTarget.h"
+#include "platform/GlDevice.h"
+#include "shell/PathString.h"
+#include "shell/Rect.h"
+#include "shell/ScreenLayout.h"
+
+class MessageBoxes;
+
+// A picture's rows as the GL surface takes them (empty rows for an unusable picture).
+[[nodiscard]] BgrRows BgrRowsOf(const Dib& dib);
+
+class View3D {
+public:
+    static constexpr int32_t kTextureSide = 256;
+    static constexpr float kInitialScale = 4.5f;
+    static constexpr size_t kSelectionWords = 512;
+
+    // The layout copy is placed for a display of this size, as the controller's is.
+    View3D(int32_t displayWidth, int32_t displayHeight);
+
+    // Loads the model file into the mesh; on failure shows "Load Error" (when boxes is not
+    // null), the mesh is empty and the result false.
+    [[nodiscard]] bool LoadModel(const PathString& path, MessageBoxes* boxes);
+    // Loads the skin and makes the texture and its two copies from it. A skin that cannot be
+    // read leaves the texture black and gives false; the view stays usable either way.
+    [[nodiscard]] bool LoadSkin(const PathString& path);
+
+    // Draws the model into the device inside the viewport (left, top = lower edge, right,
+    // bottom, bottom-up window coordinates, as the layout's viewGl).
+    void Render(GlDevice& gl, const Rect& viewport);
+    // True when a triangle lies under (x, y) (top-down surface coordinates); then the paint
+    // target holds its texel, triangle and the point. A failed pick changes nothing there.
+    [[nodiscard]] bool Pick(GlDevice& gl, int32_t x, int32_t y, int32_t surfaceHeight);
+    // Emits the triangles: all of them, or those the dirty rectangle may touch.
+    void DrawMesh(GlDevice& gl);
+
+    float canvasOffsetX = 0;
+    float canvasOffsetY = 0;
+    float canvasZoom = 0;
+    float rotationX = 0;
+    float rotationY = 0;
+    float modelScale = kInitialScale;
+    PaintTarget paintTarget;
+    Dib skin;
+    Dib texture;
+    Dib textureCopy1;
+    Dib textureCopy2;
+    ScreenLayout layout;
+    ModelMesh mesh;
+
+private:
+    // Triangles both counted and stored.
+    [[nodiscard]] int32_t TriangleCount() const;
+    // The three corners of triangle i, ready for the device; false when an index is bad.
+    [[nodiscard]] bool CornersOf(int32_t triangle, std::array<GlCorner, 3>& corners) const;
+    [[nodiscard]] bool ChooseTexel(std::span<const uint32_t> hits, int32_t count, int32_t x,
+                                   int32_t y);
+
+    std::array<uint32_t, kSelectionWords> selection{};
+};

@@ -1,0 +1,206 @@
+// The SDL2_mixer adapter of the audio port.
+#include "platform/audio/SdlAudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <climits>
+#include <cmath>
+#include <new>
+
+namespace {
+
+constexpr int openRate = 44100;
+constexpr int openChannels = 2;
+constexpr int openChunkFrames = 1024;
+
+// The SDL format of a WAVE file's samples; 0 when the mixer cannot take it.
+SDL_AudioFormat SourceFormat(const SampleFormat& format) {
+    if (format.tag == 1) {
+        switch (format.bits) {
+            case 8: return AUDIO_U8;
+            case 16: return AUDIO_S16LSB;
+            case 32: return AUDIO_S32LSB;
+            default: return 0;
+        }
+    }
+    if (format.tag == 3 && format.bits == 32) return AUDIO_F32LSB;
+    return 0;
+}
+
+// Hundredths of a decibel to the mixer's 0 to 128 scale.
+int MixVolume(int32_t hundredthsOfDb) {
+    if (hundredthsOfDb <= -10000) return 0;
+    if (hundredthsOfDb >= 0) return MIX_MAX_VOLUME;
+    double gain = std::pow(10.0, hundredthsOfDb / 2000.0);
+    return static_cast<int>(std::lround(gain * MIX_MAX_VOLUME));
+}
+
+class SdlAudioBuffer final : public AudioBuffer {
+public:
+    SdlAudioBuffer(SdlAudioDevice& device, std::unique_ptr<uint8_t[]> samples, Mix_Chunk* chunk,
+                   int channel)
+        : device(device), samples(std::move(samples)), chunk(chunk), channel(channel) {}
+
+    ~SdlAudioBuffer() override {
+        if (device.IsOpen()) device.ReleaseChannel(channel);
+        // The chunk was made by Mix_QuickLoad_RAW: freeing it leaves our samples alone.
+        Mix_FreeChunk(chunk);
+    }
+
+    bool IsPlaying() override {
+        return device.IsOpen() && Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk;
+    }
+    // Playing a chunk on its channel always starts it from the beginning.
+    bool Rewind() override { return device.IsOpen(); }
+    bool Play(bool looping) override {
+        if (!device.IsOpen()) return false;
+        return Mix_PlayChannel(channel, chunk, looping ? -1 : 0) == channel;
+    }
+    bool Stop() override {
+        if (!device.IsOpen()) return false;
+        Mix_HaltChannel(channel);
+        return true;
+    }
+    bool SetVolume(int32_t hundredthsOfDb) override {
+        Mix_VolumeChunk(chunk, MixVolume(hundredthsOfDb));
+        return true;
+    }
+
+private:
+    SdlAudioDevice& device;
+    std::unique_ptr<uint8_t[]> samples;
+    Mix_Chunk* chunk;
+    int channel;
+};
+
+}  // namespace
+
+SdlAudioDevice::~SdlAudioDevice() { Close(); }
+
+AudioOpen SdlAudioDevice::Open() {
+    if (open) return AudioOpen::opened;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return AudioOpen::noDevice;
+    if (Mix_OpenAudio(openRate, AUDIO_S16SYS, openChannels, openChunkFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return AudioOpen::noDevice;
+    }
+    Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);
+    // Channels are handed out one per buffer as buffers are made.
+    Mix_AllocateChannels(0);
+    channelInUse.clear();
+    Mix_SetPostMix(&SdlAudioDevice::ApplyGain, this);
+    open = true;
+    return AudioOpen::opened;
+}
+
+void SdlAudioDevice::Close() {
+    if (!open) return;
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open = false;
+    channelInUse.clear();
+}
+
+int SdlAudioDevice::AcquireChannel() {
+    for (size_t i = 0; i < channelInUse.size(); ++i) {
+        if (!channelInUse[i]) {
+            channelInUse[i] = true;
+            return static_cast<int>(i);
+        }
+    }
+    int wanted = static_cast<int>(channelInUse.size()) + 1;
+    if (Mix_AllocateChannels(wanted) != wanted) return -1;
+    channelInUse.push_back(true);
+    return wanted - 1;
+}
+
+void SdlAudioDevice::ReleaseChannel(int channel) {
+    if (channel < 0 || static_cast<size_t>(channel) >= channelInUse.size()) return;
+    Mix_HaltChannel(channel);
+    channelInUse[static_cast<size_t>(channel)] = false;
+}
+
+std::unique_ptr<AudioBuffer> SdlAudioDevice::CreateBuffer(const SampleFormat& format,
+                                                          std::span<const uint8_t> samples) {
+    SDL_AudioFormat source = SourceFormat(format);
+    if (!open || source == 0 || format.channels == 0 || format.rate == 0 ||
+        format.rate > INT_MAX) {
+        return nullptr;
+    }
+    size_t frame = size_t(format.channels) * (format.bits / 8);
+    size_t length = samples.size() / frame * frame;  // whole frames only
+    if (length == 0) return nullptr;
+
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, source, static_cast<Uint8>(format.channels),
+                          static_cast<int>(format.rate), deviceFormat,
+                          static_cast<Uint8>(deviceChannels), deviceRate) < 0) {
+        return nullptr;
+    }
+    size_t multiple = cvt.needed ? size_t(cvt.len_mult) : 1;
+    if (multiple == 0 || length > size_t(INT_MAX) / multiple) return nullptr;
+    std::unique_ptr<uint8_t[]> converted(new (std::nothrow) uint8_t[length * multiple]);
+    if (!converted) return nullptr;
+    SDL_memcpy(converted.get(), samples.data(), length);
+    int convertedLength = static_cast<int>(length);
+    if (cvt.needed) {
+        cvt.buf = converted.get();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) < 0 || cvt.len_cvt <= 0) return nullptr;
+        convertedLength = cvt.len_cvt;
+    }
+
+    Mix_Chunk* chunk = Mix_QuickLoad_RAW(converted.get(), static_cast<Uint32>(convertedLength));
+    if (chunk == nullptr) return nullptr;
+    int channel = AcquireChannel();
+    if (channel < 0) {
+        Mix_FreeChunk(chunk);
+        return nullptr;
+    }
+    auto* buffer = new (std::nothrow) SdlAudioBuffer(*this, std::move(converted), chunk, channel);
+    if (buffer == nullptr) {
+        ReleaseChannel(channel);
+        Mix_FreeChunk(chunk);
+        return nullptr;
+    }
+    return std::unique_ptr<AudioBuffer>(buffer);
+}
+
+VolumeControl SdlAudioDevice::OutputVolumeControl() {
+    if (!open) return VolumeControl::failed;
+    // The gain works on the signed 16-bit mix the device was opened with.
+    return deviceFormat == AUDIO_S16SYS ? VolumeControl::leftRight : VolumeControl::none;
+}
+
+bool SdlAudioDevice::GetOutputVolume(uint32_t& value) {
+    if (!open) return false;
+    value = outputVolume.load();
+    return true;
+}
+
+bool SdlAudioDevice::SetOutputVolume(uint32_t value) {
+    if (!open) return false;
+    outputVolume.store(value);
+    return true;
+}
+
+// Runs on the mixer's thread over the finished mix (signed 16-bit, as opened): even channels
+// take the left gain, odd ones the right; a mono device takes their mean.
+void SdlAudioDevice::ApplyGain(void* self, uint8_t* stream, int length) {
+    auto* device = static_cast<SdlAudioDevice*>(self);
+    uint32_t volume = device->outputVolume.load();
+    int32_t left = static_cast<int32_t>(volume & 0xFFFF);
+    int32_t right = static_cast<int32_t>(volume >> 16);
+    if (device->deviceFormat != AUDIO_S16SYS || (left == 0xFFFF && right == 0xFFFF)) return;
+    int channels = device->deviceChannels > 0 ? device->deviceChannels : 1;
+    if (channels == 1) left = right = (left + right) / 2;
+    auto* samples = reinterpret_cast<int16_t*>(stream);
+    int count = length / 2;
+    for (int i = 0; i < count; ++i) {
+        int32_t gain = (i % channels) % 2 == 0 ? left : right;
+        samples[i] = static_cast<int16_t>(samples[i] * gain / 0xFFFF);
+    }
+}

@@ -1,0 +1,56 @@
+// Reading and writing the pencil's cache files.
+#include "raster/PenCacheFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string InFolder(std::string_view folder, const char* name) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path + name;
+}
+
+}  // namespace
+
+std::string TipFileName(std::string_view folder, uint32_t kind, int32_t width, int32_t height) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%02u$%02d%02d.pen", static_cast<unsigned>(kind),
+                  static_cast<int>(width), static_cast<int>(height));
+    return InFolder(folder, name);
+}
+
+std::string LevelFileName(std::string_view folder, uint32_t kind) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%02u$pre.pen", static_cast<unsigned>(kind));
+    return InFolder(folder, name);
+}
+
+int CacheFileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error) || error;
+}
+
+int ReadCacheFile(const std::string& path, uint8_t* out, size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return 0;
+    size_t got = std::fread(out, 1, size, file);
+    std::fclose(file);
+    return got == size;
+}
+
+int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size) {
+    const std::string temporary = path + ".part";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return 0;
+    bool written = std::fwrite(data, 1, size, file) == size;
+    // fclose flushes: a full disk can show up only here.
+    written = (std::fclose(file) == 0) && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,53 @@
+// The soft pencil: anti-aliased strokes of round dabs laid at fixed spacing along the pointer's
+// path into a 24-bit block. Each dab uses the tip of its centre's sub-pixel phase, passed
+// through the level's tone and linear curves.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "raster/BrushTips.h"
+#include "shell/Rect.h"
+
+struct PencilBrush {
+    uint8_t* target = nullptr;  // borrowed
+    uint32_t kind = 0;          // 0 = the pencil
+    uint32_t colour = 0;        // 0x00BBGGRR
+    double opacity = 0.0;       // 0..1
+    Rect changed;               // union of the dab rectangles of the current call
+    BrushTipSet tips;
+    int32_t previousX = 0, previousY = 0;
+    int32_t currentX = 0, currentY = 0;
+    double previousStrength = 0.0, currentStrength = 0.0;
+    int active = 0;
+    uint32_t tag = 0;
+    double carried = 0.0;  // distance since the last dab, carried into the next segment
+    int state = 0;         // 1 first segment, 2 continuing, 3 ended
+    PencilParameters parameters;
+
+    // Coverage byte -> blend weight for the level and opacity it was last made for.
+    int alphaLevel = -1;
+    double alphaOpacity = -1.0;
+    uint8_t alpha[256] = {};
+};
+
+// Sets the brush up for a width x height tip (each at least 1), reading the tips and level
+// table from the cache files in `cacheFolder` when they are there and writing the missing
+// ones (an empty folder means no files). 1, or 0 when memory runs out or a size exceeds
+// kMaxTipSize. Whatever the brush held before is released.
+[[nodiscard]] int PencilInit(PencilBrush& brush, uint8_t* target, uint32_t kind, int32_t width,
+                             int32_t height, std::string_view cacheFolder);
+// Starts a stroke at (x, y) without painting. 1, or 0 when the target is not a 24-bit block.
+[[nodiscard]] int PencilBegin(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
+                              double strength, uint32_t tag);
+// Extends the stroke to (x, y). 1 when it advanced, with `changed` the painted area inside the
+// block (right and bottom exclusive); 0 for an inactive brush, another tag, a target that is
+// not a 24-bit block, or a move of 1.2 pixels or less (the start point is then kept).
+[[nodiscard]] int PencilStrokeTo(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
+                                 int opacity, double strength, uint32_t colour, uint32_t tag,
+                                 Rect& changed);
+// Ends the stroke at (x, y) without painting. 1, or 0 when the target is not a 24-bit block.
+[[nodiscard]] int PencilEnd(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
+                            double strength);
+// Releases the tips and level table and clears the brush; always 0.
+int PencilRelease(PencilBrush& brush);

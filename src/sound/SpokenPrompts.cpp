@@ -1,0 +1,53 @@
+// Cues and effects over the sound engine.
+#include "sound/SpokenPrompts.h"
+
+#include "sound/SoundEngine.h"
+
+namespace {
+const PathString noCue = " ";
+}
+
+void SpokenPrompts::SetFolders(const PathString& language, const PathString& chineseDir,
+                               const PathString& englishDir, const PathString& effects) {
+    cueDir = !language.empty() && language[0] == 'c' ? chineseDir : englishDir;
+    effectDir = effects;
+}
+
+PathString SpokenPrompts::CueFile(const PathString& name) const { return cueDir + name + ".wav"; }
+
+PathString SpokenPrompts::EffectFile(const PathString& name) const {
+    return effectDir + name + ".wav";
+}
+
+void SpokenPrompts::StartBackgroundTune() {
+    if (sound != nullptr) (void)sound->Play(effectDir + "Diy.wav", true, false);
+}
+
+void SpokenPrompts::PlayCue(const PathString& name) {
+    PathString file = CueFile(name);
+    // A finished cue is released when another one starts, so the sentences of a long session
+    // do not pile up in memory; one that still plays is left alone.
+    if (sound != nullptr && file != currentCue && currentCue != noCue &&
+        sound->IsPlaying(currentCue) == 0) {
+        (void)sound->RemoveByName(currentCue);
+    }
+    currentCue = file;
+    if (sound != nullptr) (void)sound->Play(file, false, false);
+}
+
+void SpokenPrompts::PlayEffect(const PathString& name) {
+    if (sound != nullptr) (void)sound->Play(EffectFile(name), false, false);
+}
+
+bool SpokenPrompts::IsCueFinished() const {
+    return sound == nullptr || sound->IsPlaying(currentCue) == 0;
+}
+
+void SpokenPrompts::StopCue() {
+    if (currentCue == noCue) return;
+    if (sound != nullptr) {
+        (void)sound->StopByName(currentCue);
+        (void)sound->RemoveByName(currentCue);
+    }
+    currentCue = noCue;
+}

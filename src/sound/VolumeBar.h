@@ -1,0 +1,48 @@
+// VolumeBar: the `vol` bar of both screens: the knob's place for a volume level, dragging and
+// release, and the output volume that goes with the level.
+#pragma once
+
+#include <cstdint>
+
+#include "graphics/Dib.h"
+#include "shell/PathString.h"
+#include "shell/Rect.h"
+
+class SoundEngine;
+class SoundHost;
+class Surface;
+
+class VolumeBar {
+public:
+    static constexpr int32_t pressedCode = 26;
+
+    // `volumeLevel` is the Controller's: 0 (silent) to 6, 3 at start.
+    explicit VolumeBar(int32_t& volumeLevel) : volumeLevel(volumeLevel) {}
+
+    // The knob picture "sound-s.bmp"; a missing picture leaves it empty (nothing is drawn).
+    void LoadKnob(const PathString& faceDir);
+
+    // The knob's top-left corner for the current level; it rises slightly as it moves right.
+    [[nodiscard]] int32_t KnobX(const Rect& vol) const;
+    [[nodiscard]] int32_t KnobY(const Rect& vol) const;
+    // Draws the knob (white transparent) and sets the output volume for the level.
+    void Draw(Surface& device, const Rect& vol, SoundEngine* sound);
+
+    // A press inside `vol` takes hold of the bar. True when it did.
+    bool Press(SoundHost& host, int32_t x, int32_t y);
+    // While the bar is held and the pointer is inside `vol`: the level follows x.
+    void Move(SoundHost& host, int32_t x, int32_t y);
+    // The release of a held bar, wherever it happens: the level from x, and the bar is let go.
+    // True when the bar was held.
+    bool Release(SoundHost& host, int32_t x);
+
+    // The level for a pointer at x, between 0 and 6; the current level when the bar leaves the
+    // knob no room to move.
+    [[nodiscard]] int32_t LevelAt(const Rect& vol, int32_t x) const;
+
+    int32_t& volumeLevel;
+    Dib knob;
+
+private:
+    void SetLevelFrom(SoundHost& host, int32_t x);
+};

@@ -1,0 +1,268 @@
+// The Controller's start-up, routing by mode, the exit button and its destruction, and the
+// window and application around it, all over the fake ports.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fakes/FakePlatform.h"
+#include "graphics/Dib.h"
+#include "shell/Application.h"
+#include "shell/Controller.h"
+#include "shell/MainWindow.h"
+
+namespace {
+
+// A one-colour picture in the face folder.
+void WritePicture(FakePlatform& f, const std::string& name, int w, int h, uint8_t r, uint8_t g,
+                  uint8_t b) {
+    std::filesystem::create_directories(f.FaceDir());
+    Dib dib = Dib::CreateBlank(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t* p = dib.PixelAt(x, y);
+            p[0] = b;
+            p[1] = g;
+            p[2] = r;
+        }
+    ASSERT_EQ(dib.SaveToFile(f.FaceDir() + name), 1);
+}
+
+TEST(ControllerTest, StartsInTheWorkshopWithTheDesignedState) {
+    FakePlatform f(1024, 768, "/opt/zephine-program e3");
+    Controller c(f.window, f.platform);
+    EXPECT_EQ(c.mode, kModeWorkshop);
+    EXPECT_EQ(c.modelNumber, 4);
+    EXPECT_EQ(c.language, "e");
+    EXPECT_EQ(c.centreX, 512);
+    EXPECT_EQ(c.centreY, 384);
+    EXPECT_EQ(c.faceDir, f.dir.Path() + "/Face/");
+    EXPECT_EQ(c.volumeLevel, 3);
+    EXPECT_EQ(c.tool, 1);
+    EXPECT_EQ(c.pressed, kPressedNone);
+    EXPECT_EQ(c.demoStep, 1);
+    EXPECT_EQ(c.workshopTourGiven, 1);
+    EXPECT_EQ(c.flightTourGiven, 0);
+    EXPECT_EQ(c.selectedWork, -1);
+    EXPECT_EQ(c.panelPage, 1);
+    EXPECT_EQ(c.penThickness, 12);
+    EXPECT_EQ(c.penOpacity, 255);
+    EXPECT_FLOAT_EQ(c.stampScale, 0.5f);
+    EXPECT_EQ(c.printSize, 100);
+    EXPECT_EQ(c.eraseSize, 100);
+    EXPECT_EQ(c.memDc.Width(), 800);
+    EXPECT_EQ(c.memDc.Height(), 600);
+    ASSERT_FALSE(f.window.invalidated.empty());
+    EXPECT_EQ(f.window.invalidated.back(), (Rect{0, 0, 1024, 768}));
+}
+
+TEST(ControllerTest, LoadingPictureShowsCentredInTheLanguageOfTheCommandLine) {
+    for (const char* line : {"zephine-program e3", "zephine-program c3"}) {
+        FakePlatform f(1024, 768, line);
+        WritePicture(f, "load-e.bmp", 100, 50, 255, 0, 0);
+        WritePicture(f, "load-c.bmp", 100, 50, 0, 0, 255);
+        Controller c(f.window, f.platform);
+        const uint32_t expected = c.language == "c" ? 0x0000FF : 0xFF0000;
+        // Design (350, 275, 450, 325) centred by (112, 84).
+        EXPECT_EQ(f.window.client.PixelAt(462, 359), expected) << line;
+        EXPECT_EQ(f.window.client.PixelAt(561, 408), expected) << line;
+        EXPECT_EQ(f.window.client.PixelAt(461, 359), 0u) << line;
+        EXPECT_EQ(f.window.client.PixelAt(562, 409), 0u) << line;
+        EXPECT_GE(f.window.updates, 1) << "shown before the long set-up";
+    }
+}
+
+TEST(ControllerTest, BackdropIsPaintedCentredFromTheBackBuffer) {
+    FakePlatform f;
+    WritePicture(f, "paintbk.bmp", 800, 600, 10, 20, 30);
+    MainWindow main(f.platform);
+    ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
+    f.window.PaintPending();
+    EXPECT_EQ(f.window.client.PixelAt(112, 84), 0x0A141Eu);
+    EXPECT_EQ(f.window.client.PixelAt(911, 683), 0x0A141Eu);
+    EXPECT_EQ(f.window.client.PixelAt(111, 84), 0u);
+    EXPECT_EQ(f.window.client.PixelAt(912, 683), 0u);
+}
+
+TEST(ControllerTest, MissingPicturesLeaveABlackScreenThatStillWorks) {
+    FakePlatform f;
+    MainWindow main(f.platform);
+    ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
+    f.window.PaintPending();
+    EXPECT_EQ(f.window.client.PixelAt(512, 384), 0u);
+    main.OnButtonDown(850, 650);
+    main.OnButtonUp(850, 650);
+    EXPECT_TRUE(f.window.destroyRequested);
+}
+
+TEST(ControllerTest, ExitEndsOnTheReleaseAfterAPressOnIt) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    c.ButtonDown(783, 650);  // left of exit (784, 600, 912, 684)
+    c.ButtonUp(783, 650);
+    EXPECT_FALSE(f.window.destroyRequested);
+    c.ButtonDown(912, 650);  // the right edge is outside
+    c.ButtonUp(912, 650);
+    EXPECT_FALSE(f.window.destroyRequested);
+
+    c.ButtonDown(784, 650);
+    EXPECT_EQ(c.pressed, kPressedExit);
+    EXPECT_EQ(f.window.invalidated.back(), (Rect{784, 600, 912, 684}));
+    c.ButtonUp(10, 10);  // anywhere
+    EXPECT_TRUE(f.window.destroyRequested);
+}
+
+TEST(ControllerTest, PressElsewhereThenReleaseOnExitDoesNotEnd) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    c.ButtonDown(300, 300);
+    c.MouseMove(850, 650);
+    c.ButtonUp(850, 650);
+    EXPECT_FALSE(f.window.destroyRequested);
+    EXPECT_EQ(c.pressX, 300);
+    EXPECT_EQ(c.pressY, 300);
+}
+
+TEST(ControllerTest, PressedExitIsDrawnWithItsPicture) {
+    FakePlatform f;
+    WritePicture(f, "out.bmp", 128, 84, 0, 200, 0);
+    Controller c(f.window, f.platform);
+    c.ButtonDown(850, 650);
+    c.Paint(784, 600, 912, 684);
+    EXPECT_EQ(f.window.client.PixelAt(784, 600), 0x00C800u);
+    EXPECT_EQ(f.window.client.PixelAt(911, 683), 0x00C800u);
+}
+
+TEST(ControllerTest, APressEndsTheDemonstrationAndNothingElse) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    ASSERT_NE(c.demoStep, 0);
+    c.ButtonDown(300, 300);
+    EXPECT_EQ(c.demoStep, 0);
+}
+
+TEST(ControllerTest, OtherModesIgnoreEventsButTheExitTest) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    c.mode = 2;
+    f.window.invalidated.clear();
+    c.Paint(0, 0, 1024, 768);
+    c.MouseMove(10, 10);
+    c.ButtonDown(850, 650);
+    EXPECT_EQ(c.pressed, kPressedExit);
+    EXPECT_EQ(c.demoStep, 1) << "no screen saw the press";
+    c.ButtonUp(850, 650);
+    EXPECT_TRUE(f.window.destroyRequested);
+}
+
+TEST(ControllerTest, StartedOnItsOwnItWritesNoLanguageMarker) {
+    FakePlatform f;
+    { Controller c(f.window, f.platform); }
+    EXPECT_FALSE(std::filesystem::exists(f.dir.File("mopleat5.txt")));
+}
+
+TEST(ControllerTest, LaunchedItUsesTheLauncherLayoutAndLeavesTheMarker) {
+    FakePlatform f(1024, 768, "zephine-program c4");
+    f.launcher.present = true;
+    {
+        Controller c(f.window, f.platform);
+        EXPECT_EQ(c.faceDir, f.dir.Path() + "/Diy/Face/");
+        EXPECT_EQ(c.effectDir, f.dir.Path() + "/Sound/Diy/Eff/");
+    }
+    EXPECT_TRUE(f.launcher.handedBack);
+    EXPECT_EQ(ReadBytes(f.dir.File("mopleat5.txt")), std::vector<uint8_t>{'c'});
+}
+
+TEST(MainWindowTest, EventsBeforeTheControllerExistGetDefaultHandlingOnly) {
+    FakePlatform f;
+    MainWindow main(f.platform);
+    main.OnPaint({0, 0, 10, 10});
+    main.OnButtonDown(850, 650);
+    main.OnMouseMove(1, 1);
+    main.OnButtonUp(850, 650);
+    main.OnTimer(1);
+    main.OnIdle();
+    EXPECT_EQ(main.GetController(), nullptr);
+    EXPECT_FALSE(f.window.destroyRequested);
+    EXPECT_TRUE(f.window.timers.empty());
+}
+
+TEST(MainWindowTest, CreationStartsTheThreeTimersAndDestructionStopsThem) {
+    FakePlatform f;
+    MainWindow main(f.platform);
+    ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
+    ASSERT_NE(main.GetController(), nullptr);
+    EXPECT_EQ(main.GetController()->mode, kModeWorkshop);
+    EXPECT_EQ(f.window.timers, (std::map<int, uint32_t>{{1, 10}, {2, 100}, {3, 400}}));
+    main.OnButtonDown(850, 650);
+    main.OnButtonUp(850, 650);
+    f.window.DeliverDestroy();
+    EXPECT_TRUE(f.window.timers.empty());
+    EXPECT_EQ(main.GetController(), nullptr);
+    EXPECT_FALSE(main.Exists());
+}
+
+TEST(MainWindowTest, ModalStateDisablesTheWindow) {
+    FakePlatform f;
+    MainWindow main(f.platform);
+    main.BeginModalState();
+    EXPECT_FALSE(f.window.enabled);
+    main.EndModalState();
+    EXPECT_TRUE(f.window.enabled);
+}
+
+TEST(ApplicationTest, CreatesTheWindowOverTheDisplayTitledZephine) {
+    FakePlatform f(1280, 1024);
+    Application app(f.platform);
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(f.window.area, (Rect{0, 0, 1280, 1024}));
+    EXPECT_EQ(f.window.title, "Zephine");
+    EXPECT_TRUE(app.OnIdle()) << "more idle time while the window exists";
+}
+
+TEST(ApplicationTest, AFailedWindowEndsTheStart) {
+    FakePlatform f;
+    f.window.createFails = true;
+    Application app(f.platform);
+    EXPECT_FALSE(app.Start());
+    FakePlatform g;
+    g.window.displayFails = true;
+    Application other(g.platform);
+    EXPECT_FALSE(other.Start());
+}
+
+TEST(ApplicationTest, ALauncherWindowIsHiddenWhileTheProgramRuns) {
+    FakePlatform f;
+    f.launcher.present = true;
+    Application app(f.platform);
+    ASSERT_TRUE(app.Start());
+    EXPECT_TRUE(f.launcher.hidden);
+}
+
+TEST(ApplicationTest, IdleHookRelaysAWaitingMessageOnlyWithoutDemonstration) {
+    FakePlatform f;
+    Application app(f.platform);
+    ASSERT_TRUE(app.Start());
+    Controller& c = *app.GetMainWindow().GetController();
+    f.window.waiting.push_back({WindowMessage::Kind::MouseMove, 5, 6});
+    app.GetMainWindow().OnIdle();
+    EXPECT_TRUE(f.tips.relayed.empty()) << "the demonstration runs";
+    c.demoStep = 0;
+    app.GetMainWindow().OnIdle();
+    ASSERT_EQ(f.tips.relayed.size(), 1u);
+    EXPECT_EQ(f.tips.relayed[0].x, 5);
+}
+
+TEST(ControllerTest, SmallDisplayCutsTheDesignWithoutHarm) {
+    FakePlatform f(640, 480);
+    WritePicture(f, "paintbk.bmp", 800, 600, 1, 2, 3);
+    MainWindow main(f.platform);
+    ASSERT_TRUE(f.window.Create({0, 0, 640, 480}, "Zephine", main));
+    f.window.PaintPending();
+    EXPECT_EQ(f.window.client.PixelAt(0, 0), 0x010203u);
+    EXPECT_EQ(f.window.client.PixelAt(639, 479), 0x010203u);
+    main.OnButtonDown(600, 470);  // exit at (592, 456, 720, 540)
+    main.OnButtonUp(600, 470);
+    EXPECT_TRUE(f.window.destroyRequested);
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// What the sound tests share: a message-box recorder, a fake Controller side for the prompts,
+// the volume bar and the tours, and WAVE files in a fresh folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "fakes/FakeAudioDevice.h"
+#include "fakes/FakeAudioFiles.h"
+#include "graphics/Dib.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Surface.h"
+#include "shell/ScreenLayout.h"
+#include "sound/SoundEngine.h"
+#include "sound/SoundHost.h"
+#include "sound/SpokenPrompts.h"
+#include "support/TempDir.h"
+
+struct ShownMessage {
+    std::string caption;
+    std::string text;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingBoxes final : public MessageBoxes {
+public:
+    void Show(const std::string& caption, const std::string& text) override {
+        shown.push_back({caption, text});
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::vector<ShownMessage> shown;
+};
+
+// The Controller's fields as the sound code sees them, on a 1024 by 768 display.
+class FakeSoundHost final : public SoundHost {
+public:
+    FakeSoundHost() : layout(1024, 768), screen(1024, 768) {}
+    const ScreenLayout& Layout() const override { return layout; }
+    void Invalidate(const Rect& r) override { invalidated.push_back(r); }
+    Surface& ScreenDevice() override { return screen; }
+    uint32_t Ticks() const override { return now; }
+    int32_t Pressed() const override { return pressed; }
+    void SetPressed(int32_t value) override { pressed = value; }
+    int32_t Armed() const override { return armed; }
+    void SetArmed(int32_t value) override { armed = value; }
+    void SetTool(int32_t value) override { tool = value; }
+    void SetPanelPage(int32_t value) override { panelPage = value; }
+
+    ScreenLayout layout;
+    Surface screen;
+    std::vector<Rect> invalidated;
+    uint32_t now = 0;
+    int32_t pressed = 0;
+    int32_t armed = 0;
+    int32_t tool = 1;
+    int32_t panelPage = 1;
+};
+
+// Writes a tone as a WAVE file in the folder and returns its path.
+inline std::string WriteTone(const TempDir& dir, const std::string& name, const ToneSpec& tone = {}) {
+    return dir.Write(name, ToneWave(tone));
+}
+
+// A picture of one colour (0x00RRGGBB), with pure white at its top-left pixel.
+inline Dib SolidPicture(int32_t width, int32_t height, uint32_t colour) {
+    Dib dib = Dib::CreateBlank(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            uint8_t* p = dib.PixelAt(x, y);
+            uint32_t c = x == 0 && y == 0 ? 0xFFFFFFu : colour;
+            p[0] = uint8_t(c);
+            p[1] = uint8_t(c >> 8);
+            p[2] = uint8_t(c >> 16);
+        }
+    }
+    return dib;
+}
+
+// The prompts over an engine on the fake port, with the cues c205 to c269 (short tones) in the
+// folder of the chosen language and an effect "B100". The Chinese folder is <dir>/c/, the
+// English one <dir>/e/, the effects <dir>/eff/.
+struct VoiceRig {
+    explicit VoiceRig(const std::string& language = "c", bool withCues = true) {
+        for (const char* sub : {"c", "e", "eff"}) std::filesystem::create_directories(Folder(sub));
+        prompts.SetFolders(language, Folder("c"), Folder("e"), Folder("eff"));
+        EXPECT_EQ(engine.Init(), 0);
+        prompts.SetEngine(&engine);
+        ToneSpec shortTone{.frames = 64};
+        std::string cues = language.starts_with("c") ? "c" : "e";
+        for (int n = 205; withCues && n <= 269; ++n) {
+            WriteTone(dir, cues + "/c" + std::to_string(n) + ".wav", shortTone);
+        }
+        WriteTone(dir, "eff/B100.wav", shortTone);
+        WriteTone(dir, "eff/Diy.wav", shortTone);
+    }
+    [[nodiscard]] std::string Folder(const std::string& sub) const { return dir.File(sub) + "/"; }
+    // True when the named cue file of the language's folder is playing.
+    [[nodiscard]] bool CuePlays(const std::string& name) const {
+        return engine.IsPlaying(prompts.CueFile(name)) == 1;
+    }
+
+    TempDir dir;
+    FakeAudioDevice device;
+    RecordingBoxes boxes;
+    SoundEngine engine{device, boxes};
+    PathString currentCue = " ";
+    SpokenPrompts prompts{currentCue};
+};

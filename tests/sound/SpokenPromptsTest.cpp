@@ -1,0 +1,98 @@
+// Cues and effects: the file names by language, what counts as finished, stopping, and the
+// background tune.
+#include "sound/SpokenPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include "sound/SoundTestKit.h"
+
+namespace {
+
+TEST(SpokenPromptsTest, CuesComeFromTheFolderOfTheLanguage) {
+    VoiceRig chinese("c");
+    EXPECT_EQ(chinese.prompts.CueFile("c207"), chinese.Folder("c") + "c207.wav");
+    EXPECT_EQ(chinese.prompts.EffectFile("B100"), chinese.Folder("eff") + "B100.wav");
+    VoiceRig english("e");
+    english.prompts.PlayCue("c207");
+    EXPECT_EQ(english.currentCue, english.Folder("e") + "c207.wav");
+    EXPECT_TRUE(english.CuePlays("c207"));
+    // Any first letter but 'c' means English; so does no language at all.
+    PathString cue;
+    SpokenPrompts other(cue);
+    other.SetFolders("x", "zh/", "en/", "fx/");
+    EXPECT_EQ(other.CueFile("7-02"), "en/7-02.wav");
+    other.SetFolders("", "zh/", "en/", "fx/");
+    EXPECT_EQ(other.CueFile("7-02"), "en/7-02.wav");
+}
+
+TEST(SpokenPromptsTest, ACueIsFinishedWhenItIsNotPlaying) {
+    VoiceRig rig;
+    EXPECT_TRUE(rig.prompts.IsCueFinished());  // none yet
+    rig.prompts.PlayCue("c205");
+    EXPECT_FALSE(rig.prompts.IsCueFinished());
+    rig.device.FinishAll();
+    EXPECT_TRUE(rig.prompts.IsCueFinished());
+    rig.prompts.PlayCue("nosuchcue");  // a missing file counts as finished at once
+    EXPECT_EQ(rig.currentCue, rig.prompts.CueFile("nosuchcue"));
+    EXPECT_TRUE(rig.prompts.IsCueFinished());
+    EXPECT_TRUE(rig.boxes.shown.empty());
+}
+
+TEST(SpokenPromptsTest, WithoutSoundEveryCueIsFinishedAndNothingPlays) {
+    PathString cue = " ";
+    SpokenPrompts prompts(cue);
+    prompts.SetFolders("c", "zh/", "en/", "fx/");
+    prompts.StartBackgroundTune();
+    prompts.PlayCue("c205");
+    prompts.PlayEffect("B100");
+    EXPECT_EQ(cue, "zh/c205.wav");
+    EXPECT_TRUE(prompts.IsCueFinished());
+    prompts.StopCue();
+    EXPECT_EQ(cue, " ");
+}
+
+TEST(SpokenPromptsTest, ANewCueDoesNotStopOneThatStillPlays) {
+    VoiceRig rig;
+    rig.prompts.PlayCue("c205");
+    rig.prompts.PlayCue("c206");
+    EXPECT_TRUE(rig.CuePlays("c205"));
+    EXPECT_TRUE(rig.CuePlays("c206"));
+}
+
+TEST(SpokenPromptsTest, AFinishedCueIsReleasedWhenTheNextOneStarts) {
+    VoiceRig rig;
+    rig.prompts.PlayCue("c205");
+    rig.device.FinishAll();
+    rig.prompts.PlayCue("c206");
+    EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c205")), nullptr);
+    // The same cue again is a restart, not a release.
+    rig.prompts.PlayCue("c206");
+    EXPECT_TRUE(rig.CuePlays("c206"));
+    EXPECT_EQ(rig.device.sounds.size(), 2u);
+}
+
+TEST(SpokenPromptsTest, StopCueStopsAndReleasesTheCueButNotEffects) {
+    VoiceRig rig;
+    rig.prompts.StartBackgroundTune();
+    rig.prompts.PlayCue("c205");
+    rig.prompts.PlayEffect("B100");
+    EXPECT_EQ(rig.currentCue, rig.prompts.CueFile("c205"));
+    rig.prompts.StopCue();
+    EXPECT_EQ(rig.currentCue, " ");
+    EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c205")), nullptr);
+    EXPECT_EQ(rig.engine.IsPlaying(rig.prompts.EffectFile("B100")), 1);
+    EXPECT_EQ(rig.engine.IsPlaying(rig.prompts.EffectFile("Diy")), 1);
+    rig.prompts.StopCue();  // nothing current: nothing happens
+    EXPECT_EQ(rig.engine.Nodes().size(), 2u);
+}
+
+TEST(SpokenPromptsTest, TheBackgroundTuneLoops) {
+    VoiceRig rig;
+    rig.prompts.StartBackgroundTune();
+    FakeSound* tune = rig.device.Latest();
+    EXPECT_TRUE(tune->looping);
+    rig.device.FinishAll();
+    EXPECT_EQ(rig.engine.IsPlaying(rig.prompts.EffectFile("Diy")), 1);
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// zephine-data check: the generated installation passes, and each kind of broken file in a
+// copy of it is reported by name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "InstallationTree.h"
+#include "graphics/Dib.h"
+#include "support/BitmapBytes.h"
+
+namespace {
+
+std::vector<uint8_t> BlankBitmap(int width, int height) {
+    TempDir scratch;
+    const Dib dib = Dib::CreateBlank(width, height);
+    const std::string path = scratch.File("blank.bmp");
+    if (dib.SaveToFile(path) != 1) return {};
+    return ReadBytes(path);
+}
+
+class CheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(GeneratedTree().empty()) << "the build has not generated the installation";
+        ASSERT_TRUE(CopyGeneratedTree(dir));
+    }
+    CheckRun Check(const std::string& options = " --airplanes-optional") {
+        return RunDataTool("check '" + dir.Path() + "'" + options);
+    }
+    TempDir dir;
+};
+
+bool Has(const CheckRun& run, const std::string& text) {
+    return run.output.find(text) != std::string::npos;
+}
+
+}  // namespace
+
+TEST_F(CheckTest, GeneratedInstallationHasNoProblems) {
+    const CheckRun run = Check();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(Has(run, " files checked, 0 problems\n")) << run.output;
+}
+
+TEST_F(CheckTest, MissingAirplaneFilesCountUnlessAllowed) {
+    const CheckRun run = Check("");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run, "Airplane files:\n"));
+    EXPECT_TRUE(Has(run, "Diy/Face/s01.bmp: missing"));
+    EXPECT_TRUE(Has(run, "Diy/Model/Fly07.ini: missing") || Has(run, "Diy/Model/Fly07.fly: missing"));
+    EXPECT_TRUE(Has(run, "Diy/Movie/frame.ini: missing"));
+}
+
+TEST_F(CheckTest, ReportsPicturesOfTheWrongSizeOrKind) {
+    // zoom is 60 by 56: a picture 4 pixels wider is refused, and so is a paletted backdrop and
+    // a 24-bit picture whose width is not a multiple of 4.
+    ReplaceFile(dir, "Diy/Face/ia3.bmp", BlankBitmap(64, 56));
+    ReplaceFile(dir, "Diy/Face/paintbk.bmp", MakeBitmapFile({.width = 800, .height = 600, .bits = 8}));
+    ReplaceFile(dir, "Diy/Face/ht05.bmp", MakeBitmapFile({.width = 79, .height = 98}));
+    std::filesystem::remove(dir.File("Diy/Face/sign02.bmp"));
+    const CheckRun run = Check();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run, "Diy/Face/ia3.bmp: is 64x56, must be 60x56")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Face/paintbk.bmp: is 8-bit")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Face/ht05.bmp: ")) << run.output;
+    EXPECT_TRUE(Has(run, "multiple of 4\n")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Face/sign02.bmp: missing")) << run.output;
+    EXPECT_TRUE(Has(run, ", 4 problems\n")) << run.output;
+}
+
+TEST_F(CheckTest, ReportsStampsWithoutAMatchingGreyMask) {
+    std::filesystem::remove(dir.File("Diy/Piclib/msk/07.bmp"));
+    ReplaceFile(dir, "Diy/Piclib/msk/08.bmp", BlankBitmap(96, 96));
+    ReplaceFile(dir, "Diy/Piclib/msk/112.bmp",
+                MakeBitmapFile({.width = 48, .height = 48, .bits = 8}));
+    const CheckRun run = Check();
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/07.bmp: missing")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/08.bmp: is 24-bit; a mask is 8-bit grey")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/112.bmp: is 48x48, its stamp is 96x96")) << run.output;
+}
+
+TEST_F(CheckTest, ReportsMissingAndOverlongTooltipTexts) {
+    const std::string tips =
+        "[cTip]\n" + std::string("diy=") + std::string(100, 'x') +
+        "\n[eTip]\ndiy=Paint workshop\n[String]\ncdelete=?\nedelete=\xff\xfe\n";
+    ReplaceFile(dir, "Diy/Zephine.ini", std::vector<uint8_t>(tips.begin(), tips.end()));
+    const CheckRun run = Check();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run, "[cTip] diy: 100 bytes, the program keeps 99")) << run.output;
+    EXPECT_TRUE(Has(run, "[cTip] roledn: missing"));
+    EXPECT_TRUE(Has(run, "[eTip] roledn: missing"));
+    EXPECT_FALSE(Has(run, "[eTip] diy:"));
+    EXPECT_TRUE(Has(run, "[String] edelete: not UTF-8"));
+}
+
+TEST_F(CheckTest, ReportsWaveFilesTheProgramCannotPlay) {
+    const std::string e = "Sound/Diy/E/";
+    std::vector<uint8_t> cut = ReadBytes(dir.File(e + "c230.wav"));
+    cut.resize(cut.size() / 2);
+    ReplaceFile(dir, e + "c230.wav", cut);
+    ReplaceFile(dir, e + "c231.wav", {'R', 'I', 'F', 'X'});
+    std::filesystem::remove(dir.File("Sound/Diy/Eff/B100.wav"));
+    const CheckRun run = Check();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run, "E/c230.wav: the WAVE reader refuses it (code 57603)")) << run.output;
+    EXPECT_TRUE(Has(run, "E/c231.wav: the WAVE reader refuses it")) << run.output;
+    EXPECT_TRUE(Has(run, "Eff/B100.wav: missing")) << run.output;
+}
+
+TEST_F(CheckTest, ReportsStepMarksTheFlightScreenCannotUse) {
+    dir.Write("Diy/Movie/frame.ini",
+              "[FRAME]\nFrame1=3;10,5,20\nFrame2=2;4;9\nFrame3=31;1\nFrame4=2;1;x\n");
+    const CheckRun run = Check();
+    EXPECT_TRUE(Has(run, "frame.ini: Frame1: marks must increase")) << run.output;
+    EXPECT_FALSE(Has(run, "frame.ini: Frame2"));
+    EXPECT_TRUE(Has(run, "frame.ini: Frame3: the mark count must be 0 to 30"));
+    EXPECT_TRUE(Has(run, "frame.ini: Frame4: not a number: x"));
+    EXPECT_TRUE(Has(run, "frame.ini: no key Frame5"));
+    // Model 2 has two marks, so its narrations run to 2-03.
+    EXPECT_TRUE(Has(run, "C/2-03.wav: missing"));
+    EXPECT_FALSE(Has(run, "C/2-04.wav"));
+}
+
+TEST(CheckCommandTest, BadArgumentsGiveAMessageNotACrash) {
+    TempDir empty;
+    CheckRun run = RunDataTool("check");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("usage: zephine-data check ROOT"), std::string::npos);
+    run = RunDataTool("check '" + empty.Path() + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("holds no Diy folder"), std::string::npos);
+}

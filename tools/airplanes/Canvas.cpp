@@ -1,0 +1,144 @@
+// Drawing on a Canvas: polygons by scanline with a little edge smoothing, thick dashed lines
+// as quads, a blocky digit face for the step numbers.
+#include "Canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "graphics/Dib.h"
+
+Canvas::Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
+
+Rgb Canvas::Get(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return {};
+    return pixels[size_t(y) * size_t(width) + size_t(x)];
+}
+
+void Canvas::Set(int x, int y, Rgb c) {
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    pixels[size_t(y) * size_t(width) + size_t(x)] = c;
+}
+
+void Canvas::Blend(int x, int y, Rgb c, double alpha) {
+    if (x < 0 || y < 0 || x >= width || y >= height || alpha <= 0) return;
+    Rgb& p = pixels[size_t(y) * size_t(width) + size_t(x)];
+    p = Mix(p, c, std::min(alpha, 1.0));
+}
+
+void Canvas::FillRect(int x, int y, int w, int h, Rgb c) {
+    for (int j = std::max(y, 0); j < std::min(y + h, height); ++j)
+        for (int i = std::max(x, 0); i < std::min(x + w, width); ++i) Set(i, j, c);
+}
+
+// Four sub-rows a pixel row, coverage counted across them: smooth enough for print.
+void Canvas::FillPolygon(const Polygon& p, Rgb c, double alpha) {
+    if (p.size() < 3) return;
+    double top = 1e30, bottom = -1e30;
+    for (Vec2 v : p) {
+        top = std::min(top, v.y);
+        bottom = std::max(bottom, v.y);
+    }
+    const int y0 = std::max(0, int(std::floor(top))), y1 = std::min(height - 1, int(bottom));
+    std::vector<double> cover(size_t(std::max(width, 1)));
+    for (int y = y0; y <= y1; ++y) {
+        std::fill(cover.begin(), cover.end(), 0.0);
+        for (int s = 0; s < 4; ++s) {
+            const double sy = y + (s + 0.5) / 4;
+            std::vector<double> xs;
+            for (size_t i = 0; i < p.size(); ++i) {
+                const Vec2 a = p[i], b = p[(i + 1) % p.size()];
+                if ((a.y <= sy) != (b.y <= sy)) xs.push_back(a.x + (sy - a.y) / (b.y - a.y) * (b.x - a.x));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+                const double l = std::max(xs[i], 0.0), r = std::min(xs[i + 1], double(width));
+                for (int x = int(l); x < width && x < r; ++x) {
+                    cover[size_t(x)] += (std::min(r, x + 1.0) - std::max(l, double(x))) / 4;
+                }
+            }
+        }
+        for (int x = 0; x < width; ++x) Blend(x, y, c, cover[size_t(x)] * alpha);
+    }
+}
+
+void Canvas::FillCircle(Vec2 o, double r, Rgb c) {
+    Polygon p;
+    const int n = std::max(12, int(r * 2));
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * M_PI * i / n;
+        p.push_back({o.x + r * std::cos(t), o.y + r * std::sin(t)});
+    }
+    FillPolygon(p, c);
+}
+
+void Canvas::Line(Vec2 a, Vec2 b, double thickness, Rgb c, const Dashes& dashes) {
+    const double len = Length(b - a);
+    if (len < 1e-9) return;
+    const Vec2 d = (b - a) * (1 / len), n{-d.y * thickness / 2, d.x * thickness / 2};
+    auto piece = [&](double s, double e) {
+        const Vec2 p = a + d * s, q = a + d * std::min(e, len);
+        FillPolygon({p + n, q + n, q - n, p - n}, c);
+    };
+    if (dashes.empty()) return piece(0, len);
+    size_t i = 0;
+    for (double s = 0; s < len; s += dashes[i], i = (i + 1) % dashes.size()) {
+        if (i % 2 == 0) piece(s, s + dashes[i]);
+    }
+}
+
+void Canvas::Outline(const Polygon& p, double thickness, Rgb c) {
+    for (size_t i = 0; i < p.size(); ++i) Line(p[i], p[(i + 1) % p.size()], thickness, c);
+}
+
+void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, Rgb c) {
+    const double len = Length(b - a);
+    if (len < 1e-9) return;
+    const Vec2 d = (b - a) * (1 / len), n{-d.y, d.x};
+    const double head = std::min(len * 0.45, thickness * 5);
+    Line(a, b - d * head * 0.8, thickness, c);
+    FillPolygon({b, b - d * head + n * head * 0.55, b - d * head - n * head * 0.55}, c);
+}
+
+void Canvas::Digits(const std::string& text, double x, double y, double size, Rgb c) {
+    // 3 x 5 cells a digit, rows top to bottom.
+    static const char* const glyphs[10] = {"111101101101111", "010110010010111", "111001111100111",
+                                           "111001111001111", "101101111001001", "111100111001111",
+                                           "111100111101111", "111001010010010", "111101111101111",
+                                           "111101111001111"};
+    const double cell = size / 5;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') {
+            x += cell * 4;
+            continue;
+        }
+        const char* g = glyphs[ch - '0'];
+        for (int k = 0; k < 15; ++k) {
+            if (g[k] != '1') continue;
+            const double cx = x + (k % 3) * cell, cy = y + (k / 3) * cell;
+            FillPolygon({{cx, cy}, {cx + cell, cy}, {cx + cell, cy + cell}, {cx, cy + cell}}, c);
+        }
+        x += cell * 4;
+    }
+}
+
+void Canvas::Paste(const Canvas& o, int x, int y, int w, int h) {
+    if (o.width == 0 || o.height == 0) return;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) Set(x + i, y + j, o.Get(i * o.width / w, j * o.height / h));
+}
+
+int Canvas::SaveBmp(const std::string& path) const {
+    if (width % 4 != 0) return 0;
+    Dib dib = Dib::CreateBlank(width, height);
+    if (dib.IsEmpty()) return 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = dib.PixelAt(x, y);
+            const Rgb c = Get(x, y);
+            p[0] = c.b;
+            p[1] = c.g;
+            p[2] = c.r;
+        }
+    }
+    return dib.SaveToFile(path);
+}

@@ -1,0 +1,66 @@
+// Canvas: a top-down RGB picture with the few drawing operations the skins, the line overlays,
+// the steps sheets and the contact sheet need; written out through Dib or as a PNG.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Geometry.h"
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+};
+static_assert(sizeof(Rgb) == 3, "pictures are packed red, green, blue");
+inline Rgb RgbOf(uint32_t rrggbb) {
+    return {uint8_t(rrggbb >> 16), uint8_t(rrggbb >> 8), uint8_t(rrggbb)};
+}
+inline Rgb Mix(Rgb a, Rgb b, double t) {
+    return {uint8_t(a.r + (b.r - a.r) * t), uint8_t(a.g + (b.g - a.g) * t),
+            uint8_t(a.b + (b.b - a.b) * t)};
+}
+
+// Dash patterns in pixels: on, off, on, off ...; empty draws a solid line.
+using Dashes = std::vector<double>;
+
+class Canvas {
+public:
+    Canvas() = default;
+    Canvas(int width, int height, Rgb fill);
+
+    [[nodiscard]] int Width() const { return width; }
+    [[nodiscard]] int Height() const { return height; }
+    [[nodiscard]] Rgb Get(int x, int y) const;
+    void Set(int x, int y, Rgb c);
+    void Blend(int x, int y, Rgb c, double alpha);
+    [[nodiscard]] const std::vector<Rgb>& Pixels() const { return pixels; }
+    [[nodiscard]] std::vector<Rgb>& Pixels() { return pixels; }
+
+    void FillRect(int x, int y, int w, int h, Rgb c);
+    // Even-odd fill of any simple polygon, with its edges smoothed.
+    void FillPolygon(const Polygon& p, Rgb c, double alpha = 1);
+    void FillCircle(Vec2 centre, double radius, Rgb c);
+    // A line of the given width; dashes start at a.
+    void Line(Vec2 a, Vec2 b, double thickness, Rgb c, const Dashes& dashes = {});
+    void Outline(const Polygon& p, double thickness, Rgb c);
+    // An arrow with its head at b.
+    void Arrow(Vec2 a, Vec2 b, double thickness, Rgb c);
+    // Digits 0-9 in a blocky face, `size` pixels high, top-left at (x, y).
+    void Digits(const std::string& text, double x, double y, double size, Rgb c);
+    // Copies `other` scaled (nearest) into the rectangle.
+    void Paste(const Canvas& other, int x, int y, int w, int h);
+
+    // Through Dib: 24-bit, the width must be a multiple of 4. 1 on success.
+    [[nodiscard]] int SaveBmp(const std::string& path) const;
+    // Writes a PNG; `alpha` (one byte a pixel, 255 opaque) makes the rest see-through, the
+    // colours then having been drawn over black.
+    [[nodiscard]] bool SavePng(const std::string& path,
+                               const std::vector<uint8_t>* alpha = nullptr) const;
+
+private:
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels;
+};
+
+// Reads a PNG, laid over white; false when it cannot be read.
+[[nodiscard]] bool LoadPng(const std::string& path, Canvas& out);
