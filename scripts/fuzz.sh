@@ -15,6 +15,7 @@ for src in fuzz/*.cpp; do
   mkdir -p "fuzz-corpus/$name"
   echo "== $name for ${seconds}s"
   if ! build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 \
+       -artifact_prefix="fuzz-corpus/$name-" \
        -max_len=65536 "fuzz-corpus/$name" "fuzz/seeds/$name" 2>"fuzz-corpus/$name.log"; then
     tail -40 "fuzz-corpus/$name.log"
     status=1

@@ -146,9 +146,10 @@ Dib Dib::Load(BinaryFile& file) {
     // Nothing is allocated beyond what the file could hold: a short file may still leave the
     // last rows black, but a header claiming a huge picture is refused.
     const int64_t stride = RowBytes(h.bits, h.width);
+    if (stride > fileSize || rows > fileSize / stride) return Dib();  // no overflow either
     const int64_t imageSize = stride * rows;
     uint32_t colours = ColoursOf(h.bits, h.coloursUsed);
-    if (imageSize > fileSize || int64_t{colours} * (shortForm ? 3 : 4) > fileSize) return Dib();
+    if (int64_t{colours} * (shortForm ? 3 : 4) > fileSize) return Dib();
     // A 24-bit picture keeps no colour table, so its pixels start right after the header.
     const uint32_t fileColours = colours;
     if (h.bits == 24) colours = 0;

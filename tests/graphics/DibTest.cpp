@@ -129,6 +129,10 @@ TEST(DibFileTest, BrokenFilesGiveAnEmptyPicture) {
     PutU32(&huge[18], 40000);
     PutU32(&huge[22], 40000);
     EXPECT_TRUE(Dib::LoadFromFile(dir.Write("huge.bmp", huge)).IsEmpty());
+    // Row size times row count beyond 64 bits must not wrap round to a small allocation.
+    PutU32(&huge[18], 0x61000004);
+    PutU32(&huge[22], 0x8EC30280);
+    EXPECT_TRUE(Dib::LoadFromFile(dir.Write("huge.bmp", huge)).IsEmpty());
 }
 
 TEST(DibFileTest, TruncatedFilesNeverReadPastTheirBlock) {

@@ -43,6 +43,8 @@ TEST_F(CheckTest, GeneratedInstallationHasNoProblems) {
 }
 
 TEST_F(CheckTest, MissingAirplaneFilesCountUnlessAllowed) {
+    // The column pages show the airplanes' pictures when those were made first: take one away.
+    std::filesystem::remove(dir.File("Diy/Face/s01.bmp"));
     const CheckRun run = Check("");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Has(run, "Airplane files:\n"));
