@@ -1,12 +1,14 @@
 // Zephine: wires the SDL adapters to the program's logic and runs the one event loop.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/LauncherLink.h"
 #include "platform/SystemFolders.h"
 #include "platform/audio/SdlAudioDevice.h"
+#include "platform/gl/OsMesaSurface.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursors.h"
 #include "platform/sdl/SdlMessageBoxes.h"
@@ -66,6 +68,9 @@ int main(int argc, char** argv) {
                       ReadStartupEnvironment(),
                       JoinCommandLine(int(options.args.size()), options.args.data())};
     platform.audio = &audio;
+    platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
+        return std::make_unique<OsMesaSurface>(width, height);
+    };
     Application application(platform);
     if (!application.Start()) return 1;
     (void)SetWindowIcon(window.Handle());

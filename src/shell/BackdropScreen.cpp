@@ -42,10 +42,6 @@ void BackdropScreen::ButtonUp(int32_t /*x*/, int32_t /*y*/) {
     }
 }
 
-std::unique_ptr<Screen> MakeWorkshopScreen(Controller& controller) {
-    return std::make_unique<BackdropScreen>(controller);
-}
-
 std::unique_ptr<Screen> MakeFlightScreen(Controller& controller) {
     return std::make_unique<BackdropScreen>(controller);
 }

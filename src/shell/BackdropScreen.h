@@ -1,5 +1,5 @@
 // BackdropScreen: a screen that shows the back buffer and the pressed exit button. It stands in
-// for the paint workshop and the flight screen until they are built.
+// for the flight screen until that is built.
 #pragma once
 
 #include "graphics/Dib.h"

@@ -62,7 +62,8 @@ void Controller::RenderPreview() {
     // The partial redraw covers what was painted since the last render; start collecting anew.
     view3d->paintTarget.dirtyRect = {};
     const Rect& pane = layout->view;
-    (void)glSurface->CopyToWindow(pane.left, pane.top, pane, clientDc);
+    // Drawn outside painting: marked so that the window presents it.
+    if (glSurface->CopyToWindow(pane.left, pane.top, pane, clientDc) == 1) clientDc.Touch(pane);
 }
 
 // Set-up's view: the model and skin of `modelNumber`, with the panes as the layout has them now.

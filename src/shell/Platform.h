@@ -28,5 +28,5 @@ struct Platform {
     std::string commandLine;
     AudioDevice* audio = nullptr;  // none: the program runs without sound
     // Makes the off-screen 3D surface of the given size; unset or none: no 3D drawing.
-    std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface;
+    std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface = nullptr;
 };

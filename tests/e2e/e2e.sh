@@ -22,7 +22,10 @@ make_install() {  # [empty]
   mkdir -p "$work/bin" "$work/share/zephine/Diy"
   cp "$here/../../src/zephine.sh" "$work/bin/zephine"
   ln -s "$program" "$work/bin/zephine-program"
-  if [ "${1:-}" != empty ]; then "$maker" "$work/share/zephine" || fail "test installation"; fi
+  if [ "${1:-}" != empty ]; then
+    "$maker" "$work/share/zephine" || fail "test installation"
+    add_model  # without a model the start shows "Load Error" first
+  fi
 }
 
 start_display() {  # WIDTHxHEIGHT
@@ -78,8 +81,69 @@ tip_width() {
     awk 'NR>1 { if ($0 ~ /#000000/) n++; else exit } END { print n+0 }'
 }
 
+# A one-square model filling part of the 3D pane, with a light grey 256 x 256 skin.
+add_model() {
+  local dir="$work/share/zephine/Diy/Model"
+  mkdir -p "$dir"
+  printf '%s\n' '[SUM]' 'Materials=0' 'Triangles=2' 'Verticies=4' 'Normals=0' 'Texture=4' \
+    '[DATA]' 'Triangles={0,1,2,0,0,0,0,1,2},{0,2,3,0,0,0,0,2,3}' \
+    'Vertices={-0.4,-0.4,0},{0.4,-0.4,0},{0.4,0.4,0},{-0.4,0.4,0}' \
+    'Textures={0,0},{1,0},{1,1},{0,1}' >"$dir/Fly01.ini"
+  /usr/bin/convert -size 256x256 xc:'rgb(200,200,200)' -type TrueColor BMP3:"$dir/Fly01.bmp"
+}
+# Answers the "Load Error" box that a missing model shows at start.
+dismiss_load_error() {
+  for _ in $(seq 30); do
+    # xdotool's name search misses SDL's message boxes; xwininfo lists them.
+    box=$(xwininfo -root -tree 2>/dev/null | awk '/"Load Error"/ { print $1; exit }')
+    [ -n "$box" ] && break; sleep 0.1
+  done
+  [ -n "$box" ] || fail "no Load Error box"
+  xdotool windowfocus --sync "$box" key Return; sleep 0.5
+}
+# How many pixels of the W x H area at (X, Y) differ between two screenshots.
+area_changes() {  # A.png B.png W H X Y
+  # Through files: ImageMagick's policy refuses /dev/fd paths.
+  /usr/bin/convert "$1" -crop "$3x$4+$5+$6" +repage "$work/area-a.png"
+  /usr/bin/convert "$2" -crop "$3x$4+$5+$6" +repage "$work/area-b.png"
+  /usr/bin/compare -metric AE "$work/area-a.png" "$work/area-b.png" null: 2>&1 | cut -d' ' -f1
+}
+dark_pixel() {  # X Y: every channel below 80
+  local got; got=$(pixel "$1" "$2")
+  IFS=, read -r pr pg pb <<<"$got"
+  [ "$pr" -lt 80 ] && [ "$pg" -lt 80 ] && [ "$pb" -lt 80 ] || fail "pixel ($1, $2) is $got, not dark"
+}
+
 backdrop="200,60,40"
 case "$case_name" in
+  WorkshopPencilStrokeShowsOnBothPanesAndUndoes)
+    make_install; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4  # ends the opening tour
+    shot; cp "$work/shot.png" "$work/before.png"
+    expect_pixel 300 300 "200,200,200"  # the skin, at zoom 1 from the canvas' corner
+    xdotool mousemove 300 300 mousedown 1
+    for x in 310 320 330 340 350 360 370 380 390 400; do xdotool mousemove "$x" 300; done
+    xdotool mouseup 1; sleep 0.5
+    shot; cp "$work/shot.png" "$work/after.png"
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/before.png" "$E2E_KEEP-before.png" && cp "$work/after.png" "$E2E_KEEP-after.png"
+    dark_pixel 350 300
+    [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 652 289)" -gt 0 ] ||
+      fail "the 3D pane did not change"
+    xdotool mousemove 876 120 click 1; sleep 0.5  # undo
+    shot; expect_pixel 350 300 "200,200,200"
+    click_exit_and_check 850 650 ;;
+  WorkshopStrokeOnTheModelPaintsTheSkin)
+    make_install; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    shot; cp "$work/shot.png" "$work/before.png"
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP.png"
+    xdotool mousemove 730 368 mousedown 1
+    for x in 736 742 748 754 760 766 772 778; do xdotool mousemove "$x" 368; done
+    xdotool mouseup 1; sleep 0.5
+    shot; cp "$work/shot.png" "$work/after.png"
+    [ "$(area_changes "$work/before.png" "$work/after.png" 256 256 252 204)" -gt 0 ] ||
+      fail "the flat pane did not change"
+    click_exit_and_check 850 650 ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program
     shot
@@ -129,6 +193,7 @@ case "$case_name" in
     click_exit_and_check 850 650 ;;
   EmptyDataTreeRunsBlackAndExits)
     make_install empty; start_display 1024x768; start_program
+    dismiss_load_error
     shot; expect_pixel 512 384 "0,0,0"; expect_pixel 112 84 "0,0,0"
     click_exit_and_check 850 650 ;;
   SmallDisplayCutsTheDesign)

@@ -5,7 +5,7 @@
 
 namespace {
 
-void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+void Put(std::vector<uint8_t>& out, uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
 }
 

@@ -1,0 +1,212 @@
+// Painting on the skin through the workshop: pencil, spray, eraser, stamp, undo and the colour
+// chart on the flat pane, strokes on the 3D pane, and bad input (odd skins, texels at the
+// edge, a model change or a release outside the panes mid-stroke).
+#include <gtest/gtest.h>
+
+#include "WorkshopRig.h"
+#include "workshop/SkinCanvas.h"
+
+namespace {
+
+constexpr uint32_t kGrey = 0x808080;
+
+// The window point over texel (tx, ty) of the flat pane.
+void PointOf(WorkshopRig& r, int32_t tx, int32_t ty, int32_t& x, int32_t& y) {
+    const SkinPlacement p = PlaceSkin(r.V(), r.L().canvas);
+    x = p.originX + int32_t((float(tx) + 0.5f) * p.sx);
+    y = p.originY + int32_t((float(ty) + 0.5f) * p.sy);
+}
+
+int CountChanged(WorkshopRig& r, uint32_t original = kGrey) {
+    int n = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) n += r.Texel(x, y) != original;
+    return n;
+}
+
+TEST(PaintToolsTest, PencilPressWithoutMovingPaintsNothingButArmsUndo) {
+    WorkshopRig r;
+    int32_t x = 0, y = 0;
+    PointOf(r, 100, 100, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(CountChanged(r), 0);
+    EXPECT_TRUE(r.c->undoAvailable);
+    EXPECT_EQ(r.c->dragActive, 0);
+}
+
+TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
+    WorkshopRig r;
+    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    PointOf(r, 60, 60, x0, y0);
+    PointOf(r, 120, 80, x1, y1);
+    r.Press(x0, y0);
+    r.f.window.invalidated.clear();
+    for (int i = 1; i <= 10; ++i) r.Move(x0 + (x1 - x0) * i / 10, y0 + (y1 - y0) * i / 10);
+    EXPECT_LT(r.Texel(120, 80), 0x101010u) << "black at the stroke's end";
+    EXPECT_EQ(r.Texel(200, 200), kGrey);
+    for (const Rect& inv : r.f.window.invalidated)
+        EXPECT_LE(inv.Width(), r.L().canvas.Width()) << "only near the stroke";
+    r.Release(x1, y1);
+    EXPECT_GT(CountChanged(r), 100);
+    r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());
+    EXPECT_EQ(CountChanged(r), 0);
+    EXPECT_FALSE(r.c->undoAvailable);
+    r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());  // nothing left to undo
+    EXPECT_EQ(r.c->pressed, kPressedNone);
+}
+
+TEST(PaintToolsTest, SprayLaysOnePuffPerPressAndIgnoresDrags) {
+    WorkshopRig r;
+    r.Click(r.L().gush.CentreX(), r.L().gush.CentreY());
+    int32_t x = 0, y = 0;
+    PointOf(r, 128, 128, x, y);
+    r.Press(x, y);
+    const int puff = CountChanged(r);
+    EXPECT_GT(puff, 50);
+    r.Move(x + 60, y + 40);
+    EXPECT_EQ(CountChanged(r), puff);
+    r.Release(x + 60, y + 40);
+    EXPECT_EQ(r.c->dragActive, 0);
+}
+
+TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquare) {
+    WorkshopRig r;
+    // Paint everything, then erase around texel (100, 100) and at the corner.
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) r.V().texture.PixelAt(x, y)[0] = 0;
+    r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
+    int32_t x = 0, y = 0;
+    PointOf(r, 100, 100, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(r.Texel(100, 100), kGrey);
+    EXPECT_EQ(r.Texel(84, 84), kGrey);
+    EXPECT_NE(r.Texel(83, 100), kGrey);
+    EXPECT_NE(r.Texel(116, 100), kGrey);
+    PointOf(r, 0, 0, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(r.Texel(0, 0), kGrey);
+    EXPECT_EQ(r.Texel(15, 15), kGrey);
+    EXPECT_NE(r.Texel(16, 16), kGrey);
+    // At size 0 nothing comes back.
+    r.c->eraseSize = 0;
+    PointOf(r, 200, 200, x, y);
+    r.Click(x, y);
+    EXPECT_NE(r.Texel(200, 200), kGrey);
+}
+
+TEST(PaintToolsTest, StampLandsCentredAndIsRefusedOverTheTopLeftCorner) {
+    WorkshopRig r;
+    // A 20 by 20 red stamp with a full mask, laid at scale 1.
+    r.c->stampImage = Dib::CreateBlank(20, 20);
+    r.c->stampMask = Dib::CreateBlank(20, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            r.c->stampImage.PixelAt(x, y)[2] = 255;
+            uint8_t* m = r.c->stampMask.PixelAt(x, y);
+            m[0] = m[1] = m[2] = 255;
+        }
+    r.c->stampScale = 1.0f;
+    r.Click(r.L().picture.CentreX(), r.L().picture.CentreY());
+    int32_t x = 0, y = 0;
+    PointOf(r, 100, 100, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(r.Texel(90, 90), 0xFF0000u);
+    EXPECT_EQ(r.Texel(109, 109), 0xFF0000u);
+    EXPECT_EQ(r.Texel(89, 100), kGrey);
+    EXPECT_EQ(r.Texel(110, 100), kGrey);
+    EXPECT_EQ(CountChanged(r), 400);
+    PointOf(r, 2, 2, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(CountChanged(r), 400) << "corner above and left of the skin: not laid";
+    PointOf(r, 2, 50, x, y);
+    r.Click(x, y);
+    EXPECT_EQ(r.Texel(0, 50), 0xFF0000u) << "over the left edge only: laid and clipped";
+}
+
+TEST(PaintToolsTest, ColourChartTakesTheColourShownUnderThePointer) {
+    WorkshopRig r;
+    const Rect& chart = r.L().choosecolor;
+    r.f.window.client.Fill(chart, 0x2040C0);
+    r.Press(chart.CentreX(), chart.CentreY());
+    EXPECT_EQ(r.c->paintColour, 0xC04020u) << "as a colour reference, red in the low byte";
+    EXPECT_EQ(r.c->pickX, chart.CentreX());
+    r.Release(chart.CentreX(), chart.CentreY());
+}
+
+TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
+    WorkshopRig r;
+    // The pane's left half shows the skin's left quarter, its right half the right quarter.
+    WriteTestModel(r.f.dir.Path(), 2, 256, 256, 128, 128, 128, true);
+    r.c->modelNumber = 2;
+    r.c->ReloadModel();
+    const Rect& view = r.L().view;
+    r.c->penThickness = 4;
+    r.Press(view.CentreX() - 40, view.CentreY());
+    ASSERT_TRUE(r.c->undoAvailable) << "the pick found the model";
+    const int32_t startX = r.V().paintTarget.texelX;
+    r.Move(view.CentreX() - 25, view.CentreY());
+    r.Move(view.CentreX() - 10, view.CentreY());
+    ASSERT_NE(r.V().paintTarget.texelX, startX);
+    const int painted = CountChanged(r);
+    EXPECT_GT(painted, 0);
+    EXPECT_EQ(r.V().paintTarget.fullRedraw, 0) << "the next render redraws near the stroke";
+    const int32_t lastX = r.V().paintTarget.texelX;
+    // A jump across the pane is taken as a seam: no line is drawn to it.
+    r.Move(view.CentreX() + 40, view.CentreY());
+    EXPECT_EQ(CountChanged(r), painted);
+    EXPECT_EQ(r.V().paintTarget.texelX, lastX);
+    r.Release(view.CentreX() + 40, view.CentreY());
+    EXPECT_EQ(r.c->dragActive, 0);
+}
+
+TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
+    WorkshopRig r;
+    int32_t x = 0, y = 0;
+    PointOf(r, 50, 50, x, y);
+    r.Press(x, y);
+    r.Move(x + 20, y);
+    r.Release(2, 2);
+    EXPECT_EQ(r.c->dragActive, 0);
+    EXPECT_EQ(r.c->pencilBrush.active, 0);
+    const int painted = CountChanged(r);
+    r.Move(x + 40, y + 40);
+    EXPECT_EQ(CountChanged(r), painted);
+
+    WriteTestModel(r.f.dir.Path(), 2, 32, 32);
+    r.Press(x, y);
+    r.Move(x + 20, y);
+    r.c->modelNumber = 2;
+    r.c->ReloadModel();  // as the flight screen's return does, stroke held or not
+    EXPECT_EQ(r.c->dragActive, 0);
+    r.Move(x + 40, y + 40);
+    r.Release(x + 40, y + 40);
+    EXPECT_EQ(CountChanged(r), 0) << "the new skin is untouched";
+}
+
+TEST(PaintToolsTest, OddSkinsAreShownAndPaintedWithinTheirBlocks) {
+    // 13 by 7: rows padded to 40 bytes, and an aspect of about 1.86.
+    WorkshopRig r(13, 7);
+    EXPECT_EQ(r.Texel(255, 255), kGrey);
+    r.PaintAll();
+    const Rect& canvas = r.L().canvas;
+    EXPECT_EQ(r.f.window.client.PixelAt(canvas.left + 3, canvas.top + 3), kGrey);
+    int32_t x = 0, y = 0;
+    PointOf(r, 200, 128, x, y);
+    r.Press(x, y);
+    r.Move(x + 20, y);
+    r.Release(x + 20, y);
+    EXPECT_LT(r.Texel(206, 128), 0x101010u);
+}
+
+TEST(PaintToolsTest, TexelsAtTheEdgeEraseNothingOutside) {
+    WorkshopRig r;
+    r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
+    // The pick can give 256: the eraser leaves the texture alone there.
+    r.V().texture.PixelAt(255, 255)[0] = 0;
+    EraseAt(*r.c, 256, 256, 32, 32);
+    EXPECT_NE(r.Texel(255, 255), kGrey);
+    EraseAt(*r.c, 255, 255, 32, 32);
+    EXPECT_EQ(r.Texel(255, 255), kGrey);
+}
+
+}  // namespace
