@@ -81,15 +81,34 @@ tip_width() {
     awk 'NR>1 { if ($0 ~ /#000000/) n++; else exit } END { print n+0 }'
 }
 
-# A one-square model filling part of the 3D pane, with a light grey 256 x 256 skin.
-add_model() {
-  local dir="$work/share/zephine/Diy/Model"
+# A one-square model filling part of the 3D pane, with a light grey 256 x 256 skin that has a
+# blue square at (100, 100)-(140, 140), so zooming and panning show.
+add_model() {  # [NUMBER [SKIN COLOUR]]
+  local dir="$work/share/zephine/Diy/Model" name
+  name=$(printf 'Fly%02d' "${1:-1}")
   mkdir -p "$dir"
   printf '%s\n' '[SUM]' 'Materials=0' 'Triangles=2' 'Verticies=4' 'Normals=0' 'Texture=4' \
     '[DATA]' 'Triangles={0,1,2,0,0,0,0,1,2},{0,2,3,0,0,0,0,2,3}' \
     'Vertices={-0.4,-0.4,0},{0.4,-0.4,0},{0.4,0.4,0},{-0.4,0.4,0}' \
-    'Textures={0,0},{1,0},{1,1},{0,1}' >"$dir/Fly01.ini"
-  /usr/bin/convert -size 256x256 xc:'rgb(200,200,200)' -type TrueColor BMP3:"$dir/Fly01.bmp"
+    'Textures={0,0},{1,0},{1,1},{0,1}' >"$dir/$name.ini"
+  /usr/bin/convert -size 256x256 xc:"${2:-rgb(200,200,200)}" -fill 'rgb(40,90,200)' \
+    -draw 'rectangle 100,100 139,139' -type TrueColor BMP3:"$dir/$name.bmp"
+}
+# The generated screens, stamps and texts in place of the small test pictures.
+use_generated_data() {
+  [ -d "${E2E_DATA_TREE:-}/Diy" ] || fail "no generated data tree"
+  cp -r "$E2E_DATA_TREE/Diy/." "$work/share/zephine/Diy/"
+}
+# Box of the pixels that differ between two screenshots, as "W H CX CY" (centre).
+diff_box() {  # A.png B.png: within the flat pane (252, 204)-(647, 509), in screen terms
+  /usr/bin/convert "$1" "$2" -crop 395x305+252+204 +repage -compose difference -composite \
+    -colorspace gray -threshold 0 -format '%@' info: |
+    awk -F'[x+]' '{ print $1, $2, 252 + $3 + int($1 / 2), 204 + $4 + int($2 / 2) }'
+}
+stroke() {  # X0 X1 Y: a press at (X0, Y), moves right in steps of 10 to X1, a release
+  xdotool mousemove "$1" "$3" mousedown 1
+  for x in $(seq "$1" 10 "$2"); do xdotool mousemove "$x" "$3"; done
+  xdotool mouseup 1; sleep 0.5
 }
 # Answers the "Load Error" box that a missing model shows at start.
 dismiss_load_error() {
@@ -143,6 +162,66 @@ case "$case_name" in
     shot; cp "$work/shot.png" "$work/after.png"
     [ "$(area_changes "$work/before.png" "$work/after.png" 256 256 252 204)" -gt 0 ] ||
       fail "the flat pane did not change"
+    click_exit_and_check 850 650 ;;
+  WorkshopEraserRestoresTheSkin)
+    make_install; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    stroke 300 400 300
+    shot; dark_pixel 350 300
+    xdotool mousemove 452 571 click 1; sleep 0.3  # the eraser
+    stroke 290 410 300
+    shot; expect_pixel 350 300 "200,200,200"
+    click_exit_and_check 850 650 ;;
+  WorkshopColourChartPicksTheColour)
+    make_install; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    shot; chart=$(pixel 640 600)
+    xdotool mousemove 640 600 click 1; sleep 0.5
+    shot; expect_pixel 741 652 "$chart"  # the swatch shows the colour under the pointer
+    click_exit_and_check 850 650 ;;
+  WorkshopStampLandsCentredOnThePress)
+    make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    xdotool mousemove 389 571 click 1; sleep 0.5  # the stamp tool
+    shot; cp "$work/shot.png" "$work/before.png"
+    xdotool mousemove 320 280 click 1; sleep 0.5
+    shot
+    read -r w h cx cy <<<"$(diff_box "$work/before.png" "$work/shot.png")"
+    [ "$w" -gt 4 ] && [ "$h" -gt 4 ] || fail "no stamp ($w x $h)"
+    [ $((cx - 320)) -ge -2 ] && [ $((cx - 320)) -le 2 ] && [ $((cy - 280)) -ge -2 ] &&
+      [ $((cy - 280)) -le 2 ] || fail "stamp centred at ($cx, $cy), not (320, 280)"
+    click_exit_and_check 850 650 ;;
+  WorkshopViewButtonsChangeThePanes)
+    make_install; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    shot; cp "$work/shot.png" "$work/start.png"
+    xdotool mousemove 673 112 click 1; sleep 0.3  # zoom in while held in the canvas
+    xdotool mousemove 400 350 mousedown 1; sleep 2.5; xdotool mouseup 1; sleep 0.4
+    shot; cp "$work/shot.png" "$work/zoomed.png"
+    [ "$(area_changes "$work/start.png" "$work/zoomed.png" 395 305 252 204)" -gt 100 ] ||
+      fail "zoom did not change the flat pane"
+    xdotool mousemove 739 110 click 1; sleep 0.3  # pan
+    xdotool mousemove 450 350 mousedown 1 mousemove 420 330 mousemove 380 300 mouseup 1
+    sleep 0.5; shot; cp "$work/shot.png" "$work/panned.png"
+    [ "$(area_changes "$work/zoomed.png" "$work/panned.png" 395 305 252 204)" -gt 100 ] ||
+      fail "pan did not move the flat pane"
+    xdotool mousemove 808 114 click 1; sleep 0.3  # rotate
+    xdotool mousemove 756 368 mousedown 1 mousemove 776 368 mousemove 800 380 mouseup 1
+    sleep 0.6; shot; cp "$work/shot.png" "$work/turned.png"
+    [ "$(area_changes "$work/panned.png" "$work/turned.png" 209 159 652 289)" -gt 100 ] ||
+      fail "rotate did not turn the model"
+    xdotool mousemove 898 336 click 1; sleep 0.6  # swap the panes
+    shot
+    [ "$(area_changes "$work/turned.png" "$work/shot.png" 209 159 652 289)" -gt 100 ] ||
+      fail "the swap did not change the small pane"
+    click_exit_and_check 850 650 ;;
+  WorkshopModelSlotLoadsAnotherModel)
+    make_install; add_model 1; add_model 2 'rgb(250,210,60)'; start_display 1024x768
+    start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    shot; expect_pixel 300 300 "200,200,200"
+    xdotool mousemove 150 363 click 1; sleep 0.8  # the second model of the column
+    shot; expect_pixel 300 300 "250,210,60"
     click_exit_and_check 850 650 ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program
