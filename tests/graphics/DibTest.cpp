@@ -19,8 +19,8 @@ void ExpectPattern(const Dib& dib) {
     }
 }
 
-Dib Load(const TempDir& dir, const BitmapSpec& spec) {
-    return Dib::LoadFromFile(dir.Write("p.bmp", MakeBitmapFile(spec)));
+Dib Load(const TempDir& dir, const BitmapLayout& layout) {
+    return Dib::LoadFromFile(dir.Write("p.bmp", MakeBitmapFile(layout)));
 }
 
 void Fill(Dib& dib, uint8_t b, uint8_t g, uint8_t r) {
@@ -51,29 +51,29 @@ TEST(DibFileTest, BlankPictureSavesWithItsFileHeaderAndReloads) {
 
 TEST(DibFileTest, ReadsEveryLayoutOfTheSamePicture) {
     TempDir dir;
-    BitmapSpec plain;
+    BitmapLayout plain;
     plain.width = 8;
     plain.height = 3;
     ExpectPattern(Load(dir, plain));
 
-    BitmapSpec noFileHeader = plain;
+    BitmapLayout noFileHeader = plain;
     noFileHeader.fileHeader = false;
     ExpectPattern(Load(dir, noFileHeader));
 
-    BitmapSpec topDown = plain;
+    BitmapLayout topDown = plain;
     topDown.height = -3;
     const Dib flipped = Load(dir, topDown);
     EXPECT_EQ(flipped.Height(), 3);
     ExpectPattern(flipped);
 
     // Rows of a width that is not a multiple of 4 are padded in the file and stay padded.
-    BitmapSpec odd = plain;
+    BitmapLayout odd = plain;
     odd.width = 5;
     const Dib oddDib = Load(dir, odd);
     EXPECT_EQ(oddDib.Stride(), 16);
     ExpectPattern(oddDib);
 
-    BitmapSpec sized = plain;
+    BitmapLayout sized = plain;
     sized.imageSize = 1u << 30;  // a lying image-size field allocates nothing extra
     const Dib sizedDib = Load(dir, sized);
     ExpectPattern(sizedDib);
@@ -82,7 +82,7 @@ TEST(DibFileTest, ReadsEveryLayoutOfTheSamePicture) {
 
 TEST(DibFileTest, OtherDepthsLoadWithTheirTableButAreNeverUsedAsColour) {
     TempDir dir;
-    BitmapSpec shortForm;
+    BitmapLayout shortForm;
     shortForm.headerSize = 12;
     shortForm.bits = 8;
     const Dib grey = Load(dir, shortForm);
@@ -97,9 +97,9 @@ TEST(DibFileTest, OtherDepthsLoadWithTheirTableButAreNeverUsedAsColour) {
 
     Dib colour = Dib::CreateBlank(4, 2);
     for (uint16_t bits : {1, 4, 8, 32}) {
-        BitmapSpec spec;
-        spec.bits = bits;
-        Dib other = Load(dir, spec);
+        BitmapLayout layout;
+        layout.bits = bits;
+        Dib other = Load(dir, layout);
         ASSERT_FALSE(other.IsEmpty()) << bits;
         EXPECT_EQ(other.BitsPerPixel(), bits);
         EXPECT_EQ(other.CopyBlockTo(colour, 0, 0, 4, 2, 0, 0), 0);
@@ -113,16 +113,16 @@ TEST(DibFileTest, BrokenFilesGiveAnEmptyPicture) {
     EXPECT_TRUE(Dib::LoadFromFile(dir.File("missing.bmp")).IsEmpty());
     EXPECT_TRUE(Dib::LoadFromFile(dir.Path()).IsEmpty());  // a folder
     auto broken = [&](auto change) {
-        BitmapSpec spec;
-        change(spec);
-        return Load(dir, spec).IsEmpty();
+        BitmapLayout layout;
+        change(layout);
+        return Load(dir, layout).IsEmpty();
     };
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.headerSize = 108; }));
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.width = 0; }));
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.width = -4; }));
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.height = 0; }));
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.bits = 7; }));
-    EXPECT_TRUE(broken([](BitmapSpec& s) { s.coloursUsed = 0x40000000; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.headerSize = 108; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.width = 0; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.width = -4; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.height = 0; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.bits = 7; }));
+    EXPECT_TRUE(broken([](BitmapLayout& s) { s.coloursUsed = 0x40000000; }));
 
     // A header that claims far more pixels than the file holds is refused, not allocated.
     std::vector<uint8_t> huge = MakeBitmapFile({});
@@ -137,10 +137,10 @@ TEST(DibFileTest, BrokenFilesGiveAnEmptyPicture) {
 
 TEST(DibFileTest, TruncatedFilesNeverReadPastTheirBlock) {
     TempDir dir;
-    BitmapSpec spec;
-    spec.width = 12;
-    spec.height = 6;
-    const std::vector<uint8_t> whole = MakeBitmapFile(spec);
+    BitmapLayout layout;
+    layout.width = 12;
+    layout.height = 6;
+    const std::vector<uint8_t> whole = MakeBitmapFile(layout);
     for (size_t length = 0; length < whole.size(); ++length) {
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + long(length));
         const Dib dib = Dib::LoadFromFile(dir.Write("cut.bmp", cut));

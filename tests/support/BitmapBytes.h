@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-struct BitmapSpec {
+struct BitmapLayout {
     int32_t width = 4;
     int32_t height = 2;  // negative: rows stored top row first
     uint16_t bits = 24;
@@ -21,4 +21,4 @@ inline uint8_t PatternByte(int32_t x, int32_t y, int channel) {
 
 // A whole file: headers, a grey colour table when the depth needs one, and pattern pixels
 // (for 24 bits) or index bytes (others), rows padded to 4 bytes.
-std::vector<uint8_t> MakeBitmapFile(const BitmapSpec& spec);
+std::vector<uint8_t> MakeBitmapFile(const BitmapLayout& layout);
