@@ -40,7 +40,7 @@ start_display() {  # WIDTHxHEIGHT
 start_program() {  # ARGS...
   SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
   app_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do  # a loaded machine may take a while
     xdotool search --name '^Zephine$' >/dev/null 2>&1 && break
     sleep 0.1
   done
