@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/BinaryFile.h"
+
 namespace {
 
 std::string InFolder(std::string_view folder, const char* name) {
@@ -42,15 +44,6 @@ int ReadCacheFile(const std::string& path, uint8_t* out, size_t size) {
 }
 
 int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size) {
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return 0;
-    bool written = std::fwrite(data, 1, size, file) == size;
-    // fclose flushes: a full disk can show up only here.
-    written = (std::fclose(file) == 0) && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return 0;
-    }
-    return 1;
+    // Written beside the cache file and renamed over it only when complete.
+    return WriteFileAtomically(path, {{data, size}}) ? 1 : 0;
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "graphics/Dib.h"
+#include "platform/BinaryFile.h"
+#include "raster/BitmapBlock.h"
 
 Picture::Picture(int w, int h)
     : width(w),
@@ -73,33 +75,20 @@ bool SaveGreyMask(const Picture& picture, const std::string& path) {
     const uint8_t* data = cairo_image_surface_get_data(picture.Surface());
     const int stride = cairo_image_surface_get_stride(picture.Surface());
     const int w = picture.Width(), h = picture.Height();
-    const uint32_t rowBytes = uint32_t(w + 3) / 4 * 4;
-    const uint32_t imageSize = rowBytes * uint32_t(h);
-    const uint32_t offset = 14 + 40 + 256 * 4;
-    std::vector<uint8_t> file(offset + imageSize, 0);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, uint32_t(file.size()));
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, uint32_t(w));
-    put32(22, uint32_t(h));
-    file[26] = 1;  // planes
-    file[28] = 8;  // bits per pixel
-    put32(34, imageSize);
-    put32(46, 256);  // colours used
-    for (uint32_t i = 0; i < 256; ++i) put32(54 + i * 4, i | i << 8 | i << 16);
+    // The raster library makes the grey block (header and grey table) the program reads.
+    const OwnedBlock mask = CreateBitmapBlock(0, w, h, nullptr, 0);
+    if (!mask) return false;
     for (int y = 0; y < h; ++y) {
-        uint8_t* row = file.data() + offset + size_t(h - 1 - y) * rowBytes;
-        for (int x = 0; x < w; ++x) row[x] = PixelOf(data, stride, x, y).a;
+        for (int x = 0; x < w; ++x) *PixelAt(mask.get(), x, y) = PixelOf(data, stride, x, y).a;
     }
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) return false;
-    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    return std::fclose(out) == 0 && written;
+    const uint32_t pixelsAt = 40 + 256 * 4;
+    const uint32_t imageSize = uint32_t(BlockStride(mask.get())) * uint32_t(h);
+    PutU32(mask.get() + 20, imageSize);
+    uint8_t fileHeader[14] = {'B', 'M'};
+    PutU32(fileHeader + 2, 14 + pixelsAt + imageSize);
+    PutU32(fileHeader + 10, 14 + pixelsAt);
+    return WriteFileAtomically(path, {{fileHeader, sizeof fileHeader},
+                                      {mask.get(), size_t{pixelsAt} + imageSize}});
 }
 
 void SetColour(cairo_t* cr, uint32_t rgb, double alpha) {
