@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "base/ScreenLayout.h"
 #include "graphics/View3D.h"
 #include "platform/Surface.h"
 #include "platform/gl/OsMesaSurface.h"
@@ -48,15 +49,17 @@ struct Scene {
         view.rotationY = 30;
     }
     void Frame() {
-        const Rect& pane = view.layout.view;
         surface.ClearDepth(pane);
         view.paintTarget.fullRedraw = 1;
-        view.Render(surface, view.layout.viewGl);
+        view.Render(surface, paneGl);
         (void)surface.CopyToWindow(pane.left, pane.top, pane, window);
     }
     OsMesaSurface surface{1024, 768};
     Surface window{1024, 768};
-    View3D view{1024, 768};
+    View3D view;
+    ScreenLayout layout{1024, 768};
+    const Rect& pane = layout.view;
+    const Rect& paneGl = layout.viewGl;
 };
 
 void BM_RenderPane(benchmark::State& state) {
@@ -73,12 +76,12 @@ void BM_Pick(benchmark::State& state) {
     Scene scene;
     if (!scene.surface.HasContext()) return state.SkipWithError("no OpenGL context");
     scene.Frame();
-    const Rect& pane = scene.view.layout.view;
+    const Rect& pane = scene.pane;
     int32_t x = pane.CentreX() - 20, y = pane.CentreY() + 10;
-    if (!scene.view.Pick(scene.surface, x, y, scene.surface.Height()))
+    if (!scene.view.Pick(scene.surface, pane, scene.paneGl, x, y, scene.surface.Height()))
         return state.SkipWithError("the pick missed the model");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(scene.view.Pick(scene.surface, x, y, scene.surface.Height()));
+        benchmark::DoNotOptimize(scene.view.Pick(scene.surface, pane, scene.paneGl, x, y, scene.surface.Height()));
     }
 }
 BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond);

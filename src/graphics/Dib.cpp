@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <memory>
 #include <span>
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 class BinaryFile;
 

@@ -123,3 +123,24 @@ Surface ToSurface(const Dib& dib) {
     (void)s.TakeTouched();
     return s;
 }
+
+bool Meets(const Rect& a, const Rect& b) {
+    Rect common;
+    return Intersect(a, b, common);
+}
+
+int DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
+                       const Rect& clip) {
+    if (!picture.IsUsable()) return 0;
+    const Rect whole{x, y, x + picture.Width(), y + picture.Height()};
+    Rect part;
+    if (!Intersect(whole, clip, part)) return 0;
+    const Rect source{part.left - x, part.top - y, part.right - x, part.bottom - y};
+    return DrawStretched(picture, device, part, source);
+}
+
+int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update) {
+    Rect clip;
+    if (!Intersect(at, update, clip)) return 0;
+    return DrawPictureClipped(picture, device, at.left, at.top, clip);
+}

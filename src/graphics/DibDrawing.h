@@ -7,7 +7,7 @@
 
 #include "graphics/Dib.h"
 #include "platform/Surface.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // Scales the source rectangle of the picture into the destination rectangle (nearest pixel,
 // plain copy). 0 also for a rectangle without area.
@@ -37,3 +37,13 @@ int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop 
 
 // The picture as a surface of its own size (empty when the picture is not usable).
 [[nodiscard]] Surface ToSurface(const Dib& dib);
+
+// True when the rectangles share at least one pixel.
+[[nodiscard]] bool Meets(const Rect& a, const Rect& b);
+// Draws the part of the picture, placed with its top-left corner at (x, y), that lies inside
+// `clip`; unscaled. 1 when something was drawn.
+int DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
+                       const Rect& clip);
+// Draws a control's picture at the rectangle's top-left, clipped to the rectangle and to
+// `update`.
+int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update);

@@ -11,8 +11,7 @@
 #include <string_view>
 
 #include "graphics/SectionFile.h"
-#include "platform/MessageBoxes.h"
-#include "shell/Tokenizer.h"
+#include "base/Tokenizer.h"
 
 namespace {
 
@@ -274,11 +273,10 @@ void Loader::Run() {
 
 }  // namespace
 
-bool ModelMesh::Load(const PathString& path, MessageBoxes* boxes) {
+bool ModelMesh::Load(const PathString& path) {
     SectionFile file;
     if (!file.Open(path)) {
         Clear();
-        if (boxes != nullptr) boxes->Show("Load Error", path);
         return false;
     }
     Load(file);

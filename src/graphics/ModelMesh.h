@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
-class MessageBoxes;
 class SectionFile;
 
 class ModelMesh {
@@ -25,10 +24,9 @@ public:
     static constexpr int textureSize = 2;
     static constexpr int materialRefSize = 2;
 
-    // Fills the mesh from the model file at path. When the file cannot be opened, shows the
-    // "Load Error" box with the path (when boxes is not null), leaves the mesh empty and gives
-    // false.
-    [[nodiscard]] bool Load(const PathString& path, MessageBoxes* boxes);
+    // Fills the mesh from the model file at path. When the file cannot be opened the mesh is
+    // left empty and the result is false: the caller tells the child.
+    [[nodiscard]] bool Load(const PathString& path);
     // Fills the mesh from a section file that is already open.
     void Load(SectionFile& file);
     // All counts 0, all lists and problems empty.

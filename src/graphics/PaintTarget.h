@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 struct PaintTarget {
     // Start of the texture Dib's block; null until a skin is loaded.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "graphics/PickMath.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // The size the dirty rectangle is measured against: the texture's.
 inline constexpr int32_t kTextureSize = 256;

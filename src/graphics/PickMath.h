@@ -12,7 +12,7 @@
 #include <span>
 
 #include "graphics/ViewMath.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // One corner of a picked triangle after projection, with its texture coordinate.
 struct PickCorner {

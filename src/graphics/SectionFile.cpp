@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 class SectionFile {
 public:

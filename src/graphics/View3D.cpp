@@ -21,12 +21,7 @@ BgrRows BgrRowsOf(const Dib& dib) {
     return {dib.PixelBytes(), dib.Width(), dib.Height(), dib.Stride()};
 }
 
-View3D::View3D(int32_t displayWidth, int32_t displayHeight)
-    : layout(displayWidth, displayHeight) {}
-
-bool View3D::LoadModel(const PathString& path, MessageBoxes* boxes) {
-    return mesh.Load(path, boxes);
-}
+bool View3D::LoadModel(const PathString& path) { return mesh.Load(path); }
 
 bool View3D::LoadSkin(const PathString& path) {
     skin = Dib::LoadFromFile(path);
@@ -106,8 +101,10 @@ void View3D::DrawMesh(GlDevice& gl) {
     paintTarget.fullRedraw = 1;
 }
 
-bool View3D::Pick(GlDevice& gl, int32_t x, int32_t y, int32_t surfaceHeight) {
+bool View3D::Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x, int32_t y,
+                  int32_t surfaceHeight) {
     if (!gl.HasContext()) return false;
+    gl.SetViewport({paneGl.left, paneGl.top, paneGl.right - paneGl.left, paneGl.bottom - paneGl.top});
     GlViewport viewport = gl.Viewport();
     gl.BeginSelection(selection);
     Matrix4 region = PickRegionMatrix(x, double(surfaceHeight) - y, 1, 1, viewport);
@@ -117,11 +114,12 @@ bool View3D::Pick(GlDevice& gl, int32_t x, int32_t y, int32_t surfaceHeight) {
     gl.Flush();
     int32_t hits = gl.EndSelection();
     if (hits < 1) return false;
-    return ChooseTexel(selection, hits, x, y);
+    return ChooseTexel(pane, selection, hits, x, y);
 }
 
-bool View3D::ChooseTexel(std::span<const uint32_t> hits, int32_t count, int32_t x, int32_t y) {
-    std::optional<NdcPoint> point = NormalisedPoint(layout.view, x, y);
+bool View3D::ChooseTexel(const Rect& pane, std::span<const uint32_t> hits, int32_t count,
+                         int32_t x, int32_t y) {
+    std::optional<NdcPoint> point = NormalisedPoint(pane, x, y);
     if (!point) return false;
     Matrix4 modelView = ViewModelView(modelScale, rotationX, rotationY);
     Matrix4 projection = ViewProjection();

@@ -10,11 +10,8 @@
 #include "graphics/ModelMesh.h"
 #include "graphics/PaintTarget.h"
 #include "platform/GlDevice.h"
-#include "shell/PathString.h"
-#include "shell/Rect.h"
-#include "shell/ScreenLayout.h"
-
-class MessageBoxes;
+#include "base/PathString.h"
+#include "base/Rect.h"
 
 // A picture's rows as the GL surface takes them (empty rows for an unusable picture).
 [[nodiscard]] BgrRows BgrRowsOf(const Dib& dib);
@@ -25,12 +22,8 @@ public:
     static constexpr float kInitialScale = 4.5f;
     static constexpr size_t kSelectionWords = 512;
 
-    // The layout copy is placed for a display of this size, as the controller's is.
-    View3D(int32_t displayWidth, int32_t displayHeight);
-
-    // Loads the model file into the mesh; on failure shows "Load Error" (when boxes is not
-    // null), the mesh is empty and the result false.
-    [[nodiscard]] bool LoadModel(const PathString& path, MessageBoxes* boxes);
+    // Loads the model file into the mesh; on failure the mesh is empty and the result false.
+    [[nodiscard]] bool LoadModel(const PathString& path);
     // Loads the skin and makes the texture and its two copies from it. A skin that cannot be
     // read leaves the texture black and gives false; the view stays usable either way.
     [[nodiscard]] bool LoadSkin(const PathString& path);
@@ -38,9 +31,11 @@ public:
     // Draws the model into the device inside the viewport (left, top = lower edge, right,
     // bottom, bottom-up window coordinates, as the layout's viewGl).
     void Render(GlDevice& gl, const Rect& viewport);
-    // True when a triangle lies under (x, y) (top-down surface coordinates); then the paint
-    // target holds its texel, triangle and the point. A failed pick changes nothing there.
-    [[nodiscard]] bool Pick(GlDevice& gl, int32_t x, int32_t y, int32_t surfaceHeight);
+    // True when a triangle lies under (x, y) (top-down surface coordinates) of the 3D pane,
+    // shown at `pane` on the window and at `paneGl` in the device's upward coordinates; then the
+    // paint target holds its texel, triangle and the point. A failed pick changes nothing there.
+    [[nodiscard]] bool Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x,
+                            int32_t y, int32_t surfaceHeight);
     // Emits the triangles: all of them, or those the dirty rectangle may touch.
     void DrawMesh(GlDevice& gl);
 
@@ -55,7 +50,6 @@ public:
     Dib texture;
     Dib textureCopy1;
     Dib textureCopy2;
-    ScreenLayout layout;
     ModelMesh mesh;
 
 private:
@@ -63,8 +57,8 @@ private:
     [[nodiscard]] int32_t TriangleCount() const;
     // The three corners of triangle i, ready for the device; false when an index is bad.
     [[nodiscard]] bool CornersOf(int32_t triangle, std::array<GlCorner, 3>& corners) const;
-    [[nodiscard]] bool ChooseTexel(std::span<const uint32_t> hits, int32_t count, int32_t x,
-                                   int32_t y);
+    [[nodiscard]] bool ChooseTexel(const Rect& pane, std::span<const uint32_t> hits,
+                                   int32_t count, int32_t x, int32_t y);
 
     std::array<uint32_t, kSelectionWords> selection{};
 };

@@ -8,7 +8,7 @@
 
 #include "platform/GlDevice.h"
 #include "platform/Surface.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 class GlSurface : public GlDevice {
 public:

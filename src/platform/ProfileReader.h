@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 class ProfileFile {
 public:

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // Raster operations, named after the device operations they replace.
 enum class Rop {

@@ -1,7 +1,7 @@
 // Where start-up finds the system folder, the working directory, home and the command line.
 #pragma once
 
-#include "shell/InstallPaths.h"
+#include "base/InstallPaths.h"
 
 // The system folder is $ZEPHINE_SYSTEM_DIR, else $XDG_CONFIG_HOME, else $HOME/.config.
 // `launched` is left false: the launcher link decides it.

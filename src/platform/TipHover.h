@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Window.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 class TipHover {
 public:

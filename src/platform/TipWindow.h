@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Window.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 class TipWindow {
 public:

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/Surface.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // A mouse message of the window, as the tooltip relay sees it.
 struct WindowMessage {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "raster/BrushTips.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 struct PencilBrush {
     uint8_t* target = nullptr;  // borrowed

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "raster/BitmapBlock.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 // Largest brush size a pattern is built for; the workshop's sizes stay far below it.
 inline constexpr int32_t kMaxSpraySize = 1024;

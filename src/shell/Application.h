@@ -3,7 +3,7 @@
 #pragma once
 
 #include "shell/MainWindow.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 class Application {
 public:

@@ -1,132 +1,65 @@
-// Controller: start-up, workshop set-up, destruction and the routing of events by mode.
+// Controller: start-up, destruction and the routing of paint and mouse events to the screen of
+// the mode, with the exit button and the volume bar that every screen shares.
 #include "shell/Controller.h"
 
+#include "flight/FlightScreen.h"
 #include "graphics/DibDrawing.h"
 #include "platform/LauncherLink.h"
 #include "platform/Window.h"
+#include "shell/StartupPaths.h"
 #include "sound/SoundEngine.h"
+#include "workshop/PaintWorkshop.h"
 
-Controller::Controller(Window& w, Platform& p)
-    : window(w), clientDc(w.Client()), screenDc(w.Client()), platform(p) {
-    pointerRect = Rect{};
-    centreX = window.Width() / 2;
-    centreY = window.Height() / 2;
-
+Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientDc(w.Client()) {
     // The launcher decides the folder layout at the moment the paths are read.
     platform.environment.launched = platform.launcher.Find();
-    const InstallPaths paths = ReadInstallPaths(platform.environment);
-    faceDir = paths.faceDir;
-    modelDir = paths.modelDir;
-    movieDir = paths.movieDir;
-    effectDir = paths.effectDir;
-    englishDir = paths.englishDir;
-    chineseDir = paths.chineseDir;
-    saveDir = paths.saveDir;
-    penDataDir = paths.penDataDir;
-    picLibDir = paths.picLibDir;
-
+    paths = ReadInstallPaths(platform.environment);
     const ModelChoice choice = ReadCommandLine(platform.commandLine);
     modelNumber = choice.modelNumber;
     language = choice.language;
 
-    mode = kModeLoading;
+    mode = Mode::loading;
     ShowLoadingPicture();
     StartSound();
-    EnterWorkshop();
-    mode = kModeWorkshop;
-    flightTourGiven = 0;
-    demoStep = 1;
-    workshopTourGiven = 1;
-    PlayCue("c205");  // the greeting that opens the guided demonstration
+
+    memDc = Surface(800, 600);
+    layout = std::make_unique<ScreenLayout>(window.Width(), window.Height());
+    if (platform.makeGlSurface) glSurface = platform.makeGlSurface(window.Width(), window.Height());
+    demo.LoadPictures(paths.faceDir);
+    volumeBar.LoadKnob(paths.faceDir);
+    exitPressed = Dib::LoadFromFile(paths.faceDir + "out.bmp");
+    LoadView();
+    tips = std::make_unique<TipControl>(platform.tipWindow);
+    if (tips->Create()) tips->Activate(true);
+    workshop = MakeWorkshopScreen(*this);
+    flight = std::make_unique<FlightScreen>(*this);
+
+    mode = Mode::workshop;
+    workshop->Enter();
+    demo.StartAtStartUp();  // the greeting that opens the guided demonstration
     InvalidateAll();
 }
 
 void Controller::ShowLoadingPicture() {
     const bool chinese = !language.empty() && language[0] == 'c';
-    const Dib picture = Dib::LoadFromFile(faceDir + (chinese ? "load-c.bmp" : "load-e.bmp"));
+    const Dib picture = Dib::LoadFromFile(paths.faceDir + (chinese ? "load-c.bmp" : "load-e.bmp"));
     if (picture.IsEmpty()) return;
     const int32_t w = picture.Width(), h = picture.Height();
     const Rect design{400 - w / 2, 300 - h / 2, 400 + w / 2, 300 + h / 2};
-    (void)DrawAt(picture, screenDc, design, true, window.Width(), window.Height());
+    (void)DrawAt(picture, clientDc, design, true, window.Width(), window.Height());
     // Drawn outside painting: show it now, the set-up that follows takes a while.
     window.Update();
-}
-
-void Controller::EnterWorkshop() {
-    memDc = Surface(800, 600);
-    modelListTop = 0;
-    stepPage = 0;
-    worksPage = 0;
-    selectedWork = -1;
-    layout = std::make_unique<ScreenLayout>(window.Width(), window.Height());
-    if (platform.makeGlSurface) glSurface = platform.makeGlSurface(2 * centreX, 2 * centreY);
-    pencilBrush = PencilBrush{};
-    (void)SprayRelease(sprayBrush);
-    stampPlacement = CompositeRequest{};
-    stampImage = Dib::LoadFromFile(picLibDir + "bmp/01.bmp");
-    stampMask = Dib::LoadFromFile(picLibDir + "msk/01.bmp");
-    backdrop = Dib::LoadFromFile(faceDir + "paintbk.bmp");
-    demo.LoadPictures(faceDir);
-    volumeBar.LoadKnob(faceDir);
-    if (!backdrop.IsEmpty()) {
-        (void)DrawAt(backdrop, memDc, layout->DesignScreen, false, window.Width(),
-                     window.Height());
-        DrawBackdropIntoGl();
-    }
-    LoadView();
-    SetWorkshopDefaults();
-    workshop = MakeWorkshopScreen(*this);
-    flight = MakeFlightScreen(*this);
-    pointerPhase = 1;
-    guidePhase = 1;
-    pointerPhaseTime = 0;
-    guidePhaseTime = 0;
-    demoStep = 0;
-    printFlag = 0;
-    panelPage = 1;
-    tips = std::make_unique<TipControl>(platform.tipWindow);
-    if (tips->Create()) {
-        tips->Activate(true);
-        BuildWorkshopTips();
-    }
-}
-
-void Controller::SetWorkshopDefaults() {
-    tool = 1;
-    pressed = kPressedNone;
-    dragActive = 0;
-    armed = 0;
-    cursorState = 0;
-    moviePlaying = 0;
-    recolourPending = 0;
-    renderTime = 0;
-    paintColour = 0;
-    pickX = layout->choosecolor.left;
-    pickY = layout->choosecolor.bottom;
-    penThickness = 12;
-    penOpacity = 255;
-    hueShift = saturationShift = lightnessShift = 0;
-    prevHueShift = prevSaturationShift = prevLightnessShift = 0;
-    stampAngle = 0.0f;
-    stampScale = 0.5f;
-    stampPage = 0;
-    printSize = 100;
-    eraseSize = 100;
-    previewRefresh = 0;
-    directPaint = 0;
-    undoAvailable = 0;
 }
 
 Controller::~Controller() {
     HandBackToLauncher();
     memDc = Surface();
+    // The screens go first: a held stroke's brush points into the view's texture.
     workshop.reset();
     flight.reset();
     layout.reset();
     glSurface.reset();
     view3d.reset();
-    (void)PencilRelease(pencilBrush);
-    (void)SprayRelease(sprayBrush);
     ShutSound();
     tips.reset();
 }
@@ -137,36 +70,70 @@ void Controller::HandBackToLauncher() {
     (void)WriteLanguageMarker(platform.environment, language);
 }
 
-Screen* Controller::ScreenForMode() {
-    if (mode == kModeWorkshop) return workshop.get();
-    if (mode == kModeFlight) return flight.get();
+Screen* Controller::Current() {
+    if (mode == Mode::workshop) return workshop.get();
+    if (mode == Mode::flight) return flight.get();
     return nullptr;
 }
 
+void Controller::SwitchTo(Mode next) {
+    mode = next;
+    if (Screen* screen = Current()) screen->Enter();
+    InvalidateAll();
+}
+
 void Controller::Paint(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    if (Screen* screen = ScreenForMode()) screen->Paint({left, top, right, bottom});
+    Screen* screen = Current();
+    if (screen == nullptr) return;
+    const Rect update{left, top, right, bottom};
+    screen->Paint(update);
+    PaintSharedControls(update);
+}
+
+void Controller::PaintSharedControls(const Rect& update) {
+    if (Meets(update, layout->vol)) volumeBar.Draw(clientDc, layout->vol, sound.get());
+    if (exitHeld) (void)DrawControl(exitPressed, clientDc, layout->exit, update);
 }
 
 void Controller::ButtonDown(int32_t x, int32_t y) {
-    pressX = x;
-    pressY = y;
-    if (Screen* screen = ScreenForMode()) screen->ButtonDown(x, y);
-    if (layout->exit.Contains(x, y)) {
-        pressed = kPressedExit;
-        Invalidate(layout->exit);  // drawn pressed
+    if (Screen* screen = Current()) {
+        // A press while a tour runs only ends the tour.
+        const bool endedTour = mode == Mode::workshop ? demo.EndTourOnWorkshopPress(*screen)
+                                                      : demo.EndTourOnFlightPress();
+        if (!endedTour) {
+            screen->ButtonDown(x, y);
+            (void)volumeBar.Press(layout->vol, x, y);
+        }
     }
+    exitHeld = layout->exit.Contains(x, y);
+    if (exitHeld) Invalidate(layout->exit);  // drawn pressed
 }
 
 void Controller::ButtonUp(int32_t x, int32_t y) {
-    if (Screen* screen = ScreenForMode()) screen->ButtonUp(x, y);
-    // The release after a press on exit ends the program, wherever it happens.
-    if (pressed == kPressedExit) window.Destroy();
+    if (Screen* screen = Current()) {
+        if (volumeBar.Release(layout->vol, x)) Invalidate(VolumeBar::RedrawArea(layout->vol));
+        screen->ButtonUp(x, y);
+    }
+    // The release after a press on exit ends the program, wherever it happens and whatever the
+    // screen made of it.
+    if (exitHeld) window.Destroy();
 }
 
 void Controller::MouseMove(int32_t x, int32_t y) {
-    if (Screen* screen = ScreenForMode()) screen->MouseMove(x, y);
+    Screen* screen = Current();
+    if (screen == nullptr) return;
+    screen->MouseMove(x, y);
+    if (volumeBar.Move(layout->vol, x, y)) Invalidate(VolumeBar::RedrawArea(layout->vol));
 }
 
 void Controller::Invalidate(const Rect& r) { window.Invalidate(r); }
 
 void Controller::InvalidateAll() { window.InvalidateAll(); }
+
+int32_t Controller::DisplayWidth() const { return window.Width(); }
+
+int32_t Controller::DisplayHeight() const { return window.Height(); }
+
+bool Controller::CursorPosition(int32_t& x, int32_t& y) const {
+    return window.CursorPosition(x, y);
+}

@@ -7,7 +7,7 @@
 
 #include "platform/Window.h"
 #include "shell/Controller.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 class MainWindow final : public WindowEvents {
 public:

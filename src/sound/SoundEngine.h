@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/AudioDevice.h"
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 class MessageBoxes;
 

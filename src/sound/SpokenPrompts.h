@@ -2,14 +2,12 @@
 // one cue at a time, and whether the current cue has finished.
 #pragma once
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 class SoundEngine;
 
 class SpokenPrompts {
 public:
-    // `currentCue` is the Controller's: the full path of the cue last started, " " when none.
-    explicit SpokenPrompts(PathString& currentCue) : currentCue(currentCue) {}
     // Folders end in '/'. The cue folder is the Chinese one when the language starts with 'c'.
     void SetFolders(const PathString& language, const PathString& chineseDir,
                     const PathString& englishDir, const PathString& effectDir);
@@ -33,7 +31,7 @@ public:
     [[nodiscard]] const PathString& CurrentCue() const { return currentCue; }
 
 private:
-    PathString& currentCue;
+    PathString currentCue = " ";  // the full path of the cue last started, " " when none
     SoundEngine* sound = nullptr;
     PathString cueDir;
     PathString effectDir;

@@ -1,24 +1,18 @@
-// VolumeBar: the `vol` bar of both screens: the knob's place for a volume level, dragging and
-// release, and the output volume that goes with the level.
+// VolumeBar: the `vol` bar of both screens: the volume level, the knob's place for it, dragging
+// and release, and the output volume that goes with the level.
 #pragma once
 
 #include <cstdint>
 
 #include "graphics/Dib.h"
-#include "shell/PathString.h"
-#include "shell/Rect.h"
+#include "base/PathString.h"
+#include "base/Rect.h"
 
 class SoundEngine;
-class SoundHost;
 class Surface;
 
 class VolumeBar {
 public:
-    static constexpr int32_t pressedCode = 26;
-
-    // `volumeLevel` is the Controller's: 0 (silent) to 6, 3 at start.
-    explicit VolumeBar(int32_t& volumeLevel) : volumeLevel(volumeLevel) {}
-
     // The knob picture "sound-s.bmp"; a missing picture leaves it empty (nothing is drawn).
     void LoadKnob(const PathString& faceDir);
 
@@ -29,20 +23,24 @@ public:
     void Draw(Surface& device, const Rect& vol, SoundEngine* sound);
 
     // A press inside `vol` takes hold of the bar. True when it did.
-    bool Press(SoundHost& host, int32_t x, int32_t y);
-    // While the bar is held and the pointer is inside `vol`: the level follows x.
-    void Move(SoundHost& host, int32_t x, int32_t y);
+    bool Press(const Rect& vol, int32_t x, int32_t y);
+    // While the bar is held and the pointer is inside `vol`: the level follows x. True when
+    // the bar must be redrawn.
+    bool Move(const Rect& vol, int32_t x, int32_t y);
     // The release of a held bar, wherever it happens: the level from x, and the bar is let go.
     // True when the bar was held.
-    bool Release(SoundHost& host, int32_t x);
+    bool Release(const Rect& vol, int32_t x);
+    // What to redraw after the level changed: the bar and the knob's old place.
+    [[nodiscard]] static Rect RedrawArea(const Rect& vol);
 
     // The level for a pointer at x, between 0 and 6; the current level when the bar leaves the
     // knob no room to move.
     [[nodiscard]] int32_t LevelAt(const Rect& vol, int32_t x) const;
-
-    int32_t& volumeLevel;
-    Dib knob;
+    [[nodiscard]] int32_t Level() const { return level; }
+    [[nodiscard]] bool IsHeld() const { return held; }
 
 private:
-    void SetLevelFrom(SoundHost& host, int32_t x);
+    int32_t level = 3;  // 0 (silent) to 6
+    bool held = false;
+    Dib knob;
 };

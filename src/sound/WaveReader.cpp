@@ -7,7 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "shell/PathString.h"
+#include "base/PathString.h"
 
 // Result codes of LoadWave; 0 is success.
 enum WaveCode : int {

@@ -1,30 +1,79 @@
-// The eraser: copies the skin as it was loaded back over a rectangle around the pointer.
+// The eraser.
+#include "workshop/EraserTool.h"
+
 #include <algorithm>
 
-#include "shell/Controller.h"
-#include "workshop/PaintTools.h"
+#include "graphics/View3D.h"
+#include "workshop/PanelKnobs.h"
 #include "workshop/SkinCanvas.h"
+#include "workshop/WorkshopPictures.h"
 
-void EraserSizeOnSkin(const Controller& c, int32_t& w, int32_t& h) {
+namespace {
+constexpr TipRow kEraserTips[] = {{21, "erasesize", "erasesize"}};
+}  // namespace
+
+void EraserTool::SizeOnSkin(ToolContext& c, int32_t& w, int32_t& h) const {
     // 32 screen pixels square at full size, whatever the zoom.
-    const SkinPlacement p = PlaceSkin(*c.view3d, c.Layout().canvas);
-    w = int32_t(32.0 / p.sx * c.eraseSize * 0.01);
-    h = int32_t(32.0 / p.sy * c.eraseSize * 0.01);
+    const SkinPlacement p = PlaceSkin(c.View(), c.Layout().canvas);
+    w = int32_t(32.0 / p.sx * eraseSize * 0.01);
+    h = int32_t(32.0 / p.sy * eraseSize * 0.01);
 }
 
-int32_t EraserSizeOnModel(const Controller& c) {
-    const float zoom = c.view3d->canvasZoom > 0 ? c.view3d->canvasZoom : 1.0f;
+int32_t EraserTool::SizeOnModel(ToolContext& c) {
+    const float zoom = c.View().canvasZoom > 0 ? c.View().canvasZoom : 1.0f;
     return int32_t(32.0f / zoom);
 }
 
-void EraseAt(Controller& c, int32_t tx, int32_t ty, int32_t w, int32_t h) {
+void EraserTool::EraseAt(ToolContext& c, int32_t tx, int32_t ty, int32_t w, int32_t h) {
     constexpr int32_t side = View3D::kTextureSide;
     if (tx < 0 || tx >= side || ty < 0 || ty >= side) return;
     const int32_t left = std::max(tx - w / 2, 0), top = std::max(ty - h / 2, 0);
     const int32_t right = std::min(tx + w / 2, side), bottom = std::min(ty + h / 2, side);
     if (right <= left || bottom <= top) return;
-    View3D& v = *c.view3d;
+    View3D& v = c.View();
     if (v.textureCopy1.CopyBlockTo(v.texture, left, top, right - left, bottom - top, left, top) ==
         1)
-        ShowTexels(c, {left, top, right, bottom});
+        c.ShowTexels({left, top, right, bottom});
 }
+
+void EraserTool::EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
+    int32_t w = 0, h = 0;
+    if (onModel) {
+        w = h = SizeOnModel(c);
+    } else {
+        SizeOnSkin(c, w, h);
+    }
+    EraseAt(c, tx, ty, w, h);
+}
+
+void EraserTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
+    EraseOn(c, tx, ty, onModel);
+    c.flags.dragActive = 1;
+    stroking = true;
+}
+
+void EraserTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
+    if (c.flags.dragActive != 1 || !stroking) return;
+    EraseOn(c, tx, ty, onModel);
+    if (onModel) c.Invalidate(c.Layout().view);
+}
+
+void EraserTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
+    c.flags.dragActive = 0;
+    stroking = false;
+}
+
+void EraserTool::DrawPanel(ToolContext& c, const Rect& update) {
+    DrawPanelBackground(c, 10, update);
+    DrawSizeSlider(c, c.pictures.tc[6], eraseSize);
+}
+
+void EraserTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
+    PressSizeSlider(c, eraseSize, x, y);
+}
+
+void EraserTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
+    DragSizeSlider(c, eraseSize, x, y);
+}
+
+std::span<const TipRow> EraserTool::PanelTips() const { return kEraserTips; }

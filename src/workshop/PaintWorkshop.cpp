@@ -1,111 +1,312 @@
-// The workshop's painting: the back buffer, the controls in their designed order, the skin
-// pane and the 3D pane.
+// The workshop's set-up, its painting (the back buffer, the controls in their designed order,
+// the skin pane and the 3D pane), its timer steps, its cursors and what the tours ask of it.
 #include "workshop/PaintWorkshop.h"
 
 #include "graphics/DibDrawing.h"
-#include "platform/Window.h"
-#include "shell/Controller.h"
+#include "graphics/View3D.h"
+#include "platform/GlSurface.h"
+#include "tours/GuidedDemo.h"
 #include "workshop/SkinCanvas.h"
-#include "workshop/ToolPanels.h"
 
-PaintWorkshop::PaintWorkshop(Controller& controller) : c(controller) {
-    pictures.Load(c.faceDir);
+namespace {
+
+constexpr TipRow kWorkshopTips[] = {
+    {1, "diy", "diy"},         {2, "mov", "mov"},         {4, "docout", "docout"},
+    {5, "docin", "docin"},     {6, "vol", "vol"},         {7, "zoom", "zoom"},
+    {8, "move", "move"},       {9, "rote", "rote"},       {10, "undo", "undo"},
+    {11, "change", "change"},  {12, "pencil", "pencil"},  {13, "gush", "gush"},
+    {14, "picture", "picture"}, {15, "erase", "erase"},   {16, "adjust", "adjust"},
+    {17, "print", "print"},    {18, "help", "help"},      {19, "exit", "exit"},
+    {31, "sprite", "ModelPick1"}, {32, "sprite", "ModelPick2"}, {33, "sprite", "ModelPick3"},
+    {34, "roleup", "modelUp"}, {35, "roledn", "modelDown"},
+};
+
+}  // namespace
+
+std::unique_ptr<Screen> MakeWorkshopScreen(ScreenHost& host) {
+    return std::make_unique<PaintWorkshop>(host);
 }
 
-std::unique_ptr<Screen> MakeWorkshopScreen(Controller& controller) {
-    return std::make_unique<PaintWorkshop>(controller);
+bool StepCanvasZoom(float& zoom, bool in) {
+    // The bound is tested before the step, so the last step may pass it by up to 0.1.
+    if (in && zoom < 3.0f) {
+        zoom += 0.1f;
+        return true;
+    }
+    if (!in && zoom > 0.5f) {
+        zoom -= 0.1f;
+        return true;
+    }
+    return false;
 }
+
+PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h) {
+    const InstallPaths& paths = host.Paths();
+    pictures.Load(paths.faceDir);
+    stamp.LoadFirstStamp(paths.picLibDir);
+    backdrop = Dib::LoadFromFile(paths.faceDir + "paintbk.bmp");
+    if (!backdrop.IsEmpty()) {
+        (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+                     host.DisplayWidth(), host.DisplayHeight());
+        DrawBackdropIntoGl();
+    }
+    pen.pickX = host.Layout().choosecolor.left;
+    pen.pickY = host.Layout().choosecolor.bottom;
+}
+
+PaintWorkshop::~PaintWorkshop() = default;
+
+void PaintWorkshop::Enter() { ShowTips(); }
+
+void PaintWorkshop::ShowTips() {
+    host.ShowTips(kWorkshopTips);
+    host.ShowPanelTips(tool->PanelTips());
+}
+
+PaintTool& PaintWorkshop::ToolOf(Tool kind) {
+    switch (kind) {
+        case Tool::pencil: return pencil;
+        case Tool::spray: return spray;
+        case Tool::stamp: return stamp;
+        case Tool::eraser: return eraser;
+        case Tool::adjust: return adjust;
+        case Tool::print: return print;
+    }
+    return pencil;
+}
+
+void PaintWorkshop::SelectTool(Tool kind) {
+    if (kind == tool->Kind()) return;
+    ToolContext c = Context();
+    tool->PutDown(c);
+    tool = &ToolOf(kind);
+}
+
+void PaintWorkshop::SetPressed(Pressed next) {
+    if (next != Pressed::none && stamp.ChooserOpen()) {
+        ToolContext c = Context();
+        stamp.CloseChooser(c);
+    }
+    pressed = next;
+}
+
+bool PaintWorkshop::ChooserShown() const { return tool == &stamp && stamp.ChooserOpen(); }
 
 bool PaintWorkshop::ViewModeActive() const {
-    return c.pressed == kPressedZoomIn || c.pressed == kPressedZoomOut ||
-           c.pressed == kPressedMove || c.pressed == kPressedRotate ||
-           c.pressed == kPressedStampChooser;
+    return pressed == Pressed::zoomIn || pressed == Pressed::zoomOut || pressed == Pressed::move ||
+           pressed == Pressed::rotate;
+}
+
+bool PaintWorkshop::HasPaintTarget() {
+    const View3D& v = host.View();
+    return v.paintTarget.textureBlock != nullptr && v.texture.Width() == View3D::kTextureSide &&
+           v.texture.Height() == View3D::kTextureSide;
 }
 
 void PaintWorkshop::Paint(const Rect& update) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
     int32_t cx = 0, cy = 0;
-    const bool cursorKnown = c.window.CursorPosition(cx, cy);
-    const bool panning = c.pressed == kPressedMove && cursorKnown && l.canvas.Contains(cx, cy);
+    const bool cursorKnown = host.CursorPosition(cx, cy);
+    const bool panning = pressed == Pressed::move && cursorKnown && l.canvas.Contains(cx, cy);
+    const bool direct = flags.dragActive != 0 || flags.directPaint || panning;
     Rect part;
-    if (c.dragActive == 0 && c.directPaint == 0 && !panning) {
-        if (Intersect(update, l.Screen, part))
-            (void)c.clientDc.BitBlt(part.left, part.top, part.Width(), part.Height(), c.memDc,
-                                    part.left - l.Screen.left, part.top - l.Screen.top);
-    } else {
-        c.directPaint = 0;
-    }
+    if ((!direct || flags.restoreBackdrop) && Intersect(update, l.Screen, part))
+        (void)host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
+                                         host.BackBuffer(), part.left - l.Screen.left,
+                                         part.top - l.Screen.top);
+    if (direct) flags.directPaint = false;
+    flags.restoreBackdrop = false;
     DrawControls(update);
-    if (c.printFlag == 0) DrawPanes(update);
+    DrawPanes(update);
 }
 
 void PaintWorkshop::DrawPanes(const Rect& update) {
-    const ScreenLayout& l = c.Layout();
-    const bool covered = c.pressed == kPressedStampChooser || c.tool == 7;
+    const ScreenLayout& l = host.Layout();
+    const bool covered = ChooserShown();
+    Surface& device = host.WindowDevice();
     if (!covered && Meets(update, l.canvas))
-        DrawSkin(*c.view3d, l.canvas, update, c.clientDc, c.memDc, l.Screen.left, l.Screen.top);
-    if (c.glSurface) {
-        const Rect& gl = l.viewGl;
-        c.glSurface->SetViewport({gl.left, gl.top, gl.right - gl.left, gl.bottom - gl.top});
-        // The last rendered model stands in the pane until the next tick renders it anew.
-        Rect pane;
-        if (!covered && Intersect(update, l.view, pane))
-            (void)c.glSurface->CopyToWindow(pane.left, pane.top, pane, c.clientDc);
-    }
-    if (!ViewModeActive() || c.pressed == kPressedRotate)
-        if (c.tool != 7) c.previewRefresh = 1;
+        DrawSkin(host.View(), l.canvas, update, device, host.BackBuffer(), l.Screen.left,
+                 l.Screen.top);
+    // The last rendered model stands in the pane until the next tick renders it anew.
+    Rect pane;
+    if (GlSurface* gl = host.Gl(); gl != nullptr && !covered && Intersect(update, l.view, pane))
+        (void)gl->CopyToWindow(pane.left, pane.top, pane, device);
+    if (!PaintingBlocked() || pressed == Pressed::rotate) previewRefresh = true;
 }
 
-void PaintWorkshop::DrawToolButtons(const Rect& update) {
-    static const Rect ScreenLayout::*const kButtons[6] = {
-        &ScreenLayout::pencil, &ScreenLayout::gush,   &ScreenLayout::picture,
-        &ScreenLayout::erase,  &ScreenLayout::adjust, &ScreenLayout::print};
-    for (int32_t k = 1; k <= 6; ++k) {
-        const Dib& picture = c.tool == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
-        (void)DrawControl(picture, c.clientDc, c.Layout().*kButtons[k - 1], update);
+namespace {
+
+const Rect& ToolButton(const ScreenLayout& l, int32_t number) {
+    switch (number) {
+        case 1: return l.pencil;
+        case 2: return l.gush;
+        case 3: return l.picture;
+        case 4: return l.erase;
+        case 5: return l.adjust;
+        default: return l.print;
     }
-    DrawToolPanel(c, pictures, update);
+}
+
+}  // namespace
+
+void PaintWorkshop::DrawToolButtons(const Rect& update) {
+    const int32_t current = NumberOf(tool->Kind());
+    for (int32_t k = 1; k <= kToolCount; ++k) {
+        const Dib& picture = current == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
+        (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), k), update);
+    }
+    if (!Meets(host.Layout().toolPanel, update)) return;
+    ToolContext c = Context();
+    tool->DrawPanel(c, update);
 }
 
 void PaintWorkshop::DrawModeButtons(const Rect& update) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
+    Surface& dc = host.WindowDevice();
     auto& ia = pictures.ia;
     auto& ib = pictures.ib;
-    const Dib& zoom = c.pressed == kPressedZoomIn    ? ib[3]
-                      : c.pressed == kPressedZoomOut ? ib[9]
-                                                     : ia[3];
-    (void)DrawControl(zoom, c.clientDc, l.zoom, update);
-    (void)DrawControl(c.pressed == kPressedMove ? ib[4] : ia[4], c.clientDc, l.move, update);
-    (void)DrawControl(c.pressed == kPressedRotate ? ib[5] : ia[5], c.clientDc, l.rote, update);
-    (void)DrawControl(c.armed == 1 && c.pressed == kPressedUndo ? ib[6] : ia[6], c.clientDc,
-                      l.undo, update);
+    const Dib& zoom = pressed == Pressed::zoomIn    ? ib[3]
+                      : pressed == Pressed::zoomOut ? ib[9]
+                                                    : ia[3];
+    (void)DrawControl(zoom, dc, l.zoom, update);
+    (void)DrawControl(pressed == Pressed::move ? ib[4] : ia[4], dc, l.move, update);
+    (void)DrawControl(pressed == Pressed::rotate ? ib[5] : ia[5], dc, l.rote, update);
+    (void)DrawControl(armed && pressed == Pressed::undo ? ib[6] : ia[6], dc, l.undo, update);
 }
 
 void PaintWorkshop::DrawControls(const Rect& update) {
-    const ScreenLayout& l = c.Layout();
-    Surface& dc = c.clientDc;
+    const ScreenLayout& l = host.Layout();
+    Surface& dc = host.WindowDevice();
     DrawToolButtons(update);
     DrawModeButtons(update);
     auto& cb = pictures.columnButtons;
-    (void)DrawControl(c.armed == 1 && c.pressed == kPressedModelUp ? cb[2] : cb[1], dc,
-                      l.modelUp, update);
-    (void)DrawControl(c.armed == 1 && c.pressed == kPressedModelDown ? cb[4] : cb[3], dc,
-                      l.modelDown, update);
-    if (c.pressed == kPressedDocOut) (void)DrawControl(pictures.ia[1], dc, l.docout, update);
-    if (c.pressed == kPressedDocIn) (void)DrawControl(pictures.ia[2], dc, l.docin, update);
-    if (c.pressed == kPressedExit) (void)DrawControl(pictures.exitPressed, dc, l.exit, update);
+    (void)DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
+    (void)DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
+                      update);
+    if (pressed == Pressed::docOut) (void)DrawControl(pictures.ia[1], dc, l.docout, update);
+    if (pressed == Pressed::docIn) (void)DrawControl(pictures.ia[2], dc, l.docin, update);
     (void)DrawControl(pictures.ib[7], dc, l.diy, update);
     (void)DrawControl(pictures.ia[8], dc, l.mov, update);
-    if (c.pressed == kPressedStampChooser && Meets(update, l.stampBox))
-        chooser.Paint(c, pictures, update);
-    if (c.modelListTop >= 0 && c.modelListTop <= 8)
-        (void)DrawControl(pictures.column[size_t(c.modelListTop + 1)], dc, l.modelColumn, update);
-    // The works box (tool 7) arrives with the saved works.
-    (void)DrawControl(c.demo.GuideFrame(1), dc, l.help, update);
-    const bool chinese = !c.language.empty() && c.language[0] == 'c';
-    (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc,
-                      l.languageLabel, update);
-    if (Meets(update, l.vol)) c.volumeBar.Draw(dc, l.vol, c.sound.get());
-    if (c.panelPage >= 1 && c.panelPage <= 6)
-        (void)DrawControl(pictures.toolLabels[size_t(c.panelPage)], dc, l.toolLabel, update);
+    if (tool == &stamp) {
+        ToolContext c = Context();
+        stamp.PaintChooser(c, update);
+    }
+    if (modelListTop >= 0 && modelListTop <= 8)
+        (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
+    (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
+    const bool chinese = !host.Language().empty() && host.Language()[0] == 'c';
+    (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
+                      update);
+    if (labelPage >= 1 && labelPage <= kToolCount)
+        (void)DrawControl(pictures.toolLabels[size_t(labelPage)], dc, l.toolLabel, update);
+}
+
+void PaintWorkshop::Tick(int id, bool /*touring*/) {
+    if (id != 2) return;
+    StepZoom();
+    if (adjust.RecolourPending()) {
+        ToolContext c = Context();
+        adjust.StepRecolour(c);
+    }
+    const bool viewHeld =
+        pressed == Pressed::zoomIn || pressed == Pressed::zoomOut || pressed == Pressed::move;
+    if (previewRefresh && !viewHeld && !ChooserShown()) RefreshPreview();
+}
+
+// The zoom keeps stepping while the zoom mode is held and the last press lies in the canvas.
+void PaintWorkshop::StepZoom() {
+    if (pressed != Pressed::zoomIn && pressed != Pressed::zoomOut) return;
+    if (!host.Layout().canvas.Contains(pressX, pressY)) return;
+    if (StepCanvasZoom(host.View().canvasZoom, pressed == Pressed::zoomIn)) {
+        flags.dragActive = 1;
+        host.Invalidate(host.Layout().canvas);
+    }
+}
+
+// The preview is measured once; a slow machine draws a smaller model while turning. It renders
+// only when a paint asked for it: an idle workshop renders nothing.
+void PaintWorkshop::RefreshPreview() {
+    View3D& v = host.View();
+    PaintTarget& t = v.paintTarget;
+    t.fullRedraw = 1;
+    if (flags.dragActive == 1) t.fullRedraw = (renderTime == 0 || renderTime >= 110) ? 0 : 1;
+    if (pressed == Pressed::rotate) {
+        if (renderTime != 0 && renderTime >= 111) v.modelScale = 2.0f;
+        DrawBackdropIntoGl();
+        t.fullRedraw = 1;
+        ClearGlDepth();
+    } else {
+        if (v.modelScale <= 2.5f) {
+            DrawBackdropIntoGl();
+            t.fullRedraw = 1;
+            ClearGlDepth();
+        }
+        v.modelScale = 4.5f;
+    }
+    if (renderTime == 0 && t.fullRedraw != 0) {
+        const uint32_t start = host.Ticks();
+        RenderPreview();
+        renderTime = static_cast<int32_t>(host.Ticks() - start);
+    } else {
+        RenderPreview();
+    }
+    previewRefresh = false;
+}
+
+void PaintWorkshop::RenderPreview() {
+    GlSurface* gl = host.Gl();
+    if (gl == nullptr) return;
+    const ScreenLayout& l = host.Layout();
+    host.View().Render(*gl, l.viewGl);
+    // The partial redraw covers what was painted since the last render; start collecting anew.
+    host.View().paintTarget.dirtyRect = {};
+    // Drawn outside painting: marked so that the window presents it.
+    if (gl->CopyToWindow(l.view.left, l.view.top, l.view, host.WindowDevice()) == 1)
+        host.WindowDevice().Touch(l.view);
+}
+
+// The workshop backdrop into the 3D surface: what it must hold before the model is drawn afresh.
+void PaintWorkshop::DrawBackdropIntoGl() {
+    if (GlSurface* gl = host.Gl(); gl != nullptr && !backdrop.IsEmpty())
+        (void)gl->DrawPicture(BgrRowsOf(backdrop), host.Layout().Screen, 0, 0);
+}
+
+// Only the pane is cleared: clearing the whole screen-sized buffer would cost more than the
+// render itself.
+void PaintWorkshop::ClearGlDepth() {
+    if (GlSurface* gl = host.Gl()) gl->ClearDepth(host.Layout().view);
+}
+
+CursorId PaintWorkshop::CursorAt(int32_t x, int32_t y, bool touring) const {
+    const ScreenLayout& l = host.Layout();
+    const bool free = !touring && !ChooserShown();
+    if (free && l.canvas.Contains(x, y)) {
+        if (pressed == Pressed::zoomIn) return CursorId::zoomIn;
+        if (pressed == Pressed::zoomOut) return CursorId::zoomOut;
+        if (pressed == Pressed::move) return CursorId::move;
+        const CursorId cursor = tool->PaneCursor();
+        return cursor != CursorId::keep ? cursor : CursorId::arrow;
+    }
+    if (free && l.view.Contains(x, y))
+        return pressed == Pressed::rotate ? CursorId::rotate : tool->PaneCursor();
+    if (free && tool->SliderAt(l, x, y)) return CursorId::slider;
+    return CommonCursor(l, x, y, touring);
+}
+
+void PaintWorkshop::ShowTool(int32_t designNumber) {
+    if (const std::optional<Tool> kind = ToolFromNumber(designNumber)) SelectTool(*kind);
+}
+
+void PaintWorkshop::ShowToolLabel(int32_t page) { labelPage = page; }
+
+void PaintWorkshop::OpenStampChooser() {
+    SelectTool(Tool::stamp);
+    ToolContext c = Context();
+    stamp.OpenChooser(c);
+}
+
+void PaintWorkshop::CloseStampChooser() {
+    ToolContext c = Context();
+    stamp.CloseChooser(c);
+    pressed = Pressed::none;
 }

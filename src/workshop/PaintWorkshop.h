@@ -1,26 +1,73 @@
-// PaintWorkshop: the mode-3 screen. It paints the workshop's controls and panes and routes
-// every press, move and release to the view modes, the tools, the panels and the model column.
+// PaintWorkshop: the mode-3 screen. It owns the workshop's state and its tools, paints its
+// controls and panes, and routes every press, move, release and timer tick to the view modes,
+// the tools, their panels and the model column.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
-#include "shell/Screen.h"
-#include "workshop/PaintTools.h"
-#include "workshop/StampChooser.h"
+#include "graphics/Dib.h"
+#include "screen/ScreenHost.h"
+#include "workshop/AdjustTool.h"
+#include "workshop/EraserTool.h"
+#include "workshop/PaintTool.h"
+#include "workshop/PencilTool.h"
+#include "workshop/PrintTool.h"
+#include "workshop/SprayTool.h"
+#include "workshop/StampTool.h"
 #include "workshop/WorkshopPictures.h"
 
 class PaintWorkshop final : public Screen {
 public:
-    explicit PaintWorkshop(Controller& controller);
+    explicit PaintWorkshop(ScreenHost& host);
+    ~PaintWorkshop() override;
 
     void Paint(const Rect& update) override;
     void ButtonDown(int32_t x, int32_t y) override;
     void MouseMove(int32_t x, int32_t y) override;
     void ButtonUp(int32_t x, int32_t y) override;
+    void Tick(int id, bool touring) override;
+    void Enter() override;
+    [[nodiscard]] CursorId CursorAt(int32_t x, int32_t y, bool touring) const override;
 
-    [[nodiscard]] const StrokeState& Stroke() const { return stroke; }
+    // What the tours show.
+    void ShowTool(int32_t designNumber) override;
+    void ShowToolLabel(int32_t page) override;
+    void OpenStampChooser() override;
+    void CloseStampChooser() override;
+
+    // What tests look at.
+    [[nodiscard]] Tool CurrentTool() const { return tool->Kind(); }
+    [[nodiscard]] Pressed PressedControl() const { return pressed; }
+    [[nodiscard]] bool ChooserShown() const;
+    [[nodiscard]] bool PreviewPending() const { return previewRefresh; }
+    [[nodiscard]] const PenSettings& Pen() const { return pen; }
+    [[nodiscard]] const AdjustTool& Adjust() const { return adjust; }
+    [[nodiscard]] const StampTool& Stamp() const { return stamp; }
+    [[nodiscard]] const PaintFlags& Flags() const { return flags; }
+    [[nodiscard]] const EraserTool& Eraser() const { return eraser; }
+    [[nodiscard]] const PrintTool& Printer() const { return print; }
+    [[nodiscard]] bool UndoAvailable() const { return undoAvailable; }
+    [[nodiscard]] bool Armed() const { return armed; }
+    [[nodiscard]] int32_t LabelPage() const { return labelPage; }
+    [[nodiscard]] int32_t ModelListTop() const { return modelListTop; }
 
 private:
+    [[nodiscard]] ToolContext Context() { return {host, pictures, flags}; }
+    [[nodiscard]] PaintTool& ToolOf(Tool kind);
+    void SelectTool(Tool kind);
+    // Every press of a control goes through here: a new pressed control closes the stamp
+    // chooser, whose picture would otherwise stay over the panes.
+    void SetPressed(Pressed next);
+    [[nodiscard]] bool ViewModeActive() const;
+    [[nodiscard]] bool PaintingBlocked() const { return ViewModeActive() || ChooserShown(); }
+    [[nodiscard]] bool HasPaintTarget();
+    void DrawBackdropIntoGl();
+    void ClearGlDepth();
+    void RenderPreview();
+    void ShowTips();
+
     // Painting.
     void DrawControls(const Rect& update);
     void DrawToolButtons(const Rect& update);
@@ -32,21 +79,50 @@ private:
     void PressModelSlot(int32_t x, int32_t y);
     void PressToolButtons(int32_t x, int32_t y);
     void PressPanel(int32_t x, int32_t y);
-    void PressChooserButtons(int32_t x, int32_t y);
     void PressViewModes(int32_t x, int32_t y);
+    void PressPanes(int32_t x, int32_t y);
     void SwapPanes();
+    void LoadModel(int32_t model);
+    void Undo();
 
-    // Button-up steps.
-    void ReleaseButtons(int32_t x, int32_t y);
+    // Mouse-move and button-up steps.
+    void DragViews(int32_t x, int32_t y);
+    void DragPanes(int32_t x, int32_t y);
+    void ReleaseButtons();
     void ReleaseViewModes(int32_t x, int32_t y);
-    void ReleaseStampChooser(int32_t x, int32_t y);
     void EnterFlightScreen();
+    // The texel under a point of the flat pane or of the 3D pane; false off the pane or model.
+    bool SkinTexel(int32_t x, int32_t y);
+    bool ModelTexel(int32_t x, int32_t y);
 
-    [[nodiscard]] bool ViewModeActive() const;
-    void InvalidateToolButton(int32_t tool);
+    // Timer steps.
+    void StepZoom();
+    void RefreshPreview();
 
-    Controller& c;
+    ScreenHost& host;
     WorkshopPictures pictures;
-    StrokeState stroke;
-    StampChooser chooser;
+    Dib backdrop;  // paintbk.bmp, also the 3D pane's background
+    PaintFlags flags;
+    PenSettings pen;
+    PencilTool pencil{pen};
+    SprayTool spray{pen};
+    StampTool stamp;
+    EraserTool eraser;
+    AdjustTool adjust;
+    PrintTool print;
+    PaintTool* tool = &pencil;
+
+    Pressed pressed = Pressed::none;
+    bool armed = false;  // the pressed button acts on its release
+    int32_t pressX = 0;  // the last press, or the last point of a pan or turn
+    int32_t pressY = 0;
+    int32_t labelPage = 1;  // the tool label shown over the panel, 1 to 6
+    int32_t modelListTop = 0;  // the model column's page, 0 to 8
+    bool undoAvailable = false;
+    bool previewRefresh = false;  // the 3D pane waits for a render
+    int32_t renderTime = 0;       // the first full render's time in ms; 0 until measured
 };
+
+[[nodiscard]] std::unique_ptr<Screen> MakeWorkshopScreen(ScreenHost& host);
+// One zoom step when the bound allows it; true when it stepped.
+bool StepCanvasZoom(float& zoom, bool in);

@@ -1,38 +1,73 @@
-// The pencil: a soft stroke from the press to the release, drawn with the raster library's
-// brush into the texture.
-#include "raster/PencilBrush.h"
-#include "shell/Controller.h"
-#include "workshop/PaintTools.h"
+// The pencil.
+#include "workshop/PencilTool.h"
+
+#include <cstdlib>
+
+#include "graphics/View3D.h"
 
 namespace {
 // Names this workshop's strokes for the brush, which refuses a stroke under another name.
 constexpr uint32_t kStrokeTag = 1;
+// Beyond this many texels from the last point a 3D drag has crossed a seam of the skin.
+constexpr int32_t kSeamJump = 60;
 }  // namespace
 
-void PencilPress(Controller& c, int32_t tx, int32_t ty) {
-    uint8_t* texture = c.view3d->paintTarget.textureBlock;
+PencilTool::~PencilTool() { (void)PencilRelease(brush); }
+
+void PencilTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) {
+    uint8_t* texture = c.View().paintTarget.textureBlock;
     // A brush that cannot be set up (size 0, no memory) stays inactive and paints nothing.
-    if (PencilInit(c.pencilBrush, texture, 0, c.penThickness, c.penThickness, c.penDataDir) ==
-        1)
-        (void)PencilBegin(c.pencilBrush, texture, tx, ty, 255.0, kStrokeTag);
-    c.dragActive = 1;
+    if (PencilInit(brush, texture, 0, pen.thickness, pen.thickness, c.host.Paths().penDataDir) == 1)
+        (void)PencilBegin(brush, texture, tx, ty, 255.0, kStrokeTag);
+    c.flags.dragActive = 1;
+    stroking = true;
+    lastX = tx;
+    lastY = ty;
 }
 
-void PencilStroke(Controller& c, int32_t tx, int32_t ty, int32_t inflate) {
-    Rect changed;
-    if (PencilStrokeTo(c.pencilBrush, c.view3d->paintTarget.textureBlock, tx, ty, c.penOpacity,
-                       255.0, c.paintColour, kStrokeTag, changed) != 1)
+void PencilTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
+    if (c.flags.dragActive != 1 || !stroking) return;
+    PaintTarget& t = c.View().paintTarget;
+    if (!onModel) {
+        StrokeTo(c, tx, ty, 10);
         return;
-    changed.Inflate(inflate, inflate);
-    ShowTexels(c, changed);
-}
-
-void PencilFinish(Controller& c) {
-    const PaintTarget& t = c.view3d->paintTarget;
-    if (c.pencilBrush.active != 0)
-        (void)PencilEnd(c.pencilBrush, t.textureBlock, t.texelX, t.texelY, 255.0);
-    (void)PencilRelease(c.pencilBrush);
-    c.dragActive = 0;
-    c.directPaint = 1;
+    }
+    if (std::abs(tx - lastX) >= kSeamJump || std::abs(ty - lastY) >= kSeamJump) {
+        // Another part of the skin: no line across the texture; wait for the pointer to return.
+        t.texelX = lastX;
+        t.texelY = lastY;
+        return;
+    }
+    StrokeTo(c, tx, ty, 10);
+    t.fullRedraw = 0;
     c.Invalidate(c.Layout().view);
 }
+
+void PencilTool::StrokeTo(ToolContext& c, int32_t tx, int32_t ty, int32_t inflate) {
+    lastX = tx;
+    lastY = ty;
+    Rect changed;
+    if (PencilStrokeTo(brush, c.View().paintTarget.textureBlock, tx, ty, pen.opacity, 255.0,
+                       pen.colour, kStrokeTag, changed) != 1)
+        return;
+    changed.Inflate(inflate, inflate);
+    c.ShowTexels(changed);
+}
+
+// Every release ends the stroke and lets go of a held slider.
+void PencilTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
+    if (brush.active != 0)
+        (void)PencilEnd(brush, c.View().paintTarget.textureBlock, lastX, lastY, 255.0);
+    (void)PencilRelease(brush);
+    stroking = false;
+    c.flags.dragActive = 0;
+    c.flags.directPaint = true;
+    c.Invalidate(c.Layout().view);
+}
+
+void PencilTool::PutDown(ToolContext& /*c*/) {
+    (void)PencilRelease(brush);
+    stroking = false;
+}
+
+void PencilTool::DropBrush() { (void)PencilRelease(brush); }

@@ -7,7 +7,7 @@
 
 #include "graphics/View3D.h"
 #include "platform/Surface.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 struct SkinPlacement {
     float sx = 1.0f;  // screen pixels per texel, horizontally and vertically

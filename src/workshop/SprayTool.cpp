@@ -1,20 +1,26 @@
-// The spray: one puff of `paintColour` per press, fading from the centre to the rim.
-#include "raster/SprayBrush.h"
-#include "shell/Controller.h"
-#include "workshop/PaintTools.h"
+// The spray.
+#include "workshop/SprayTool.h"
 
-void SprayPress(Controller& c, int32_t tx, int32_t ty) {
-    (void)SprayInit(c.sprayBrush, 3, c.penThickness, c.penThickness);
+#include "graphics/View3D.h"
+
+SprayTool::~SprayTool() { (void)SprayRelease(brush); }
+
+void SprayTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) {
+    (void)SprayInit(brush, 3, pen.thickness, pen.thickness);
     Rect changed;
-    if (SprayPaint(c.sprayBrush, c.view3d->paintTarget.textureBlock, tx, ty, c.penThickness,
-                   c.penThickness, c.penOpacity, 255.0, c.paintColour, &changed) == 1)
-        ShowTexels(c, changed);
-    c.dragActive = 1;
+    if (SprayPaint(brush, c.View().paintTarget.textureBlock, tx, ty, pen.thickness, pen.thickness,
+                   pen.opacity, 255.0, pen.colour, &changed) == 1)
+        c.ShowTexels(changed);
+    c.flags.dragActive = 1;
 }
 
-void SprayFinish(Controller& c) {
-    (void)SprayRelease(c.sprayBrush);
-    c.dragActive = 0;
-    c.directPaint = 1;
+void SprayTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
+    (void)SprayRelease(brush);
+    c.flags.dragActive = 0;
+    c.flags.directPaint = true;
     c.Invalidate(c.Layout().view);
 }
+
+void SprayTool::PutDown(ToolContext& /*c*/) { (void)SprayRelease(brush); }
+
+void SprayTool::DropBrush() { (void)SprayRelease(brush); }

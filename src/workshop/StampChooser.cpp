@@ -3,19 +3,20 @@
 
 #include <string>
 
-#include "shell/Controller.h"
+#include "graphics/DibDrawing.h"
+#include "workshop/PaintTool.h"
 #include "workshop/StampPicture.h"
 #include "workshop/WorkshopPictures.h"
 
-Rect StampChooser::CellRect(const Controller& c, int32_t cell) {
-    Rect r = c.Layout().stampCell;
+Rect StampChooser::CellRect(const ScreenLayout& l, int32_t cell) {
+    Rect r = l.stampCell;
     r.Offset((r.Width() + 8) * (cell % 4), (r.Height() + 10) * (cell / 4));
     return r;
 }
 
-int32_t StampChooser::CellAt(const Controller& c, int32_t x, int32_t y) {
+int32_t StampChooser::CellAt(const ScreenLayout& l, int32_t x, int32_t y) {
     for (int32_t cell = 0; cell < kCells; ++cell)
-        if (CellRect(c, cell).Contains(x, y)) return cell;
+        if (CellRect(l, cell).Contains(x, y)) return cell;
     return -1;
 }
 
@@ -23,42 +24,49 @@ PathString StampChooser::StampFile(const PathString& picLibDir, const char* kind
     return picLibDir + kind + (n < 10 ? "/0" : "/") + std::to_string(n) + ".bmp";
 }
 
-void StampChooser::Paint(Controller& c, WorkshopPictures& p, const Rect& update) {
+bool StampChooser::Turn(int32_t step) {
+    const int32_t next = page + step;
+    if (next < 0 || next >= kPages) return false;
+    page = next;
+    return true;
+}
+
+void StampChooser::Paint(ToolContext& c, const Rect& update) {
     const ScreenLayout& l = c.Layout();
-    if (pageShown != c.stampPage || page.IsEmpty()) {
+    auto& pic = c.pictures.pic;
+    if (pageShown != page || composed.IsEmpty()) {
         // Loading and laying 16 stamps is slow: a page is composed once and kept.
-        page = p.pic[1].Clone();
-        pageShown = c.stampPage;
-        for (int32_t cell = 0; cell < kCells && page.IsUsable(); ++cell) {
-            const int32_t n = kCells * c.stampPage + cell + 1;
-            const Dib image = Dib::LoadFromFile(StampFile(c.picLibDir, "bmp", n));
-            const Dib mask = Dib::LoadFromFile(StampFile(c.picLibDir, "msk", n));
-            const StampBlocks stamp = MakeStampBlocks(image, mask, 0.5f, 0.0f);
+        composed = pic[1].Clone();
+        pageShown = page;
+        const PathString& dir = c.host.Paths().picLibDir;
+        for (int32_t cell = 0; cell < kCells && composed.IsUsable(); ++cell) {
+            const int32_t n = kCells * page + cell + 1;
+            const StampBlocks stamp = MakeStampBlocks(Dib::LoadFromFile(StampFile(dir, "bmp", n)),
+                                                      Dib::LoadFromFile(StampFile(dir, "msk", n)),
+                                                      0.5f, 0.0f);
             if (!stamp.picture) continue;
-            const Rect r = CellRect(c, cell);
+            const Rect r = CellRect(l, cell);
             CompositeRequest placement;
-            (void)LayStamp(page.Block(), stamp, r.CentreX() - l.stampBox.left,
+            (void)LayStamp(composed.Block(), stamp, r.CentreX() - l.stampBox.left,
                            r.CentreY() - l.stampBox.top, placement);
         }
     }
-    (void)DrawControl(page, c.clientDc, l.stampBox, update);
-    // A button shows held while the press that armed it is on it.
-    auto held = [&](const Rect& r) { return c.armed == 1 && r.Contains(c.pressX, c.pressY); };
-    (void)DrawControl(p.pic[held(l.chooserUp) ? 3 : 2], c.clientDc, l.chooserUp, update);
-    (void)DrawControl(p.pic[held(l.chooserDown) ? 5 : 4], c.clientDc, l.chooserDown, update);
-    (void)DrawControl(p.pic[held(l.roleqt) ? 7 : 6], c.clientDc, l.roleqt, update);
+    (void)DrawControl(composed, c.Device(), l.stampBox, update);
+    auto held = [&](const Rect& r) { return armed && r.Contains(pressX, pressY); };
+    (void)DrawControl(pic[held(l.chooserUp) ? 3 : 2], c.Device(), l.chooserUp, update);
+    (void)DrawControl(pic[held(l.chooserDown) ? 5 : 4], c.Device(), l.chooserDown, update);
+    (void)DrawControl(pic[held(l.roleqt) ? 7 : 6], c.Device(), l.roleqt, update);
 }
 
-bool StampChooser::ChooseStamp(Controller& c, int32_t x, int32_t y) {
-    const int32_t cell = CellAt(c, x, y);
+bool StampChooser::Choose(ToolContext& c, int32_t x, int32_t y, Dib& image, Dib& mask) const {
+    const int32_t cell = CellAt(c.Layout(), x, y);
     if (cell < 0) return false;
-    const int32_t n = kCells * c.stampPage + cell + 1;
-    Dib image = Dib::LoadFromFile(StampFile(c.picLibDir, "bmp", n));
-    Dib mask = Dib::LoadFromFile(StampFile(c.picLibDir, "msk", n));
-    if (image.IsEmpty() || mask.IsEmpty()) return false;
-    c.stampImage = std::move(image);
-    c.stampMask = std::move(mask);
-    c.directPaint = 1;
-    c.Invalidate(c.Layout().rolepic);
+    const int32_t n = kCells * page + cell + 1;
+    const PathString& dir = c.host.Paths().picLibDir;
+    Dib chosenImage = Dib::LoadFromFile(StampFile(dir, "bmp", n));
+    Dib chosenMask = Dib::LoadFromFile(StampFile(dir, "msk", n));
+    if (chosenImage.IsEmpty() || chosenMask.IsEmpty()) return false;
+    image = std::move(chosenImage);
+    mask = std::move(chosenMask);
     return true;
 }

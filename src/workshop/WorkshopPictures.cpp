@@ -28,24 +28,7 @@ void WorkshopPictures::Load(const PathString& faceDir) {
     for (int k = 1; k <= 7; ++k) pic[size_t(k)] = Dib::LoadFromFile(Numbered(faceDir, "pic", k));
     for (int k = 1; k <= 4; ++k)
         columnButtons[size_t(k)] = Dib::LoadFromFile(Numbered(faceDir, "sp0", k));
-    exitPressed = Dib::LoadFromFile(faceDir + "out.bmp");
     chineseLabel = Dib::LoadFromFile(faceDir + "l-sc.bmp");
     englishLabel = Dib::LoadFromFile(faceDir + "l-se.bmp");
     marker = ToSurface(tc[0]);
-}
-
-int DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
-                       const Rect& clip) {
-    if (!picture.IsUsable()) return 0;
-    const Rect whole{x, y, x + picture.Width(), y + picture.Height()};
-    Rect part;
-    if (!Intersect(whole, clip, part)) return 0;
-    const Rect source{part.left - x, part.top - y, part.right - x, part.bottom - y};
-    return DrawStretched(picture, device, part, source);
-}
-
-int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update) {
-    Rect clip;
-    if (!Intersect(at, update, clip)) return 0;
-    return DrawPictureClipped(picture, device, at.left, at.top, clip);
 }

@@ -2,190 +2,214 @@
 #include <cstdio>
 #include <utility>
 
-#include "shell/Controller.h"
+#include "graphics/View3D.h"
+#include "platform/GlSurface.h"
+#include "tours/GuidedDemo.h"
 #include "workshop/PaintWorkshop.h"
-#include "workshop/ToolPanels.h"
-#include "workshop/ToolSliders.h"
+#include "workshop/SkinCanvas.h"
 
 namespace {
 
-const Rect& ToolButton(const ScreenLayout& l, int32_t tool) {
+const Rect& ToolButton(const ScreenLayout& l, Tool tool) {
     switch (tool) {
-        case 1: return l.pencil;
-        case 2: return l.gush;
-        case 3: return l.picture;
-        case 4: return l.erase;
-        case 5: return l.adjust;
-        default: return l.print;
+        case Tool::pencil: return l.pencil;
+        case Tool::spray: return l.gush;
+        case Tool::stamp: return l.picture;
+        case Tool::eraser: return l.erase;
+        case Tool::adjust: return l.adjust;
+        case Tool::print: return l.print;
     }
+    return l.pencil;
 }
 
-const Rect* ModeButton(const ScreenLayout& l, int32_t pressed) {
-    if (pressed == kPressedZoomIn || pressed == kPressedZoomOut) return &l.zoom;
-    if (pressed == kPressedMove) return &l.move;
-    if (pressed == kPressedRotate) return &l.rote;
+const Rect* ModeButton(const ScreenLayout& l, Pressed pressed) {
+    if (pressed == Pressed::zoomIn || pressed == Pressed::zoomOut) return &l.zoom;
+    if (pressed == Pressed::move) return &l.move;
+    if (pressed == Pressed::rotate) return &l.rote;
     return nullptr;
 }
 
 }  // namespace
 
-void PaintWorkshop::InvalidateToolButton(int32_t tool) {
-    if (tool >= 1 && tool <= 6) c.Invalidate(ToolButton(c.Layout(), tool));
-}
-
 void PaintWorkshop::ButtonDown(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    const int32_t toolBefore = c.tool;
-    // Printing arrives with the print panel's own work.
-    if (c.demo.EndTourOnWorkshopPress()) return;
-    const bool worksOpen = c.tool == 7;
-    if (!worksOpen) {
-        (void)c.demo.WorkshopHelpPress(x, y, c.pressed);
-        PressScreenButtons(x, y);
-        PressModelSlot(x, y);
-        PressToolButtons(x, y);
-    }
+    const ScreenLayout& l = host.Layout();
+    pressX = x;
+    pressY = y;
+    const Tool toolBefore = tool->Kind();
+    (void)host.Tours().WorkshopHelpPress(x, y, ChooserShown());
+    PressScreenButtons(x, y);
+    PressModelSlot(x, y);
+    PressToolButtons(x, y);
     PressPanel(x, y);
-    if (c.tool != toolBefore) InvalidateToolButton(toolBefore);
-    if (!worksOpen) {
-        const int32_t modeBefore = c.pressed;
-        PressViewModes(x, y);
-        if (c.pressed != modeBefore)
-            if (const Rect* before = ModeButton(l, modeBefore)) c.Invalidate(*before);
-    }
-    if (c.tool >= 1 && c.tool <= 4 && !ViewModeActive() && HasPaintTarget(c)) {
-        SkinPress(c, stroke, x, y);
-        ModelPress(c, stroke, x, y);
-    }
-    // The works box's own presses arrive with the saved works.
-    if (c.tool != 7 && l.change.Contains(x, y)) SwapPanes();
-    (void)c.volumeBar.Press(c.soundHost, x, y);
+    if (tool->Kind() != toolBefore) host.Invalidate(ToolButton(l, toolBefore));
+    const Pressed modeBefore = pressed;
+    PressViewModes(x, y);
+    if (pressed != modeBefore)
+        if (const Rect* before = ModeButton(l, modeBefore)) host.Invalidate(*before);
+    if (tool->Paints() && !PaintingBlocked() && HasPaintTarget()) PressPanes(x, y);
+    if (l.change.Contains(x, y)) SwapPanes();
 }
 
 void PaintWorkshop::PressScreenButtons(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
     if (l.mov.Contains(x, y)) {
-        c.pressed = kPressedMov;
-        c.armed = 1;
-        c.directPaint = 0;
-        c.Invalidate(l.mov);
+        SetPressed(Pressed::mov);
+        armed = true;
+        flags.directPaint = false;
+        host.Invalidate(l.mov);
     }
     // Scroll buttons at the end of the column neither arm nor sound.
-    if (l.modelUp.Contains(x, y) && c.modelListTop < 8) {
-        c.pressed = kPressedModelUp;
-        c.armed = 1;
-        c.Invalidate(l.modelUp);
-        c.PlayEffect("B100");
+    if (l.modelUp.Contains(x, y) && modelListTop < 8) {
+        SetPressed(Pressed::modelUp);
+        armed = true;
+        host.Invalidate(l.modelUp);
+        host.PlayEffect("B100");
     }
-    if (l.modelDown.Contains(x, y) && c.modelListTop > 0) {
-        c.pressed = kPressedModelDown;
-        c.armed = 1;
-        c.Invalidate(l.modelDown);
-        c.PlayEffect("B100");
+    if (l.modelDown.Contains(x, y) && modelListTop > 0) {
+        SetPressed(Pressed::modelDown);
+        armed = true;
+        host.Invalidate(l.modelDown);
+        host.PlayEffect("B100");
     }
 }
 
 void PaintWorkshop::PressModelSlot(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
     const Rect* slots[3] = {&l.ModelPick1, &l.ModelPick2, &l.ModelPick3};
     for (int32_t k = 1; k <= 3; ++k) {
-        const int32_t model = 3 * c.modelListTop + k;
-        if (!slots[k - 1]->Contains(x, y) || c.modelNumber == model) continue;
-        c.modelNumber = model;
-        stroke = StrokeState{};
-        c.ReloadModel();
-        c.StopCue();
-        c.PlayEffect("B100");
+        const int32_t model = 3 * modelListTop + k;
+        if (!slots[k - 1]->Contains(x, y) || host.ModelNumber() == model) continue;
+        LoadModel(model);
+        host.StopCue();
+        host.PlayEffect("B100");
         char cue[32];
         std::snprintf(cue, sizeof cue, "%d-0%d", model, 1);
-        c.PlayCue(cue);
-        c.Invalidate(l.canvas);
-        c.Invalidate(l.view);
-        if (c.tool == 5) c.Invalidate(l.toolPanel);
+        host.PlayCue(cue);
+        host.Invalidate(l.canvas);
+        host.Invalidate(l.view);
+        if (tool == &adjust) host.Invalidate(l.toolPanel);
     }
 }
 
+void PaintWorkshop::LoadModel(int32_t model) {
+    // A held stroke's brush points into the texture about to go: it ends first.
+    ToolContext c = Context();
+    pencil.PutDown(c);
+    spray.PutDown(c);
+    eraser.PutDown(c);
+    flags.dragActive = 0;
+    undoAvailable = false;
+    host.ReloadModel(model);
+    DrawBackdropIntoGl();
+    host.View().paintTarget.fullRedraw = 1;
+    ClearGlDepth();
+    adjust.Reset();
+    previewRefresh = true;
+}
+
 void PaintWorkshop::PressToolButtons(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    for (int32_t k = 1; k <= 6; ++k) {
-        if (!ToolButton(l, k).Contains(x, y)) continue;
-        c.tool = k;
-        c.panelPage = k;
-        if (k != 1) c.directPaint = 1;
-        c.Invalidate(ToolButton(l, k));
-        c.Invalidate(l.toolLabel);
+    const ScreenLayout& l = host.Layout();
+    for (int32_t k = 1; k <= kToolCount; ++k) {
+        const Tool kind = static_cast<Tool>(k);
+        if (!ToolButton(l, kind).Contains(x, y)) continue;
+        SelectTool(kind);
+        labelPage = k;
+        if (kind != Tool::pencil) flags.directPaint = true;
+        host.Invalidate(ToolButton(l, kind));
+        host.Invalidate(l.toolLabel);
         // The new tool's panel replaces the old one.
-        c.Invalidate(l.toolPanel);
+        host.Invalidate(l.toolPanel);
     }
 }
 
 void PaintWorkshop::PressPanel(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    if ((c.tool == 1 || c.tool == 2) && l.choosecolor.Contains(x, y))
-        PickColour(c, pictures, x, y);
-    PressToolSliders(c, x, y);
-    if (c.tool == 3 && c.pressed == kPressedStampChooser) PressChooserButtons(x, y);
-    if (c.tool != 7) {
-        const bool out = l.docout.Contains(x, y), in = l.docin.Contains(x, y);
-        if (out || in) {
-            c.pressed = out ? kPressedDocOut : kPressedDocIn;
-            c.armed = 1;
-            c.directPaint = 1;
-            c.Invalidate(out ? l.docout : l.docin);
-        }
+    const ScreenLayout& l = host.Layout();
+    ToolContext c = Context();
+    tool->PressPanel(c, x, y);
+    const bool out = l.docout.Contains(x, y), in = l.docin.Contains(x, y);
+    if (out || in) {
+        SetPressed(out ? Pressed::docOut : Pressed::docIn);
+        armed = true;
+        flags.directPaint = true;
+        host.Invalidate(out ? l.docout : l.docin);
     }
-}
-
-void PaintWorkshop::PressChooserButtons(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    const Rect* button = nullptr;
-    if (l.chooserUp.Contains(x, y) && c.stampPage > 0) {
-        --c.stampPage;
-        button = &l.chooserUp;
-    } else if (l.chooserDown.Contains(x, y) && c.stampPage < StampChooser::kPages - 1) {
-        ++c.stampPage;
-        button = &l.chooserDown;
-    } else if (l.roleqt.Contains(x, y)) {
-        button = &l.roleqt;
-    }
-    if (button == nullptr) return;
-    c.armed = 1;
-    c.directPaint = 1;
-    c.Invalidate(*button);
 }
 
 void PaintWorkshop::PressViewModes(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
     if (l.zoom.Contains(x, y)) {
-        c.pressed = c.pressed == kPressedZoomIn ? kPressedZoomOut : kPressedZoomIn;
-        c.Invalidate(l.zoom);
+        SetPressed(pressed == Pressed::zoomIn ? Pressed::zoomOut : Pressed::zoomIn);
+        host.Invalidate(l.zoom);
     }
     if (l.move.Contains(x, y)) {
-        c.pressed = kPressedMove;
-        c.Invalidate(l.move);
+        SetPressed(Pressed::move);
+        host.Invalidate(l.move);
     }
     if (l.rote.Contains(x, y)) {
-        c.pressed = kPressedRotate;
-        c.Invalidate(l.rote);
+        SetPressed(Pressed::rotate);
+        host.Invalidate(l.rote);
     }
-    if (l.undo.Contains(x, y) && c.undoAvailable) Undo(c);
+    if (l.undo.Contains(x, y) && undoAvailable) Undo();
+}
+
+// Puts back the texture as it was before the last painting press.
+void PaintWorkshop::Undo() {
+    View3D& v = host.View();
+    (void)v.textureCopy2.CopyBlockTo(v.texture, 0, 0, View3D::kTextureSide, View3D::kTextureSide,
+                                     0, 0);
+    ++flags.textureEdits;
+    armed = true;
+    flags.directPaint = true;
+    SetPressed(Pressed::undo);
+    undoAvailable = false;
+    v.paintTarget.fullRedraw = 1;
+    const ScreenLayout& l = host.Layout();
+    host.Invalidate(l.undo);
+    host.Invalidate(l.canvas);
+    host.Invalidate(l.view);
+}
+
+bool PaintWorkshop::SkinTexel(int32_t x, int32_t y) {
+    const Rect& canvas = host.Layout().canvas;
+    if (!canvas.Contains(x, y)) return false;
+    PaintTarget& t = host.View().paintTarget;
+    MapSkinPoint(PlaceSkin(host.View(), canvas), x, y, t.texelX, t.texelY);
+    return true;
+}
+
+// On a hit the paint target holds the texel.
+bool PaintWorkshop::ModelTexel(int32_t x, int32_t y) {
+    const ScreenLayout& l = host.Layout();
+    GlSurface* gl = host.Gl();
+    if (!l.view.Contains(x, y) || gl == nullptr) return false;
+    return host.View().Pick(*gl, l.view, l.viewGl, x, y, gl->Height());
+}
+
+// A painting press on either pane: the undo copy is taken, then the tool paints.
+void PaintWorkshop::PressPanes(int32_t x, int32_t y) {
+    const bool onSkin = SkinTexel(x, y);
+    const bool onModel = !onSkin && ModelTexel(x, y);
+    if (!onSkin && !onModel) return;
+    View3D& v = host.View();
+    (void)v.texture.CopyBlockTo(v.textureCopy2, 0, 0, View3D::kTextureSide, View3D::kTextureSide,
+                                0, 0);
+    undoAvailable = true;
+    ToolContext c = Context();
+    tool->Press(c, v.paintTarget.texelX, v.paintTarget.texelY, onModel);
+    if (onModel) host.Invalidate(host.Layout().view);
 }
 
 void PaintWorkshop::SwapPanes() {
-    ScreenLayout& l = c.Layout();
+    ScreenLayout& l = host.EditLayout();
     std::swap(l.canvas, l.view);
     std::swap(l.canvasGl, l.viewGl);
-    View3D& v = *c.view3d;
-    v.layout.canvas = l.canvas;
-    v.layout.view = l.view;
-    v.layout.canvasGl = l.canvasGl;
-    v.layout.viewGl = l.viewGl;
+    View3D& v = host.View();
     v.canvasOffsetX = 0;
     v.canvasOffsetY = 0;
     // The 3D surface still holds the model where the old pane was: start the new pane clean.
-    c.DrawBackdropIntoGl();
-    c.ClearGlDepth();
+    DrawBackdropIntoGl();
+    ClearGlDepth();
     v.paintTarget.fullRedraw = 1;
-    c.Invalidate(l.canvas);
-    c.Invalidate(l.view);
+    host.Invalidate(l.canvas);
+    host.Invalidate(l.view);
 }

@@ -1,154 +1,110 @@
 // The workshop's mouse-move and button-up routing, each step in its designed order.
-#include "graphics/DibDrawing.h"
-#include "platform/Window.h"
-#include "shell/Controller.h"
+#include "graphics/View3D.h"
 #include "workshop/PaintWorkshop.h"
-#include "workshop/ToolSliders.h"
 
 void PaintWorkshop::MouseMove(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    View3D& v = *c.view3d;
-    if (c.pressed == kPressedMove && l.canvas.Contains(x, y) &&
-        l.canvas.Contains(c.pressX, c.pressY)) {
-        v.canvasOffsetX += float(x - c.pressX);
-        v.canvasOffsetY += float(y - c.pressY);
-        c.pressX = x;
-        c.pressY = y;
-        c.Invalidate(l.canvas);
+    DragViews(x, y);
+    if (tool->FollowsPointer() && flags.dragActive == 1 && !PaintingBlocked() && HasPaintTarget())
+        DragPanes(x, y);
+    ToolContext c = Context();
+    tool->DragPanel(c, x, y);
+}
+
+// Panning the flat pane and turning the model.
+void PaintWorkshop::DragViews(int32_t x, int32_t y) {
+    const ScreenLayout& l = host.Layout();
+    View3D& v = host.View();
+    if (pressed == Pressed::move && l.canvas.Contains(x, y) && l.canvas.Contains(pressX, pressY)) {
+        v.canvasOffsetX += float(x - pressX);
+        v.canvasOffsetY += float(y - pressY);
+        pressX = x;
+        pressY = y;
+        host.Invalidate(l.canvas);
     }
-    if (c.pressed == kPressedRotate && l.view.Contains(x, y) &&
-        l.view.Contains(c.pressX, c.pressY)) {
-        v.rotationX += float(y - c.pressY);
-        v.rotationY += float(x - c.pressX);
-        c.pressX = x;
-        c.pressY = y;
-        c.directPaint = 1;
-        c.Invalidate(l.view);
+    if (pressed == Pressed::rotate && l.view.Contains(x, y) && l.view.Contains(pressX, pressY)) {
+        v.rotationX += float(y - pressY);
+        v.rotationY += float(x - pressX);
+        pressX = x;
+        pressY = y;
+        flags.directPaint = true;
+        host.Invalidate(l.view);
     }
-    if ((c.tool == 1 || c.tool == 4) && !ViewModeActive() && HasPaintTarget(c)) {
-        SkinDrag(c, stroke, x, y);
-        ModelDrag(c, stroke, x, y);
-    }
-    DragToolSliders(c, x, y);
-    c.volumeBar.Move(c.soundHost, x, y);
+}
+
+// A stroke follows the pointer onto either pane.
+void PaintWorkshop::DragPanes(int32_t x, int32_t y) {
+    ToolContext c = Context();
+    const PaintTarget& t = host.View().paintTarget;
+    if (SkinTexel(x, y)) tool->Drag(c, t.texelX, t.texelY, false);
+    if (ModelTexel(x, y)) tool->Drag(c, t.texelX, t.texelY, true);
 }
 
 void PaintWorkshop::ButtonUp(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    (void)c.volumeBar.Release(c.soundHost, x);
-    if (c.pressed == kPressedMov && c.armed == 1) {
+    const ScreenLayout& l = host.Layout();
+    if (pressed == Pressed::mov && armed) {
         EnterFlightScreen();
         return;
     }
-    ReleaseButtons(x, y);
-    // A stroke ends wherever the release happens, on a pane or not.
-    if (c.tool == 1 || c.tool == 2 || c.tool == 4) {
-        SkinRelease(c, stroke);
-        ModelRelease(c, stroke);
-    }
-    if (c.tool == 5 && c.dragActive == 1) {
-        c.recolourPending = 1;
-        c.dragActive = 0;
-    }
-    if (c.tool == 3 && c.dragActive > 0) {
-        if (c.dragActive == 1) {
-            c.directPaint = 1;
-            c.Invalidate(l.rolepic);
-        }
-        c.dragActive = 0;
-    }
-    if (c.tool == 6 && c.dragActive == 1) c.dragActive = 0;
+    ReleaseButtons();
+    // A stroke or a slider ends wherever the release happens.
+    ToolContext c = Context();
+    tool->Release(c, x, y);
     ReleaseViewModes(x, y);
-    if (c.tool == 3) ReleaseStampChooser(x, y);
-    if (!l.mov.Contains(x, y)) {
-        if (c.tool >= 1 && c.tool <= 7) c.BuildToolTips(c.tool);
-        if (c.pressed == kPressedStampChooser) c.BuildToolTips(8);
-    }
+    if (!l.mov.Contains(x, y)) host.ShowPanelTips(tool->PanelTips());
 }
 
-void PaintWorkshop::ReleaseButtons(int32_t /*x*/, int32_t /*y*/) {
-    const ScreenLayout& l = c.Layout();
-    if (c.armed == 1 && c.pressed == kPressedModelUp && c.modelListTop < 8) ++c.modelListTop;
-    if (c.armed == 1 && c.pressed == kPressedModelDown && c.modelListTop > 0) --c.modelListTop;
-    if (c.armed == 1 && (c.pressed == kPressedModelUp || c.pressed == kPressedModelDown)) {
-        c.Invalidate(c.pressed == kPressedModelUp ? l.modelUp : l.modelDown);
-        c.Invalidate(l.modelColumn);
-        c.armed = 0;
-        c.pressed = kPressedNone;
+void PaintWorkshop::ReleaseButtons() {
+    const ScreenLayout& l = host.Layout();
+    if (!armed) return;
+    if (pressed == Pressed::modelUp || pressed == Pressed::modelDown) {
+        const bool up = pressed == Pressed::modelUp;
+        if (up && modelListTop < 8) ++modelListTop;
+        if (!up && modelListTop > 0) --modelListTop;
+        host.Invalidate(up ? l.modelUp : l.modelDown);
+        host.Invalidate(l.modelColumn);
+        armed = false;
+        pressed = Pressed::none;
     }
     // Opening and saving works arrive with the works box; until then the buttons only spring
     // back, so the child is never left in a box without its controls.
-    if (c.armed == 1 && (c.pressed == kPressedDocOut || c.pressed == kPressedDocIn)) {
-        c.Invalidate(c.pressed == kPressedDocOut ? l.docout : l.docin);
-        c.armed = 0;
-        c.pressed = kPressedNone;
-        c.directPaint = 1;
+    if (pressed == Pressed::docOut || pressed == Pressed::docIn) {
+        host.Invalidate(pressed == Pressed::docOut ? l.docout : l.docin);
+        armed = false;
+        pressed = Pressed::none;
+        flags.directPaint = true;
     }
 }
 
 void PaintWorkshop::ReleaseViewModes(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
+    const ScreenLayout& l = host.Layout();
     const bool inCanvas = l.canvas.Contains(x, y);
-    if ((c.pressed == kPressedZoomIn || c.pressed == kPressedZoomOut) && !l.zoom.Contains(x, y)) {
-        c.pressed = kPressedNone;
-        c.dragActive = 0;
-        c.directPaint = 0;
-        c.Invalidate(l.zoom);
-        if (inCanvas) c.Invalidate(l.canvas);
-    } else if (c.pressed == kPressedMove && !l.move.Contains(x, y)) {
-        c.pressed = kPressedNone;
-        c.directPaint = 0;
-        c.dragActive = 0;
-        c.Invalidate(l.move);
-        if (inCanvas) c.Invalidate(l.canvas);
-    } else if (c.pressed == kPressedRotate && !l.rote.Contains(x, y)) {
-        c.pressed = kPressedNone;
-        c.dragActive = 0;
+    if ((pressed == Pressed::zoomIn || pressed == Pressed::zoomOut) && !l.zoom.Contains(x, y)) {
+        pressed = Pressed::none;
+        flags.dragActive = 0;
+        flags.directPaint = false;
+        host.Invalidate(l.zoom);
+        if (inCanvas) host.Invalidate(l.canvas);
+    } else if (pressed == Pressed::move && !l.move.Contains(x, y)) {
+        pressed = Pressed::none;
+        flags.directPaint = false;
+        flags.dragActive = 0;
+        host.Invalidate(l.move);
+        if (inCanvas) host.Invalidate(l.canvas);
+    } else if (pressed == Pressed::rotate && !l.rote.Contains(x, y)) {
+        pressed = Pressed::none;
+        flags.dragActive = 0;
         Rect r = l.rote;
         r.Inflate(30, 50);
-        c.Invalidate(r);
-    } else if (c.pressed == kPressedUndo && c.armed == 1) {
-        c.armed = 0;
-        c.pressed = kPressedNone;
-        c.Invalidate(l.undo);
-    }
-}
-
-void PaintWorkshop::ReleaseStampChooser(int32_t x, int32_t y) {
-    const ScreenLayout& l = c.Layout();
-    if (c.pressed != kPressedStampChooser) {
-        if (l.rolepic.Contains(x, y)) {
-            c.pressed = kPressedStampChooser;
-            c.Invalidate(l.stampBox);
-        }
-        return;
-    }
-    if (l.stampBox.Contains(x, y)) (void)chooser.ChooseStamp(c, x, y);
-    if (c.armed != 1) return;
-    if (l.chooserUp.Contains(x, y) || l.chooserDown.Contains(x, y)) {
-        c.armed = 0;
-        c.directPaint = 1;
-        c.Invalidate(l.chooserUp.Contains(x, y) ? l.chooserUp : l.chooserDown);
-        c.Invalidate(l.stampGrid);
-    } else if (l.roleqt.Contains(x, y)) {
-        c.armed = 0;
-        c.pressed = kPressedNone;
-        c.directPaint = 0;
-        c.Invalidate(l.stampBox);
+        host.Invalidate(r);
+    } else if (pressed == Pressed::undo && armed) {
+        armed = false;
+        pressed = Pressed::none;
+        host.Invalidate(l.undo);
     }
 }
 
 void PaintWorkshop::EnterFlightScreen() {
-    c.mode = kModeFlight;
-    c.pressed = kPressedNone;
-    c.armed = 0;
-    c.moviePlaying = 0;
-    c.stepPage = 0;
-    const Dib backdrop = Dib::LoadFromFile(c.faceDir + "moviebk.bmp");
-    if (!backdrop.IsEmpty())
-        (void)DrawAt(backdrop, c.memDc, c.Layout().DesignScreen, false, c.window.Width(),
-                     c.window.Height());
-    c.workshopModel = c.modelNumber;
-    c.BuildFlightTips();
-    c.InvalidateAll();
+    pressed = Pressed::none;
+    armed = false;
+    host.SwitchTo(Mode::flight);
 }

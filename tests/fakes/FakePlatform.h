@@ -7,7 +7,7 @@
 
 #include "fakes/FakePorts.h"
 #include "fakes/FakeWindow.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "support/TempDir.h"
 
 struct FakePlatform {

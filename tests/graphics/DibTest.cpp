@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "support/BitmapBytes.h"
 #include "support/TempDir.h"
 

@@ -5,21 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "graphics/SectionFile.h"
-#include "platform/MessageBoxes.h"
 #include "support/TempDir.h"
 
 namespace {
 
 using ::testing::HasSubstr;
-
-class RecordingBoxes : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        shown.push_back(caption + "|" + text);
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
 
 ModelMesh FromText(const std::string& text) {
     SectionFile file;
@@ -42,7 +32,7 @@ const std::string data =
 TEST(ModelMeshTest, LoadsEveryListOfSoundFile) {
     TempDir dir;
     ModelMesh mesh;
-    ASSERT_TRUE(mesh.Load(dir.Write("Fly01.ini", sum + data), nullptr));
+    ASSERT_TRUE(mesh.Load(dir.Write("Fly01.ini", sum + data)));
     EXPECT_EQ(mesh.materialCount, 1);
     EXPECT_EQ(mesh.triangleCount, 1);
     EXPECT_EQ(mesh.vertexCount, 3);
@@ -57,17 +47,13 @@ TEST(ModelMeshTest, LoadsEveryListOfSoundFile) {
     EXPECT_TRUE(mesh.problems.empty()) << mesh.problems.front();
 }
 
-TEST(ModelMeshTest, MissingFileShowsLoadErrorAndEmptiesMesh) {
+TEST(ModelMeshTest, MissingFileEmptiesTheMeshAndSaysSo) {
     TempDir dir;
-    RecordingBoxes boxes;
     ModelMesh mesh = FromText(sum + data);
-    std::string path = dir.File("Fly09.ini");
-    EXPECT_FALSE(mesh.Load(path, &boxes));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Load Error|" + path});
+    EXPECT_FALSE(mesh.Load(dir.File("Fly09.ini")));
     EXPECT_EQ(mesh.triangleCount, 0);
     EXPECT_TRUE(mesh.triangles.empty());
     EXPECT_TRUE(mesh.vertices.empty());
-    EXPECT_FALSE(mesh.Load(path, nullptr));
 }
 
 TEST(ModelMeshTest, ListLinesJoinWithoutTheirTrailingSeparator) {

@@ -67,7 +67,7 @@ TEST(View3DPartialRedrawTest, RectangleWithoutAreaDrawsNothingAndKeepsTheFlag) {
     EXPECT_FALSE(HasRedrawArea({10, 10, 50, 9}));
     EXPECT_TRUE(HasRedrawArea({10, 10, 11, 11}));
 
-    View3D view(800, 600);
+    View3D view;
     TwoHalves(view.mesh);
     RecordingDevice gl;
     view.paintTarget.fullRedraw = 0;
@@ -78,7 +78,7 @@ TEST(View3DPartialRedrawTest, RectangleWithoutAreaDrawsNothingAndKeepsTheFlag) {
 }
 
 TEST(View3DPartialRedrawTest, DrawMeshDrawsNearTrianglesThenAsksForAFullRedraw) {
-    View3D view(800, 600);
+    View3D view;
     TwoHalves(view.mesh);
     RecordingDevice gl;
     view.paintTarget.fullRedraw = 0;
@@ -93,7 +93,7 @@ TEST(View3DPartialRedrawTest, DrawMeshDrawsNearTrianglesThenAsksForAFullRedraw) 
 }
 
 TEST(View3DPartialRedrawTest, SelectionNamesEveryTriangleUnderTheMeshName) {
-    View3D view(800, 600);
+    View3D view;
     TwoHalves(view.mesh);
     RecordingDevice gl;
     gl.selecting = true;
@@ -104,7 +104,7 @@ TEST(View3DPartialRedrawTest, SelectionNamesEveryTriangleUnderTheMeshName) {
 }
 
 TEST(View3DPartialRedrawTest, EmptyOrBrokenMeshDrawsNothing) {
-    View3D view(800, 600);
+    View3D view;
     RecordingDevice gl;
     view.DrawMesh(gl);
     EXPECT_TRUE(gl.log.empty());

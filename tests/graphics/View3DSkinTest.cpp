@@ -6,19 +6,9 @@
 #include <vector>
 
 #include "graphics/View3D.h"
-#include "platform/MessageBoxes.h"
 #include "support/TempDir.h"
 
 namespace {
-
-class ShownBoxes : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        shown.push_back(caption + "|" + text);
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
 
 // A 64 x 32 skin: red on the left half, blue on the right.
 std::string WriteSkin(const TempDir& dir) {
@@ -35,7 +25,7 @@ std::string WriteSkin(const TempDir& dir) {
 
 TEST(View3DSkinTest, SkinIsScaledOntoTheTextureAndCopiedTwice) {
     TempDir dir;
-    View3D view(800, 600);
+    View3D view;
     ASSERT_TRUE(view.LoadSkin(WriteSkin(dir)));
     EXPECT_EQ(view.canvasZoom, 1.0f);
     ASSERT_EQ(view.texture.Width(), 256);
@@ -56,7 +46,7 @@ TEST(View3DSkinTest, SkinIsScaledOntoTheTextureAndCopiedTwice) {
 
 TEST(View3DSkinTest, MissingSkinLeavesABlackTexture) {
     TempDir dir;
-    View3D view(800, 600);
+    View3D view;
     EXPECT_FALSE(view.LoadSkin(dir.File("none.bmp")));
     EXPECT_TRUE(view.skin.IsEmpty());
     ASSERT_EQ(view.texture.Width(), 256);
@@ -65,14 +55,5 @@ TEST(View3DSkinTest, MissingSkinLeavesABlackTexture) {
     EXPECT_EQ(view.paintTarget.textureBlock, view.texture.Block());
 }
 
-TEST(View3DSkinTest, MissingModelShowsLoadErrorAndLeavesTheMeshEmpty) {
-    TempDir dir;
-    View3D view(800, 600);
-    ShownBoxes boxes;
-    std::string path = dir.File("Fly09.ini");
-    EXPECT_FALSE(view.LoadModel(path, &boxes));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Load Error|" + path});
-    EXPECT_EQ(view.mesh.triangleCount, 0);
-}
 
 }  // namespace

@@ -27,30 +27,15 @@ void WritePicture(FakePlatform& f, const std::string& name, int w, int h, uint8_
     ASSERT_EQ(dib.SaveToFile(f.FaceDir() + name), 1);
 }
 
-TEST(ControllerTest, StartsInTheWorkshopWithTheDesignedState) {
+TEST(ControllerTest, StartsInTheWorkshopWithTheCommandLinesModelAndLanguage) {
     FakePlatform f(1024, 768, "/opt/zephine-program e3");
     Controller c(f.window, f.platform);
-    EXPECT_EQ(c.mode, kModeWorkshop);
-    EXPECT_EQ(c.modelNumber, 4);
-    EXPECT_EQ(c.language, "e");
-    EXPECT_EQ(c.centreX, 512);
-    EXPECT_EQ(c.centreY, 384);
-    EXPECT_EQ(c.faceDir, f.dir.Path() + "/Face/");
-    EXPECT_EQ(c.volumeLevel, 3);
-    EXPECT_EQ(c.tool, 1);
-    EXPECT_EQ(c.pressed, kPressedNone);
-    EXPECT_EQ(c.demoStep, 1);
-    EXPECT_EQ(c.workshopTourGiven, 1);
-    EXPECT_EQ(c.flightTourGiven, 0);
-    EXPECT_EQ(c.selectedWork, -1);
-    EXPECT_EQ(c.panelPage, 1);
-    EXPECT_EQ(c.penThickness, 12);
-    EXPECT_EQ(c.penOpacity, 255);
-    EXPECT_FLOAT_EQ(c.stampScale, 0.5f);
-    EXPECT_EQ(c.printSize, 100);
-    EXPECT_EQ(c.eraseSize, 100);
-    EXPECT_EQ(c.memDc.Width(), 800);
-    EXPECT_EQ(c.memDc.Height(), 600);
+    EXPECT_EQ(c.CurrentMode(), Mode::workshop);
+    EXPECT_EQ(c.ModelNumber(), 4);
+    EXPECT_EQ(c.Language(), "e");
+    EXPECT_EQ(c.Paths().faceDir, f.dir.Path() + "/Face/");
+    EXPECT_EQ(c.Volume().Level(), 3);
+    EXPECT_TRUE(c.Tours().IsRunning()) << "the opening tour";
     ASSERT_FALSE(f.window.invalidated.empty());
     EXPECT_EQ(f.window.invalidated.back(), (Rect{0, 0, 1024, 768}));
 }
@@ -61,7 +46,7 @@ TEST(ControllerTest, LoadingPictureShowsCentredInTheLanguageOfTheCommandLine) {
         WritePicture(f, "load-e.bmp", 100, 50, 255, 0, 0);
         WritePicture(f, "load-c.bmp", 100, 50, 0, 0, 255);
         Controller c(f.window, f.platform);
-        const uint32_t expected = c.language == "c" ? 0x0000FF : 0xFF0000;
+        const uint32_t expected = c.Language() == "c" ? 0x0000FF : 0xFF0000;
         // Design (350, 275, 450, 325) centred by (112, 84).
         EXPECT_EQ(f.window.client.PixelAt(462, 359), expected) << line;
         EXPECT_EQ(f.window.client.PixelAt(561, 408), expected) << line;
@@ -105,7 +90,7 @@ TEST(ControllerTest, ExitEndsOnTheReleaseAfterAPressOnIt) {
     EXPECT_FALSE(f.window.destroyRequested);
 
     c.ButtonDown(784, 650);
-    EXPECT_EQ(c.pressed, kPressedExit);
+    EXPECT_TRUE(c.ExitHeld());
     EXPECT_EQ(f.window.invalidated.back(), (Rect{784, 600, 912, 684}));
     c.ButtonUp(10, 10);  // anywhere
     EXPECT_TRUE(f.window.destroyRequested);
@@ -118,8 +103,19 @@ TEST(ControllerTest, PressElsewhereThenReleaseOnExitDoesNotEnd) {
     c.MouseMove(850, 650);
     c.ButtonUp(850, 650);
     EXPECT_FALSE(f.window.destroyRequested);
-    EXPECT_EQ(c.pressX, 300);
-    EXPECT_EQ(c.pressY, 300);
+}
+
+// A release that opens something on the screen must not keep the program running.
+TEST(ControllerTest, APressOnExitEndsTheProgramWhateverTheReleaseOpens) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    c.Tours().Stop();
+    const ScreenLayout& l = c.Layout();
+    c.ButtonDown(l.picture.CentreX(), l.picture.CentreY());  // the stamp tool
+    c.ButtonUp(l.picture.CentreX(), l.picture.CentreY());
+    c.ButtonDown(l.exit.CentreX(), l.exit.CentreY());
+    c.ButtonUp(l.rolepic.CentreX(), l.rolepic.CentreY());  // would open the stamp chooser
+    EXPECT_TRUE(f.window.destroyRequested);
 }
 
 TEST(ControllerTest, PressedExitIsDrawnWithItsPicture) {
@@ -135,23 +131,9 @@ TEST(ControllerTest, PressedExitIsDrawnWithItsPicture) {
 TEST(ControllerTest, APressEndsTheDemonstrationAndNothingElse) {
     FakePlatform f;
     Controller c(f.window, f.platform);
-    ASSERT_NE(c.demoStep, 0);
+    ASSERT_TRUE(c.Tours().IsRunning());
     c.ButtonDown(300, 300);
-    EXPECT_EQ(c.demoStep, 0);
-}
-
-TEST(ControllerTest, OtherModesIgnoreEventsButTheExitTest) {
-    FakePlatform f;
-    Controller c(f.window, f.platform);
-    c.mode = 2;
-    f.window.invalidated.clear();
-    c.Paint(0, 0, 1024, 768);
-    c.MouseMove(10, 10);
-    c.ButtonDown(850, 650);
-    EXPECT_EQ(c.pressed, kPressedExit);
-    EXPECT_EQ(c.demoStep, 1) << "no screen saw the press";
-    c.ButtonUp(850, 650);
-    EXPECT_TRUE(f.window.destroyRequested);
+    EXPECT_FALSE(c.Tours().IsRunning());
 }
 
 TEST(ControllerTest, StartedOnItsOwnItWritesNoLanguageMarker) {
@@ -165,8 +147,8 @@ TEST(ControllerTest, LaunchedItUsesTheLauncherLayoutAndLeavesTheMarker) {
     f.launcher.present = true;
     {
         Controller c(f.window, f.platform);
-        EXPECT_EQ(c.faceDir, f.dir.Path() + "/Diy/Face/");
-        EXPECT_EQ(c.effectDir, f.dir.Path() + "/Sound/Diy/Eff/");
+        EXPECT_EQ(c.Paths().faceDir, f.dir.Path() + "/Diy/Face/");
+        EXPECT_EQ(c.Paths().effectDir, f.dir.Path() + "/Sound/Diy/Eff/");
     }
     EXPECT_TRUE(f.launcher.handedBack);
     EXPECT_EQ(ReadBytes(f.dir.File("mopleat5.txt")), std::vector<uint8_t>{'c'});
@@ -191,7 +173,7 @@ TEST(MainWindowTest, CreationStartsTheThreeTimersAndDestructionStopsThem) {
     MainWindow main(f.platform);
     ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
     ASSERT_NE(main.GetController(), nullptr);
-    EXPECT_EQ(main.GetController()->mode, kModeWorkshop);
+    EXPECT_EQ(main.GetController()->CurrentMode(), Mode::workshop);
     EXPECT_EQ(f.window.timers, (std::map<int, uint32_t>{{1, 10}, {2, 100}, {3, 400}}));
     main.OnButtonDown(850, 650);
     main.OnButtonUp(850, 650);
@@ -246,7 +228,7 @@ TEST(ApplicationTest, IdleHookRelaysAWaitingMessageOnlyWithoutDemonstration) {
     f.window.waiting.push_back({WindowMessage::Kind::MouseMove, 5, 6});
     app.GetMainWindow().OnIdle();
     EXPECT_TRUE(f.tips.relayed.empty()) << "the demonstration runs";
-    c.demoStep = 0;
+    c.Tours().Stop();
     app.GetMainWindow().OnIdle();
     ASSERT_EQ(f.tips.relayed.size(), 1u);
     EXPECT_EQ(f.tips.relayed[0].x, 5);

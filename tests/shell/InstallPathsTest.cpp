@@ -1,9 +1,9 @@
 // Start-up's folders, the command line tail and the model file names.
-#include "shell/InstallPaths.h"
+#include "shell/StartupPaths.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "support/TempDir.h"
 
 namespace {

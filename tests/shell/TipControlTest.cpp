@@ -55,11 +55,17 @@ TEST(TipControlTest, ChineseTextsComeFromTheChineseSection) {
     EXPECT_EQ(r.Text(12), "");
 }
 
+// A click at the centre of a layout entry, as a child gives it.
+void Click(Controller& c, const Rect& r) {
+    c.ButtonDown(r.CentreX(), r.CentreY());
+    c.ButtonUp(r.CentreX(), r.CentreY());
+}
+
 TEST(TipControlTest, PencilToEraserLeavesOnePanelTip) {
     TipRig r;
     Controller c(r.f.window, r.f.platform);
-    c.tool = 4;
-    c.BuildToolTips(4);
+    c.Tours().Stop();
+    Click(c, c.Layout().erase);
     EXPECT_EQ(r.Text(21), "Eraser size");
     EXPECT_EQ(r.f.tips.tools.at(21).rect, c.Layout().erasesize);
     EXPECT_EQ(r.f.tips.tools.count(22), 0u);
@@ -67,20 +73,12 @@ TEST(TipControlTest, PencilToEraserLeavesOnePanelTip) {
     EXPECT_EQ(r.Text(19), "Leave the workshop") << "the workshop tips stay";
 }
 
-TEST(TipControlTest, PanelNumbersOutsideTheTableAddNothing) {
+TEST(TipControlTest, OpenStampChooserGivesItsBoardTips) {
     TipRig r;
     Controller c(r.f.window, r.f.platform);
-    c.BuildToolTips(9);
-    c.BuildToolTips(0);
-    for (int id = 20; id <= 29; ++id) EXPECT_EQ(r.f.tips.tools.count(id), 0u) << id;
-}
-
-TEST(TipControlTest, OpenStampChooserAddsItsBoardTips) {
-    TipRig r;
-    Controller c(r.f.window, r.f.platform);
-    c.tool = 3;
-    c.pressed = kPressedStampChooser;
-    c.BuildWorkshopTips();
+    c.Tours().Stop();
+    Click(c, c.Layout().picture);
+    Click(c, c.Layout().rolepic);
     EXPECT_EQ(r.Text(21), "Up");
     EXPECT_EQ(r.f.tips.tools.at(21).rect, c.Layout().chooserUp);
     EXPECT_EQ(r.Text(23), "Close");
@@ -89,7 +87,9 @@ TEST(TipControlTest, OpenStampChooserAddsItsBoardTips) {
 TEST(TipControlTest, FlightTipsReplaceTheWorkshopsWithoutPanelTips) {
     TipRig r;
     Controller c(r.f.window, r.f.platform);
-    c.BuildFlightTips();
+    c.Tours().Stop();
+    Click(c, c.Layout().mov);
+    ASSERT_EQ(c.CurrentMode(), Mode::flight);
     EXPECT_EQ(r.Text(12), "First step");
     EXPECT_EQ(r.f.tips.tools.at(12).rect, c.Layout().first);
     EXPECT_EQ(r.f.tips.tools.count(4), 0u);
@@ -118,12 +118,10 @@ TEST(TipControlTest, WithoutAControlEverythingElseWorks) {
     f.tips.createFails = true;
     Controller c(f.window, f.platform);
     EXPECT_TRUE(f.tips.tools.empty());
-    ASSERT_NE(c.Tips(), nullptr);
-    EXPECT_FALSE(c.Tips()->HasControl());
-    c.demoStep = 0;
+    c.Tours().Stop();
     f.window.waiting.push_back({WindowMessage::Kind::MouseMove, 1, 1});
     c.Timer(1);
-    c.BuildFlightTips();
+    Click(c, c.Layout().mov);
     EXPECT_TRUE(f.tips.relayed.empty());
     EXPECT_TRUE(f.tips.tools.empty());
 }

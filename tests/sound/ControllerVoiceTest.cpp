@@ -11,6 +11,7 @@
 #include "fakes/FakeAudioFiles.h"
 #include "fakes/FakePlatform.h"
 #include "shell/Controller.h"
+#include "shell/StartupPaths.h"
 #include "sound/SoundEngine.h"
 
 namespace {
@@ -46,11 +47,11 @@ struct VoicePlatform {
 TEST(ControllerVoiceTest, StartUpPlaysTheTuneSetsTheVolumeAndGreets) {
     VoicePlatform v;
     Controller c(v.f.window, v.f.platform);
-    ASSERT_NE(c.sound, nullptr);
-    EXPECT_EQ(c.sound->IsPlaying(c.effectDir + "Diy.wav"), 1);
+    ASSERT_NE(c.Sound(), nullptr);
+    EXPECT_EQ(c.Sound()->IsPlaying(c.Paths().effectDir + "Diy.wav"), 1);
     EXPECT_TRUE(v.audio.sounds.front()->looping);
     EXPECT_EQ(v.audio.outputVolume, SoundEngine::OutputVolumeForLevel(3));
-    EXPECT_EQ(c.currentCue, c.chineseDir + "c205.wav");
+    EXPECT_EQ(c.Prompts().CurrentCue(), c.Paths().chineseDir + "c205.wav");
     EXPECT_FALSE(c.IsCueFinished());
 }
 
@@ -58,16 +59,16 @@ TEST(ControllerVoiceTest, TheTourReachesDiyOnlyAfterTheGreetingAndTheFirstSenten
     VoicePlatform v;
     Controller c(v.f.window, v.f.platform);
     for (int tick = 0; tick < 5; ++tick) c.Timer(2);
-    EXPECT_EQ(c.demoStep, 1) << "the greeting still plays";
+    EXPECT_EQ(c.Tours().State().demoStep, 1) << "the greeting still plays";
     v.audio.FinishAll();
     c.Timer(2);
-    EXPECT_EQ(c.demoStep, 2);
-    EXPECT_EQ(c.currentCue, c.chineseDir + "c206.wav");
+    EXPECT_EQ(c.Tours().State().demoStep, 2);
+    EXPECT_EQ(c.Prompts().CurrentCue(), c.Paths().chineseDir + "c206.wav");
     c.Timer(2);
     const Rect& diy = c.Layout().diy;
-    EXPECT_EQ(c.pointerRect, (Rect{diy.CentreX() - 10, diy.CentreY() - 10, diy.CentreX() + 28,
+    EXPECT_EQ(c.Tours().State().pointerRect, (Rect{diy.CentreX() - 10, diy.CentreY() - 10, diy.CentreX() + 28,
                                    diy.CentreY() + 28}));
-    EXPECT_EQ(c.demoStep, 2) << "c206 still plays";
+    EXPECT_EQ(c.Tours().State().demoStep, 2) << "c206 still plays";
 }
 
 TEST(ControllerVoiceTest, InEnglishTheCuesComeFromTheEnglishFolder) {
@@ -77,20 +78,20 @@ TEST(ControllerVoiceTest, InEnglishTheCuesComeFromTheEnglishFolder) {
     c.Timer(2);
     v.audio.FinishAll();
     c.Timer(2);
-    EXPECT_EQ(c.currentCue, c.englishDir + "c207.wav");
-    EXPECT_EQ(c.sound->IsPlaying(c.englishDir + "c207.wav"), 1);
+    EXPECT_EQ(c.Prompts().CurrentCue(), c.Paths().englishDir + "c207.wav");
+    EXPECT_EQ(c.Sound()->IsPlaying(c.Paths().englishDir + "c207.wav"), 1);
 }
 
 TEST(ControllerVoiceTest, WithoutASoundDeviceTheProgramRunsSilently) {
     VoicePlatform v;
     v.audio.openResult = AudioOpen::noDevice;
     Controller c(v.f.window, v.f.platform);
-    EXPECT_EQ(c.sound, nullptr);
+    EXPECT_EQ(c.Sound(), nullptr);
     // The test installation has no model: its "Load Error" is the only message.
     for (const auto& box : v.f.boxes.shown) EXPECT_EQ(box.first, "Load Error");
     EXPECT_TRUE(c.IsCueFinished());
     c.Timer(2);
-    EXPECT_EQ(c.demoStep, 2);
+    EXPECT_EQ(c.Tours().State().demoStep, 2);
     c.PlayEffect("B100");
     c.StopCue();
     EXPECT_TRUE(v.audio.sounds.empty());

@@ -16,9 +16,8 @@
 #include "graphics/Dib.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Surface.h"
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 #include "sound/SoundEngine.h"
-#include "sound/SoundHost.h"
 #include "sound/SpokenPrompts.h"
 #include "support/TempDir.h"
 
@@ -35,31 +34,6 @@ public:
     }
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     std::vector<ShownMessage> shown;
-};
-
-// The Controller's fields as the sound code sees them, on a 1024 by 768 display.
-class FakeSoundHost final : public SoundHost {
-public:
-    FakeSoundHost() : layout(1024, 768), screen(1024, 768) {}
-    const ScreenLayout& Layout() const override { return layout; }
-    void Invalidate(const Rect& r) override { invalidated.push_back(r); }
-    Surface& ScreenDevice() override { return screen; }
-    uint32_t Ticks() const override { return now; }
-    int32_t Pressed() const override { return pressed; }
-    void SetPressed(int32_t value) override { pressed = value; }
-    int32_t Armed() const override { return armed; }
-    void SetArmed(int32_t value) override { armed = value; }
-    void SetTool(int32_t value) override { tool = value; }
-    void SetPanelPage(int32_t value) override { panelPage = value; }
-
-    ScreenLayout layout;
-    Surface screen;
-    std::vector<Rect> invalidated;
-    uint32_t now = 0;
-    int32_t pressed = 0;
-    int32_t armed = 0;
-    int32_t tool = 1;
-    int32_t panelPage = 1;
 };
 
 // Writes a tone as a WAVE file in the folder and returns its path.
@@ -109,6 +83,5 @@ struct VoiceRig {
     FakeAudioDevice device;
     RecordingBoxes boxes;
     SoundEngine engine{device, boxes};
-    PathString currentCue = " ";
-    SpokenPrompts prompts{currentCue};
+    SpokenPrompts prompts;
 };

@@ -14,11 +14,10 @@ TEST(SpokenPromptsTest, CuesComeFromTheFolderOfTheLanguage) {
     EXPECT_EQ(chinese.prompts.EffectFile("B100"), chinese.Folder("eff") + "B100.wav");
     VoiceRig english("e");
     english.prompts.PlayCue("c207");
-    EXPECT_EQ(english.currentCue, english.Folder("e") + "c207.wav");
+    EXPECT_EQ(english.prompts.CurrentCue(), english.Folder("e") + "c207.wav");
     EXPECT_TRUE(english.CuePlays("c207"));
     // Any first letter but 'c' means English; so does no language at all.
-    PathString cue;
-    SpokenPrompts other(cue);
+    SpokenPrompts other;
     other.SetFolders("x", "zh/", "en/", "fx/");
     EXPECT_EQ(other.CueFile("7-02"), "en/7-02.wav");
     other.SetFolders("", "zh/", "en/", "fx/");
@@ -33,22 +32,21 @@ TEST(SpokenPromptsTest, ACueIsFinishedWhenItIsNotPlaying) {
     rig.device.FinishAll();
     EXPECT_TRUE(rig.prompts.IsCueFinished());
     rig.prompts.PlayCue("nosuchcue");  // a missing file counts as finished at once
-    EXPECT_EQ(rig.currentCue, rig.prompts.CueFile("nosuchcue"));
+    EXPECT_EQ(rig.prompts.CurrentCue(), rig.prompts.CueFile("nosuchcue"));
     EXPECT_TRUE(rig.prompts.IsCueFinished());
     EXPECT_TRUE(rig.boxes.shown.empty());
 }
 
 TEST(SpokenPromptsTest, WithoutSoundEveryCueIsFinishedAndNothingPlays) {
-    PathString cue = " ";
-    SpokenPrompts prompts(cue);
+    SpokenPrompts prompts;
     prompts.SetFolders("c", "zh/", "en/", "fx/");
     prompts.StartBackgroundTune();
     prompts.PlayCue("c205");
     prompts.PlayEffect("B100");
-    EXPECT_EQ(cue, "zh/c205.wav");
+    EXPECT_EQ(prompts.CurrentCue(), "zh/c205.wav");
     EXPECT_TRUE(prompts.IsCueFinished());
     prompts.StopCue();
-    EXPECT_EQ(cue, " ");
+    EXPECT_EQ(prompts.CurrentCue(), " ");
 }
 
 TEST(SpokenPromptsTest, ANewCueDoesNotStopOneThatStillPlays) {
@@ -76,9 +74,9 @@ TEST(SpokenPromptsTest, StopCueStopsAndReleasesTheCueButNotEffects) {
     rig.prompts.StartBackgroundTune();
     rig.prompts.PlayCue("c205");
     rig.prompts.PlayEffect("B100");
-    EXPECT_EQ(rig.currentCue, rig.prompts.CueFile("c205"));
+    EXPECT_EQ(rig.prompts.CurrentCue(), rig.prompts.CueFile("c205"));
     rig.prompts.StopCue();
-    EXPECT_EQ(rig.currentCue, " ");
+    EXPECT_EQ(rig.prompts.CurrentCue(), " ");
     EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c205")), nullptr);
     EXPECT_EQ(rig.engine.IsPlaying(rig.prompts.EffectFile("B100")), 1);
     EXPECT_EQ(rig.engine.IsPlaying(rig.prompts.EffectFile("Diy")), 1);

@@ -99,7 +99,7 @@ TEST(AirplaneDescriptionTest, ModelFileLoadsCleanlyAndKeepsSheetPlaces) {
     const auto path = std::filesystem::temp_directory_path() / "zephine-plane-test.ini";
     std::ofstream(path) << ModelFileText(model);
     ModelMesh mesh;
-    ASSERT_TRUE(mesh.Load(path.string(), nullptr));
+    ASSERT_TRUE(mesh.Load(path.string()));
     std::filesystem::remove(path);
     EXPECT_TRUE(mesh.problems.empty()) << mesh.problems.front();
     ASSERT_EQ(mesh.triangleCount, int(model.size()));

@@ -11,7 +11,7 @@
 
 #include "InstallationTree.h"
 #include "graphics/Dib.h"
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 #include "sound/WaveReader.h"
 
 namespace {

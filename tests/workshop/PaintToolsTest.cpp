@@ -3,7 +3,10 @@
 // edge, a model change or a release outside the panes mid-stroke).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "WorkshopRig.h"
+#include "workshop/PenTool.h"
 #include "workshop/SkinCanvas.h"
 
 namespace {
@@ -15,6 +18,22 @@ void PointOf(WorkshopRig& r, int32_t tx, int32_t ty, int32_t& x, int32_t& y) {
     const SkinPlacement p = PlaceSkin(r.V(), r.L().canvas);
     x = p.originX + int32_t((float(tx) + 0.5f) * p.sx);
     y = p.originY + int32_t((float(ty) + 0.5f) * p.sy);
+}
+
+// Sets the pen's thickness with its slider, as a child does.
+void SetThickness(WorkshopRig& r, int32_t thickness) {
+    const Rect& thick = r.L().thick;
+    for (int32_t y = thick.bottom - 1; y >= thick.top; --y) {
+        if (ThicknessAt(r.L(), y) != thickness) continue;
+        r.Click(thick.CentreX(), y);
+        return;
+    }
+}
+
+// Loads another model through its slot in the model column.
+void ChooseModel(WorkshopRig& r, int model) {
+    const Rect* slots[3] = {&r.L().ModelPick1, &r.L().ModelPick2, &r.L().ModelPick3};
+    r.Click(slots[model - 1]->CentreX(), slots[model - 1]->CentreY());
 }
 
 int CountChanged(WorkshopRig& r, uint32_t original = kGrey) {
@@ -30,8 +49,8 @@ TEST(PaintToolsTest, PencilPressWithoutMovingPaintsNothingButArmsUndo) {
     PointOf(r, 100, 100, x, y);
     r.Click(x, y);
     EXPECT_EQ(CountChanged(r), 0);
-    EXPECT_TRUE(r.c->undoAvailable);
-    EXPECT_EQ(r.c->dragActive, 0);
+    EXPECT_TRUE(r.W().UndoAvailable());
+    EXPECT_EQ(r.W().Flags().dragActive, 0);
 }
 
 TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
@@ -50,9 +69,9 @@ TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
     EXPECT_GT(CountChanged(r), 100);
     r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());
     EXPECT_EQ(CountChanged(r), 0);
-    EXPECT_FALSE(r.c->undoAvailable);
+    EXPECT_FALSE(r.W().UndoAvailable());
     r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());  // nothing left to undo
-    EXPECT_EQ(r.c->pressed, kPressedNone);
+    EXPECT_EQ(r.W().PressedControl(), Pressed::none);
 }
 
 TEST(PaintToolsTest, SprayLaysOnePuffPerPressAndIgnoresDrags) {
@@ -66,7 +85,7 @@ TEST(PaintToolsTest, SprayLaysOnePuffPerPressAndIgnoresDrags) {
     r.Move(x + 60, y + 40);
     EXPECT_EQ(CountChanged(r), puff);
     r.Release(x + 60, y + 40);
-    EXPECT_EQ(r.c->dragActive, 0);
+    EXPECT_EQ(r.W().Flags().dragActive, 0);
 }
 
 TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquare) {
@@ -88,7 +107,8 @@ TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquare) {
     EXPECT_EQ(r.Texel(15, 15), kGrey);
     EXPECT_NE(r.Texel(16, 16), kGrey);
     // At size 0 nothing comes back.
-    r.c->eraseSize = 0;
+    r.Click(r.L().erasesize.left, r.L().erasesize.CentreY());
+    ASSERT_EQ(r.W().Eraser().Size(), 0);
     PointOf(r, 200, 200, x, y);
     r.Click(x, y);
     EXPECT_NE(r.Texel(200, 200), kGrey);
@@ -96,17 +116,24 @@ TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquare) {
 
 TEST(PaintToolsTest, StampLandsCentredAndIsRefusedOverTheTopLeftCorner) {
     WorkshopRig r;
-    // A 20 by 20 red stamp with a full mask, laid at scale 1.
-    r.c->stampImage = Dib::CreateBlank(20, 20);
-    r.c->stampMask = Dib::CreateBlank(20, 20);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) {
-            r.c->stampImage.PixelAt(x, y)[2] = 255;
-            uint8_t* m = r.c->stampMask.PixelAt(x, y);
+    // A 40 by 40 red stamp with a full mask, chosen in the chooser and laid at half size.
+    Dib image = Dib::CreateBlank(40, 40), mask = Dib::CreateBlank(40, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            image.PixelAt(x, y)[2] = 255;
+            uint8_t* m = mask.PixelAt(x, y);
             m[0] = m[1] = m[2] = 255;
         }
-    r.c->stampScale = 1.0f;
+    std::filesystem::create_directories(r.f.dir.File("Piclib/bmp"));
+    std::filesystem::create_directories(r.f.dir.File("Piclib/msk"));
+    ASSERT_EQ(image.SaveToFile(r.f.dir.File("Piclib/bmp/01.bmp")), 1);
+    ASSERT_EQ(mask.SaveToFile(r.f.dir.File("Piclib/msk/01.bmp")), 1);
     r.Click(r.L().picture.CentreX(), r.L().picture.CentreY());
+    r.Click(r.L().rolepic.CentreX(), r.L().rolepic.CentreY());
+    r.Click(r.L().stampCell.CentreX(), r.L().stampCell.CentreY());
+    r.Click(r.L().roleqt.CentreX(), r.L().roleqt.CentreY());
+    ASSERT_FALSE(r.W().ChooserShown());
+    ASSERT_EQ(r.W().Stamp().Image().Width(), 40);
     int32_t x = 0, y = 0;
     PointOf(r, 100, 100, x, y);
     r.Click(x, y);
@@ -128,8 +155,8 @@ TEST(PaintToolsTest, ColourChartTakesTheColourShownUnderThePointer) {
     const Rect& chart = r.L().choosecolor;
     r.f.window.client.Fill(chart, 0x2040C0);
     r.Press(chart.CentreX(), chart.CentreY());
-    EXPECT_EQ(r.c->paintColour, 0xC04020u) << "as a colour reference, red in the low byte";
-    EXPECT_EQ(r.c->pickX, chart.CentreX());
+    EXPECT_EQ(r.W().Pen().colour, 0xC04020u) << "as a colour reference, red in the low byte";
+    EXPECT_EQ(r.W().Pen().pickX, chart.CentreX());
     r.Release(chart.CentreX(), chart.CentreY());
 }
 
@@ -137,12 +164,11 @@ TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
     WorkshopRig r;
     // The pane's left half shows the skin's left quarter, its right half the right quarter.
     WriteTestModel(r.f.dir.Path(), 2, 256, 256, 128, 128, 128, true);
-    r.c->modelNumber = 2;
-    r.c->ReloadModel();
+    ChooseModel(r, 2);
     const Rect& view = r.L().view;
-    r.c->penThickness = 4;
+    SetThickness(r, 4);
     r.Press(view.CentreX() - 40, view.CentreY());
-    ASSERT_TRUE(r.c->undoAvailable) << "the pick found the model";
+    ASSERT_TRUE(r.W().UndoAvailable()) << "the pick found the model";
     const int32_t startX = r.V().paintTarget.texelX;
     r.Move(view.CentreX() - 25, view.CentreY());
     r.Move(view.CentreX() - 10, view.CentreY());
@@ -156,7 +182,7 @@ TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
     EXPECT_EQ(CountChanged(r), painted);
     EXPECT_EQ(r.V().paintTarget.texelX, lastX);
     r.Release(view.CentreX() + 40, view.CentreY());
-    EXPECT_EQ(r.c->dragActive, 0);
+    EXPECT_EQ(r.W().Flags().dragActive, 0);
 }
 
 TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
@@ -166,8 +192,7 @@ TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
     r.Press(x, y);
     r.Move(x + 20, y);
     r.Release(2, 2);
-    EXPECT_EQ(r.c->dragActive, 0);
-    EXPECT_EQ(r.c->pencilBrush.active, 0);
+    EXPECT_EQ(r.W().Flags().dragActive, 0);
     const int painted = CountChanged(r);
     r.Move(x + 40, y + 40);
     EXPECT_EQ(CountChanged(r), painted);
@@ -175,9 +200,8 @@ TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
     WriteTestModel(r.f.dir.Path(), 2, 32, 32);
     r.Press(x, y);
     r.Move(x + 20, y);
-    r.c->modelNumber = 2;
-    r.c->ReloadModel();  // as the flight screen's return does, stroke held or not
-    EXPECT_EQ(r.c->dragActive, 0);
+    ChooseModel(r, 2);  // a press on the model column while the stroke is held
+    EXPECT_EQ(r.W().Flags().dragActive, 0);
     r.Move(x + 40, y + 40);
     r.Release(x + 40, y + 40);
     EXPECT_EQ(CountChanged(r), 0) << "the new skin is untouched";
@@ -203,9 +227,12 @@ TEST(PaintToolsTest, TexelsAtTheEdgeEraseNothingOutside) {
     r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
     // The pick can give 256: the eraser leaves the texture alone there.
     r.V().texture.PixelAt(255, 255)[0] = 0;
-    EraseAt(*r.c, 256, 256, 32, 32);
+    int32_t x = 0, y = 0;
+    PointOf(r, 256, 256, x, y);
+    r.Click(x, y);
     EXPECT_NE(r.Texel(255, 255), kGrey);
-    EraseAt(*r.c, 255, 255, 32, 32);
+    PointOf(r, 255, 255, x, y);
+    r.Click(x, y);
     EXPECT_EQ(r.Texel(255, 255), kGrey);
 }
 

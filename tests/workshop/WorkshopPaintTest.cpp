@@ -23,7 +23,7 @@ TEST(WorkshopPaintTest, SkinIsDrawnScaledAndMovedInsideTheCanvasOnly) {
 TEST(WorkshopPaintTest, PaintAsksForThePreviewAndTheTickRendersAndCopiesIt) {
     WorkshopRig r;
     r.PaintAll();
-    ASSERT_TRUE(r.c->previewRefresh);
+    ASSERT_TRUE(r.W().PreviewPending());
     const int copies = r.gl->copies;
     r.c->Timer(2);
     EXPECT_GT(r.gl->drawnTriangles, 0);
@@ -35,13 +35,15 @@ TEST(WorkshopPaintTest, PaintAsksForThePreviewAndTheTickRendersAndCopiesIt) {
 
 TEST(WorkshopPaintTest, ViewModesHoldThePreviewButRotationRendersIt) {
     WorkshopRig r;
-    r.Click(r.L().move.CentreX(), r.L().move.CentreY());
-    r.c->previewRefresh = 0;
     r.PaintAll();
-    EXPECT_FALSE(r.c->previewRefresh);
+    r.c->Timer(2);
+    ASSERT_FALSE(r.W().PreviewPending()) << "rendered once, then quiet";
+    r.Click(r.L().move.CentreX(), r.L().move.CentreY());
+    r.PaintAll();
+    EXPECT_FALSE(r.W().PreviewPending());
     r.Click(r.L().rote.CentreX(), r.L().rote.CentreY());
     r.PaintAll();
-    EXPECT_TRUE(r.c->previewRefresh);
+    EXPECT_TRUE(r.W().PreviewPending());
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ WorkshopRig::WorkshopRig(int32_t skinWidth, int32_t skinHeight) {
         return surface;
     };
     c = std::make_unique<Controller>(f.window, f.platform);
-    c->demoStep = 0;  // no tour: presses act
+    c->Tours().Stop();  // no tour: presses act
 }
 
 uint32_t WorkshopRig::Texel(int32_t x, int32_t y) {

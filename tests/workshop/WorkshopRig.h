@@ -19,9 +19,9 @@ void WriteTestModel(const std::string& root, int n, int32_t skinWidth, int32_t s
 
 struct WorkshopRig {
     explicit WorkshopRig(int32_t skinWidth = 256, int32_t skinHeight = 256);
-    [[nodiscard]] PaintWorkshop& W() { return static_cast<PaintWorkshop&>(*c->workshop); }
+    [[nodiscard]] PaintWorkshop& W() { return static_cast<PaintWorkshop&>(c->WorkshopScreen()); }
     [[nodiscard]] const ScreenLayout& L() { return c->Layout(); }
-    [[nodiscard]] View3D& V() { return *c->view3d; }
+    [[nodiscard]] View3D& V() { return c->View(); }
     // The texel's colour as 0x00RRGGBB.
     [[nodiscard]] uint32_t Texel(int32_t x, int32_t y);
     void Press(int32_t x, int32_t y) { c->ButtonDown(x, y); }

@@ -4,7 +4,7 @@
 
 #include "Paint.h"
 #include "Scenes.h"
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 
 Rect Design(const char* entry) {
     const Rect* r = ScreenLayout::DesignRect(entry);

@@ -8,7 +8,7 @@
 #include "FaceWriter.h"
 #include "Paint.h"
 #include "graphics/Dib.h"
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 
 namespace {
 

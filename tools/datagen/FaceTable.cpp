@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 
 namespace {
 

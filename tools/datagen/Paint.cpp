@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "graphics/Dib.h"
-#include "platform/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "raster/BitmapBlock.h"
 
 Picture::Picture(int w, int h)

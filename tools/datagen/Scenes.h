@@ -8,7 +8,7 @@
 #include <string>
 
 #include "Icons.h"
-#include "shell/Rect.h"
+#include "base/Rect.h"
 
 enum class Screen { workshop, flight };
 enum class Look { idle, held, chosen };

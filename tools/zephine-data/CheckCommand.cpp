@@ -12,7 +12,7 @@
 #include "graphics/ModelMesh.h"
 #include "graphics/SectionFile.h"
 #include "platform/ProfileReader.h"
-#include "shell/Tokenizer.h"
+#include "base/Tokenizer.h"
 #include "sound/WaveReader.h"
 
 namespace {
@@ -185,7 +185,7 @@ std::string Stem(int model) { return (model < 10 ? "Fly0" : "Fly") + std::to_str
 std::string ModelProblem(const std::string& path) {
     if (!Exists(path)) return "missing";
     ModelMesh mesh;
-    if (!mesh.Load(path, nullptr)) return "cannot be read";
+    if (!mesh.Load(path)) return "cannot be read";
     if (mesh.triangleCount <= 0) return "holds no triangles";
     if (!mesh.problems.empty()) return mesh.problems.front();
     return {};

@@ -7,18 +7,8 @@
 #include "Commands.h"
 #include "graphics/ModelMesh.h"
 #include "graphics/SectionFile.h"
-#include "platform/MessageBoxes.h"
 
 namespace {
-
-// The program's "Load Error" box, written to the error stream.
-class ErrorStreamBoxes : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 // The shortest text that reads back as the same float.
 std::string Number(float value) {
@@ -43,9 +33,9 @@ int RunModel(const Args& args) {
         std::fprintf(stderr, "usage: zephine-data model FILE [--dump]\n");
         return 1;
     }
-    ErrorStreamBoxes boxes;
     ModelMesh mesh;
-    bool opened = mesh.Load(args[0], &boxes);
+    bool opened = mesh.Load(args[0]);
+    if (!opened) std::fprintf(stderr, "Load Error: %s\n", args[0].c_str());
     std::printf("materials=%d triangles=%d vertices=%d normals=%d textures=%d\n",
                 mesh.materialCount, mesh.triangleCount, mesh.vertexCount, mesh.normalCount,
                 mesh.textureCount);

@@ -8,7 +8,6 @@
 #include "Commands.h"
 #include "graphics/Dib.h"
 #include "graphics/View3D.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Surface.h"
 #include "platform/gl/OsMesaSurface.h"
 
@@ -18,14 +17,6 @@ namespace {
 constexpr int32_t kPaneWidth = 209;
 constexpr int32_t kPaneHeight = 159;
 constexpr long kMaxSide = 4096;
-
-class ErrorStreamBoxes : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 struct Options {
     long width = kPaneWidth;
@@ -74,8 +65,8 @@ bool ParseOptions(const Args& args, size_t from, Options& options) {
 // picture is still drawn from what there is.
 bool RenderScene(const std::string& model, const std::string& skin, const Options& options,
                  OsMesaSurface& surface, View3D& view) {
-    ErrorStreamBoxes boxes;
-    bool sound = view.LoadModel(model, &boxes);
+    bool sound = view.LoadModel(model);
+    if (!sound) std::fprintf(stderr, "Load Error: %s\n", model.c_str());
     if (!view.LoadSkin(skin)) {
         std::fprintf(stderr, "skin not readable (the texture stays black): %s\n", skin.c_str());
         sound = false;
@@ -87,7 +78,6 @@ bool RenderScene(const std::string& model, const std::string& skin, const Option
     view.rotationX = options.rotationX;
     view.rotationY = options.rotationY;
     view.modelScale = options.scale;
-    view.layout.view = surface.Bounds();
     view.Render(surface, surface.Bounds());
     return sound;
 }
@@ -119,7 +109,7 @@ int RunRender(const Args& args) {
         return 1;
     }
     OsMesaSurface surface(int32_t(options.width), int32_t(options.height));
-    View3D view(kPaneWidth, kPaneHeight);
+    View3D view;
     bool sound = RenderScene(args[0], args[1], options, surface, view);
     if (!surface.HasContext()) return 1;
     int saved = SavePicture(surface, args[2]);
@@ -138,11 +128,12 @@ int RunPick(const Args& args) {
         return 1;
     }
     OsMesaSurface surface(int32_t(options.width), int32_t(options.height));
-    View3D view(kPaneWidth, kPaneHeight);
+    View3D view;
     bool sound = RenderScene(args[0], args[1], options, surface, view);
     if (!surface.HasContext()) return 1;
     bool inside = x >= 0 && y >= 0 && x < options.width && y < options.height;
-    if (inside && view.Pick(surface, int32_t(x), int32_t(y), surface.Height())) {
+    if (inside && view.Pick(surface, surface.Bounds(), surface.Bounds(), int32_t(x), int32_t(y),
+                            surface.Height())) {
         const PaintTarget& hit = view.paintTarget;
         std::printf("hit=1 texel=%d,%d triangle=%d\n", hit.texelX, hit.texelY, hit.triangle);
     } else {

@@ -4,7 +4,7 @@
 #include "Commands.h"
 #include "platform/ProfileReader.h"
 #include "platform/SystemFolders.h"
-#include "shell/InstallPaths.h"
+#include "shell/StartupPaths.h"
 
 int RunProfile(const Args& args) {
     if (args.size() != 3) {

@@ -52,18 +52,18 @@ GlScene::GlScene() {
 }
 
 void GlScene::RenderPane() {
-    view.Render(surface, view.layout.viewGl);
-    const Rect& pane = view.layout.view;
+    view.Render(surface, layout.viewGl);
+    const Rect& pane = layout.view;
     (void)surface.CopyToWindow(pane.left, pane.top, pane, window);
 }
 
 int32_t GlScene::WindowX(double x) const {
-    const Rect& pane = view.layout.view;
+    const Rect& pane = layout.view;
     return pane.left + int32_t(std::lround((x + 1) / 2 * pane.Width()));
 }
 
 int32_t GlScene::WindowY(double y) const {
-    const Rect& pane = view.layout.view;
+    const Rect& pane = layout.view;
     return pane.top + int32_t(std::lround((1 - y) / 2 * pane.Height()));
 }
 

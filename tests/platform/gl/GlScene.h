@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/ScreenLayout.h"
 #include "graphics/View3D.h"
 #include "platform/Surface.h"
 #include "platform/gl/OsMesaSurface.h"
@@ -36,5 +37,6 @@ struct GlScene {
 
     OsMesaSurface surface{1024, 768};
     Surface window{1024, 768};
-    View3D view{1024, 768};
+    View3D view;
+    ScreenLayout layout{1024, 768};
 };

@@ -11,7 +11,8 @@ namespace {
 // Renders once (the pick uses the pane's viewport) and picks at the window point.
 bool PickAt(GlScene& scene, int32_t x, int32_t y) {
     scene.RenderPane();
-    return scene.view.Pick(scene.surface, x, y, scene.surface.Height());
+    return scene.view.Pick(scene.surface, scene.layout.view, scene.layout.viewGl, x, y,
+                           scene.surface.Height());
 }
 
 void ExpectTexelNear(const PaintTarget& target, int32_t x, int32_t y) {
@@ -102,9 +103,10 @@ TEST(View3DPickTest, NothingToPickFailsCleanly) {
     EXPECT_FALSE(PickAt(empty, 756, 368));
 
     OsMesaSurface plain(16385, 768);
-    View3D view(1024, 768);
+    View3D view;
+    ScreenLayout layout(1024, 768);
     AddQuad(view.mesh, 0.4f, 0);
-    EXPECT_FALSE(view.Pick(plain, 700, 400, 768));
+    EXPECT_FALSE(view.Pick(plain, layout.view, layout.viewGl, 700, 400, 768));
 }
 
 }  // namespace

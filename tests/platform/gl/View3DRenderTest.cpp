@@ -22,7 +22,7 @@ TEST(View3DRenderTest, KnownModelShowsItsSkinQuartersInPlace) {
     EXPECT_EQ(scene.PaneAt(-0.68, 0.2), 0u);
     EXPECT_EQ(scene.PaneAt(0, 0.90), 0u);
     // Nothing is drawn outside the pane.
-    EXPECT_EQ(scene.window.PixelAt(scene.view.layout.view.left - 1, 368), 0u);
+    EXPECT_EQ(scene.window.PixelAt(scene.layout.view.left - 1, 368), 0u);
 }
 
 TEST(View3DRenderTest, RotationAndScaleMoveThePicture) {
@@ -44,7 +44,7 @@ TEST(View3DRenderTest, ModelIsDrawnOverTheBackdrop) {
     Dib backdrop = Dib::CreateBlank(800, 600);
     for (int32_t y = 0; y < 600; ++y)
         for (int32_t x = 0; x < 800; ++x) backdrop.PixelAt(x, y)[1] = 0x80;
-    const Rect& screen = scene.view.layout.Screen;
+    const Rect& screen = scene.layout.Screen;
     ASSERT_EQ(scene.surface.DrawPicture(BgrRowsOf(backdrop), screen, 0, 0), 1);
     scene.surface.ClearDepth(scene.surface.Bounds());
     scene.RenderPane();
@@ -111,7 +111,7 @@ TEST(View3DRenderTest, MissingModelDrawsNothingAndMissingSkinDrawsBlack) {
 TEST(View3DRenderTest, WithoutContextNothingIsDrawn) {
     OsMesaSurface plain(16385, 4);  // wider than OpenGL draws: a plain bitmap
     ASSERT_FALSE(plain.HasContext());
-    View3D view(1024, 768);
+    View3D view;
     AddQuad(view.mesh, 0.4f, 0);
     PaintQuarters(view);
     view.Render(plain, {0, 0, 200, 4});

@@ -1,0 +1,51 @@
+// Screen: what the Controller routes a mode's events and timer ticks to. The paint workshop
+// (mode 3) and the flight movie screen (mode 4) are screens; each owns its own state and reaches
+// the Controller through its ScreenHost. A screen is also what the guided tours show.
+#pragma once
+
+#include <cstdint>
+
+#include "base/Rect.h"
+#include "platform/Cursors.h"
+#include "tours/TourHost.h"
+
+enum class Mode : int32_t { loading = 1, workshop = 3, flight = 4 };
+
+// The control a press began on; the designed numbers, for the tooltips and the tours.
+enum class Pressed : int32_t {
+    none = 0,
+    zoomIn = 1,
+    zoomOut = 2,
+    move = 3,
+    rotate = 4,
+    undo = 5,
+    diy = 9,
+    mov = 10,
+    modelUp = 11,
+    modelDown = 12,
+    stepUp = 13,
+    stepDown = 14,
+    first = 15,
+    last = 20,
+    docOut = 21,
+    docIn = 22,
+    worksUp = 23,
+    worksDown = 24,
+    worksModel = 25,
+};
+
+class Screen : public TourTarget {
+public:
+    // `update` is the window's update rectangle in window coordinates.
+    virtual void Paint(const Rect& update) = 0;
+    virtual void ButtonDown(int32_t x, int32_t y) = 0;
+    virtual void MouseMove(int32_t x, int32_t y) = 0;
+    virtual void ButtonUp(int32_t x, int32_t y) = 0;
+    // One tick of timer `id` (1 every 10 ms, 2 every 100 ms, 3 every 400 ms), before the tours'
+    // step. `touring`: a guided tour runs.
+    virtual void Tick(int id, bool touring) = 0;
+    // The screen becomes the one shown (the Controller repaints it all afterwards).
+    virtual void Enter() = 0;
+    // The cursor over (x, y); `touring`: a guided tour runs.
+    [[nodiscard]] virtual CursorId CursorAt(int32_t x, int32_t y, bool touring) const = 0;
+};

@@ -1,0 +1,42 @@
+// Panel backgrounds, knobs and the size slider.
+#include "workshop/PanelKnobs.h"
+
+#include "graphics/DibDrawing.h"
+#include "workshop/WorkshopPictures.h"
+
+void DrawPanelBackground(ToolContext& c, int index, const Rect& update) {
+    (void)DrawControl(c.pictures.tc[size_t(index)], c.Device(), c.Layout().toolPanel, update);
+}
+
+void DrawKnob(ToolContext& c, Dib& knob, int32_t x, int32_t y) {
+    if (knob.IsUsable()) (void)DrawTransparent(knob, c.Device(), x, y);
+}
+
+void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x) {
+    DrawKnob(c, knob, x - knob.Width() / 2, track.CentreY() - knob.Height() / 2);
+}
+
+int32_t SizePercentAt(const ScreenLayout& l, int32_t x) {
+    const Rect& r = l.erasesize;
+    return (x - r.left) * 100 / r.Width();
+}
+
+void PressSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y) {
+    const Rect& track = c.Layout().erasesize;
+    if (!track.Contains(x, y)) return;
+    percent = SizePercentAt(c.Layout(), x);
+    c.flags.dragActive = 1;
+    c.ShowSlider(track, 10, 0);
+}
+
+void DragSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y) {
+    const Rect& track = c.Layout().erasesize;
+    if (c.flags.dragActive != 1 || !track.Contains(x, y)) return;
+    percent = SizePercentAt(c.Layout(), x);
+    c.ShowSlider(track, 10, 0);
+}
+
+void DrawSizeSlider(ToolContext& c, Dib& knob, int32_t percent) {
+    const Rect& track = c.Layout().erasesize;
+    DrawKnobOnTrack(c, knob, track, track.left + track.Width() * percent / 100);
+}

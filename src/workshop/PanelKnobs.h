@@ -1,0 +1,23 @@
+// The pieces the tool panels are drawn and worked with: the panel's background, knobs on their
+// sliders, and the size slider the eraser and the print panel share.
+#pragma once
+
+#include <cstdint>
+
+#include "workshop/PaintTool.h"
+
+class Dib;
+
+// Panel background tc<index>.bmp over `toolPanel`.
+void DrawPanelBackground(ToolContext& c, int index, const Rect& update);
+// A knob with its top-left at (x, y), white left out.
+void DrawKnob(ToolContext& c, Dib& knob, int32_t x, int32_t y);
+// A knob centred horizontally on x and vertically on the slider.
+void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x);
+
+// The size slider (`erasesize`): percent from x; a press on it takes the value and holds the
+// slider, a drag while held follows the pointer inside it.
+[[nodiscard]] int32_t SizePercentAt(const ScreenLayout& l, int32_t x);
+void PressSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y);
+void DragSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y);
+void DrawSizeSlider(ToolContext& c, Dib& knob, int32_t percent);

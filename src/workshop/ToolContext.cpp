@@ -1,0 +1,30 @@
+// The tools' shared steps.
+#include "graphics/View3D.h"
+#include "workshop/PaintTool.h"
+#include "workshop/SkinCanvas.h"
+
+std::optional<Tool> ToolFromNumber(int32_t number) {
+    if (number < 1 || number > kToolCount) return std::nullopt;
+    return static_cast<Tool>(number);
+}
+
+void ToolContext::ShowTexels(const Rect& texels) {
+    if (texels.IsEmpty()) return;
+    ++flags.textureEdits;
+    PaintTarget& t = View().paintTarget;
+    Rect merged = texels;
+    if (!t.dirtyRect.IsEmpty()) (void)Union(t.dirtyRect, texels, merged);
+    t.dirtyRect = merged;
+    Rect shown = TextureToWindow(PlaceSkin(View(), Layout().canvas), texels);
+    // Scaling truncates: one more pixel keeps the last partly covered column and row.
+    shown.right += 1;
+    shown.bottom += 1;
+    Rect visible;
+    if (Intersect(shown, Layout().canvas, visible)) Invalidate(visible);
+}
+
+void ToolContext::ShowSlider(Rect slider, int32_t dx, int32_t dy) {
+    slider.Inflate(dx, dy);
+    flags.directPaint = true;
+    Invalidate(slider);
+}

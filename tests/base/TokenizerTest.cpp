@@ -1,0 +1,43 @@
+// Cutting text into tokens at a set of delimiters.
+#include "base/Tokenizer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> AllTokens(std::string_view delimiters, std::string_view text) {
+    Tokenizer tokens;
+    tokens.Start(delimiters, text);
+    std::vector<std::string> all;
+    while (std::optional<std::string> token = tokens.Next()) all.push_back(*token);
+    return all;
+}
+
+TEST(TokenizerTest, SkipsRunsOfDelimitersAndReportsTheEndingOne) {
+    Tokenizer tokens;
+    tokens.Start(",", "a,,b");
+    EXPECT_EQ(tokens.Next(), "a");
+    EXPECT_EQ(tokens.LastDelimiter(), ',');
+    EXPECT_EQ(tokens.Next(), "b");
+    EXPECT_EQ(tokens.LastDelimiter(), 0);
+    EXPECT_EQ(tokens.Next(), std::nullopt);
+}
+
+TEST(TokenizerTest, TrailingDelimiterGivesNoEmptyToken) {
+    EXPECT_EQ(AllTokens(",", "a,"), std::vector<std::string>{"a"});
+}
+
+TEST(TokenizerTest, EmptyTextOrDelimitersOnlyGiveOneEmptyToken) {
+    EXPECT_EQ(AllTokens(",", ""), std::vector<std::string>{""});
+    EXPECT_EQ(AllTokens(",", ",,,"), std::vector<std::string>{""});
+}
+
+TEST(TokenizerTest, CutsModelListsAtEverySeparator) {
+    EXPECT_EQ(AllTokens(";,{}/*", "{1,2};{3}/*4**/5"),
+              (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+}
+
+}  // namespace
