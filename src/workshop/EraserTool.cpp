@@ -4,9 +4,7 @@
 #include <algorithm>
 
 #include "graphics/View3D.h"
-#include "workshop/PanelKnobs.h"
 #include "workshop/SkinCanvas.h"
-#include "workshop/WorkshopPictures.h"
 
 namespace {
 constexpr TipRow kEraserTips[] = {{21, "erasesize", "erasesize"}};
@@ -15,8 +13,8 @@ constexpr TipRow kEraserTips[] = {{21, "erasesize", "erasesize"}};
 void EraserTool::SizeOnSkin(ToolContext& c, int32_t& w, int32_t& h) const {
     // 32 screen pixels square at full size, whatever the zoom.
     const SkinPlacement p = PlaceSkin(c.View(), c.Layout().canvas);
-    w = int32_t(32.0 / p.sx * eraseSize * 0.01);
-    h = int32_t(32.0 / p.sy * eraseSize * 0.01);
+    w = int32_t(32.0 / p.sx * Size() * 0.01);
+    h = int32_t(32.0 / p.sy * Size() * 0.01);
 }
 
 int32_t EraserTool::SizeOnModel(ToolContext& c) {
@@ -61,19 +59,6 @@ void EraserTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
 void EraserTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
     c.flags.dragActive = 0;
     stroking = false;
-}
-
-void EraserTool::DrawPanel(ToolContext& c, const Rect& update) {
-    DrawPanelBackground(c, 10, update);
-    DrawSizeSlider(c, c.pictures.tc[6], eraseSize);
-}
-
-void EraserTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
-    PressSizeSlider(c, eraseSize, x, y);
-}
-
-void EraserTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    DragSizeSlider(c, eraseSize, x, y);
 }
 
 std::span<const TipRow> EraserTool::PanelTips() const { return kEraserTips; }

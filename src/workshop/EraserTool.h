@@ -1,10 +1,11 @@
 // EraserTool: copies the skin as it was loaded back over a square around the pointer.
 #pragma once
 
-#include "workshop/PaintTool.h"
+#include "workshop/PanelKnobs.h"
 
-class EraserTool final : public PaintTool {
+class EraserTool final : public SizeSliderTool {
 public:
+    EraserTool() : SizeSliderTool(10, 6) {}
     [[nodiscard]] Tool Kind() const override { return Tool::eraser; }
     [[nodiscard]] bool Paints() const override { return true; }
     void Press(ToolContext& c, int32_t tx, int32_t ty, bool onModel) override;
@@ -12,13 +13,7 @@ public:
     void Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) override;
     void Release(ToolContext& c, int32_t x, int32_t y) override;
     void PutDown(ToolContext& /*c*/) override { stroking = false; }
-    void DrawPanel(ToolContext& c, const Rect& update) override;
-    void PressPanel(ToolContext& c, int32_t x, int32_t y) override;
-    void DragPanel(ToolContext& c, int32_t x, int32_t y) override;
     [[nodiscard]] CursorId PaneCursor() const override { return CursorId::eraser; }
-    [[nodiscard]] bool SliderAt(const ScreenLayout& l, int32_t x, int32_t y) const override {
-        return l.erasesize.Contains(x, y);
-    }
     [[nodiscard]] std::span<const TipRow> PanelTips() const override;
 
     // Restores the w x h rectangle centred on the texel from the unpainted copy.
@@ -26,11 +21,9 @@ public:
     // The eraser's size in texels on the flat pane and on the 3D pane.
     void SizeOnSkin(ToolContext& c, int32_t& w, int32_t& h) const;
     [[nodiscard]] static int32_t SizeOnModel(ToolContext& c);
-    [[nodiscard]] int32_t Size() const { return eraseSize; }
 
 private:
     void EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel);
 
-    int32_t eraseSize = 100;  // percent
     bool stroking = false;
 };

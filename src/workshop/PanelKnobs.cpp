@@ -21,7 +21,14 @@ int32_t SizePercentAt(const ScreenLayout& l, int32_t x) {
     return (x - r.left) * 100 / r.Width();
 }
 
-void PressSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y) {
+void SizeSliderTool::DrawPanel(ToolContext& c, const Rect& update) {
+    DrawPanelBackground(c, background, update);
+    const Rect& track = c.Layout().erasesize;
+    DrawKnobOnTrack(c, c.pictures.tc[size_t(knob)], track,
+                    track.left + track.Width() * percent / 100);
+}
+
+void SizeSliderTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
     const Rect& track = c.Layout().erasesize;
     if (!track.Contains(x, y)) return;
     percent = SizePercentAt(c.Layout(), x);
@@ -29,14 +36,9 @@ void PressSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y) {
     c.ShowSlider(track, 10, 0);
 }
 
-void DragSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y) {
+void SizeSliderTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
     const Rect& track = c.Layout().erasesize;
     if (c.flags.dragActive != 1 || !track.Contains(x, y)) return;
     percent = SizePercentAt(c.Layout(), x);
     c.ShowSlider(track, 10, 0);
-}
-
-void DrawSizeSlider(ToolContext& c, Dib& knob, int32_t percent) {
-    const Rect& track = c.Layout().erasesize;
-    DrawKnobOnTrack(c, knob, track, track.left + track.Width() * percent / 100);
 }

@@ -18,6 +18,21 @@ void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x);
 // The size slider (`erasesize`): percent from x; a press on it takes the value and holds the
 // slider, a drag while held follows the pointer inside it.
 [[nodiscard]] int32_t SizePercentAt(const ScreenLayout& l, int32_t x);
-void PressSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y);
-void DragSizeSlider(ToolContext& c, int32_t& percent, int32_t x, int32_t y);
-void DrawSizeSlider(ToolContext& c, Dib& knob, int32_t percent);
+
+// A tool whose panel is the size slider over its own background, with its own knob.
+class SizeSliderTool : public PaintTool {
+public:
+    SizeSliderTool(int background, int knob) : background(background), knob(knob) {}
+    void DrawPanel(ToolContext& c, const Rect& update) override;
+    void PressPanel(ToolContext& c, int32_t x, int32_t y) override;
+    void DragPanel(ToolContext& c, int32_t x, int32_t y) override;
+    [[nodiscard]] bool SliderAt(const ScreenLayout& l, int32_t x, int32_t y) const override {
+        return l.erasesize.Contains(x, y);
+    }
+    [[nodiscard]] int32_t Size() const { return percent; }
+
+private:
+    int background;  // tc<background>.bmp
+    int knob;        // tc<knob>.bmp
+    int32_t percent = 100;
+};
