@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ProfileReader.h"
-#include "base/InstallPaths.h"
+#include "shell/StartupPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string folder = "/tmp/zephine-fuzz-profile-" + std::to_string(getpid());
