@@ -98,9 +98,7 @@ void Controller::PaintSharedControls(const Rect& update) {
 void Controller::ButtonDown(int32_t x, int32_t y) {
     if (Screen* screen = Current()) {
         // A press while a tour runs only ends the tour.
-        const bool endedTour = mode == Mode::workshop ? demo.EndTourOnWorkshopPress(*screen)
-                                                      : demo.EndTourOnFlightPress();
-        if (!endedTour) {
+        if (!demo.EndTourOnPress(*screen)) {
             screen->ButtonDown(x, y);
             (void)volumeBar.Press(layout->vol, x, y);
         }

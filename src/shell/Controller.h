@@ -71,7 +71,6 @@ public:
     // What tests and tools look at.
     [[nodiscard]] Mode CurrentMode() const { return mode; }
     [[nodiscard]] Screen& WorkshopScreen() { return *workshop; }
-    [[nodiscard]] Screen& FlightScreenOf() { return *flight; }
     [[nodiscard]] const SpokenPrompts& Prompts() const { return prompts; }
     [[nodiscard]] const VolumeBar& Volume() const { return volumeBar; }
     [[nodiscard]] const SoundEngine* Sound() const { return sound.get(); }

@@ -164,17 +164,10 @@ bool GuidedDemo::FlightHelpPress(int32_t x, int32_t y) {
     return true;
 }
 
-bool GuidedDemo::EndTourOnWorkshopPress(TourTarget& workshop) {
+bool GuidedDemo::EndTourOnPress(TourTarget& screen) {
     if (f.demoStep == 0) return false;
     f.demoStep = 0;
-    workshop.ShowToolLabel(1);
-    EndTour();
-    return true;
-}
-
-bool GuidedDemo::EndTourOnFlightPress() {
-    if (f.demoStep == 0) return false;
-    f.demoStep = 0;
+    screen.ShowToolLabel(1);
     EndTour();
     return true;
 }

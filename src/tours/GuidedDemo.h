@@ -55,10 +55,10 @@ public:
     bool WorkshopHelpPress(int32_t x, int32_t y, bool chooserOpen);
     // A flight-screen press in `help` while no tour runs starts a tour. True when it did.
     bool FlightHelpPress(int32_t x, int32_t y);
-    // A press while a tour runs ends it; the screen then does nothing else with the press. The
-    // workshop shows its first tool label again. True when a tour was running.
-    bool EndTourOnWorkshopPress(TourTarget& workshop);
-    bool EndTourOnFlightPress();
+    // A press while a tour runs ends it; the screen then does nothing else with the press and
+    // shows its first tool label again (a screen without tools has none). True when a tour was
+    // running.
+    bool EndTourOnPress(TourTarget& screen);
 
     [[nodiscard]] bool IsRunning() const { return f.demoStep != 0; }
     [[nodiscard]] const DemoState& State() const { return f; }

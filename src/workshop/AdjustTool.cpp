@@ -34,24 +34,24 @@ void AdjustTool::DrawPanel(ToolContext& c, const Rect& update) {
     }
 }
 
-void AdjustTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
+bool AdjustTool::FollowSliders(ToolContext& c, int32_t x, int32_t y) {
+    bool hit = false;
     for (int k = 0; k < 3; ++k) {
         const Rect& track = Track(c.Layout(), k);
         if (!track.Contains(x, y)) continue;
         shift[size_t(k)] = ShiftAt(c.Layout(), k, x);
-        c.flags.dragActive = 1;
         c.ShowSlider(track, 10, 0);
+        hit = true;
     }
+    return hit;
+}
+
+void AdjustTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
+    if (FollowSliders(c, x, y)) c.flags.dragActive = 1;
 }
 
 void AdjustTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.dragActive != 1) return;
-    for (int k = 0; k < 3; ++k) {
-        const Rect& track = Track(c.Layout(), k);
-        if (!track.Contains(x, y)) continue;
-        shift[size_t(k)] = ShiftAt(c.Layout(), k, x);
-        c.ShowSlider(track, 10, 0);
-    }
+    if (c.flags.dragActive == 1) (void)FollowSliders(c, x, y);
 }
 
 void AdjustTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {

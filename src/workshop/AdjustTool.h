@@ -27,12 +27,13 @@ public:
     void Reset();
 
     [[nodiscard]] bool RecolourPending() const { return pending; }
-    // 0 hue (degrees), 1 saturation, 2 lightness (percent).
-    [[nodiscard]] int32_t Shift(int component) const { return shift[size_t(component)]; }
     // The slider value for a pointer at x.
     [[nodiscard]] static int32_t ShiftAt(const ScreenLayout& l, int component, int32_t x);
 
 private:
+    // The slider under the point takes the point's value; true when there was one.
+    bool FollowSliders(ToolContext& c, int32_t x, int32_t y);
+
     std::array<int32_t, 3> shift{};    // the sliders
     std::array<int32_t, 3> applied{};  // what the texture shows
     bool pending = false;

@@ -16,13 +16,12 @@ public:
     [[nodiscard]] CursorId PaneCursor() const override { return CursorId::eraser; }
     [[nodiscard]] std::span<const TipRow> PanelTips() const override;
 
+private:
     // Restores the w x h rectangle centred on the texel from the unpainted copy.
     static void EraseAt(ToolContext& c, int32_t tx, int32_t ty, int32_t w, int32_t h);
     // The eraser's size in texels on the flat pane and on the 3D pane.
     void SizeOnSkin(ToolContext& c, int32_t& w, int32_t& h) const;
     [[nodiscard]] static int32_t SizeOnModel(ToolContext& c);
-
-private:
     void EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel);
 
     bool stroking = false;

@@ -21,6 +21,8 @@ inline constexpr int32_t kToolCount = 6;
 [[nodiscard]] constexpr int32_t NumberOf(Tool tool) { return static_cast<int32_t>(tool); }
 // The tool of a designed number, or none.
 [[nodiscard]] std::optional<Tool> ToolFromNumber(int32_t number);
+// The tool's button in the layout.
+[[nodiscard]] const Rect& ToolButton(const ScreenLayout& l, Tool tool);
 
 // The workshop's drawing flags, shared by its routing and its tools.
 struct PaintFlags {

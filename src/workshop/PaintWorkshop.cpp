@@ -77,16 +77,12 @@ PaintTool& PaintWorkshop::ToolOf(Tool kind) {
 
 void PaintWorkshop::SelectTool(Tool kind) {
     if (kind == tool->Kind()) return;
-    ToolContext c = Context();
-    tool->PutDown(c);
+    tool->PutDown(context);
     tool = &ToolOf(kind);
 }
 
 void PaintWorkshop::SetPressed(Pressed next) {
-    if (next != Pressed::none && stamp.ChooserOpen()) {
-        ToolContext c = Context();
-        stamp.CloseChooser(c);
-    }
+    if (next != Pressed::none && stamp.ChooserOpen()) stamp.CloseChooser(context);
     pressed = next;
 }
 
@@ -134,30 +130,14 @@ void PaintWorkshop::DrawPanes(const Rect& update) {
     if (!PaintingBlocked() || pressed == Pressed::rotate) previewRefresh = true;
 }
 
-namespace {
-
-const Rect& ToolButton(const ScreenLayout& l, int32_t number) {
-    switch (number) {
-        case 1: return l.pencil;
-        case 2: return l.gush;
-        case 3: return l.picture;
-        case 4: return l.erase;
-        case 5: return l.adjust;
-        default: return l.print;
-    }
-}
-
-}  // namespace
-
 void PaintWorkshop::DrawToolButtons(const Rect& update) {
     const int32_t current = NumberOf(tool->Kind());
     for (int32_t k = 1; k <= kToolCount; ++k) {
         const Dib& picture = current == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
-        (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), k), update);
+        (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
     }
     if (!Meets(host.Layout().toolPanel, update)) return;
-    ToolContext c = Context();
-    tool->DrawPanel(c, update);
+    tool->DrawPanel(context, update);
 }
 
 void PaintWorkshop::DrawModeButtons(const Rect& update) {
@@ -187,10 +167,7 @@ void PaintWorkshop::DrawControls(const Rect& update) {
     if (pressed == Pressed::docIn) (void)DrawControl(pictures.ia[2], dc, l.docin, update);
     (void)DrawControl(pictures.ib[7], dc, l.diy, update);
     (void)DrawControl(pictures.ia[8], dc, l.mov, update);
-    if (tool == &stamp) {
-        ToolContext c = Context();
-        stamp.PaintChooser(c, update);
-    }
+    if (tool == &stamp) stamp.PaintChooser(context, update);
     if (modelListTop >= 0 && modelListTop <= 8)
         (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
     (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
@@ -204,10 +181,7 @@ void PaintWorkshop::DrawControls(const Rect& update) {
 void PaintWorkshop::Tick(int id, bool /*touring*/) {
     if (id != 2) return;
     StepZoom();
-    if (adjust.RecolourPending()) {
-        ToolContext c = Context();
-        adjust.StepRecolour(c);
-    }
+    if (adjust.RecolourPending()) adjust.StepRecolour(context);
     const bool viewHeld =
         pressed == Pressed::zoomIn || pressed == Pressed::zoomOut || pressed == Pressed::move;
     if (previewRefresh && !viewHeld && !ChooserShown()) RefreshPreview();
@@ -301,12 +275,10 @@ void PaintWorkshop::ShowToolLabel(int32_t page) { labelPage = page; }
 
 void PaintWorkshop::OpenStampChooser() {
     SelectTool(Tool::stamp);
-    ToolContext c = Context();
-    stamp.OpenChooser(c);
+    stamp.OpenChooser(context);
 }
 
 void PaintWorkshop::CloseStampChooser() {
-    ToolContext c = Context();
-    stamp.CloseChooser(c);
+    stamp.CloseChooser(context);
     pressed = Pressed::none;
 }

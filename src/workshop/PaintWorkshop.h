@@ -54,7 +54,6 @@ public:
     [[nodiscard]] int32_t ModelListTop() const { return modelListTop; }
 
 private:
-    [[nodiscard]] ToolContext Context() { return {host, pictures, flags}; }
     [[nodiscard]] PaintTool& ToolOf(Tool kind);
     void SelectTool(Tool kind);
     // Every press of a control goes through here: a new pressed control closes the stamp
@@ -103,6 +102,7 @@ private:
     WorkshopPictures pictures;
     Dib backdrop;  // paintbk.bmp, also the 3D pane's background
     PaintFlags flags;
+    ToolContext context{host, pictures, flags};  // what the tools reach of the workshop
     PenSettings pen;
     PencilTool pencil{pen};
     SprayTool spray{pen};

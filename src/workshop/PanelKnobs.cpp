@@ -28,17 +28,18 @@ void SizeSliderTool::DrawPanel(ToolContext& c, const Rect& update) {
                     track.left + track.Width() * percent / 100);
 }
 
-void SizeSliderTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
+bool SizeSliderTool::FollowSlider(ToolContext& c, int32_t x, int32_t y) {
     const Rect& track = c.Layout().erasesize;
-    if (!track.Contains(x, y)) return;
+    if (!track.Contains(x, y)) return false;
     percent = SizePercentAt(c.Layout(), x);
-    c.flags.dragActive = 1;
     c.ShowSlider(track, 10, 0);
+    return true;
+}
+
+void SizeSliderTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
+    if (FollowSlider(c, x, y)) c.flags.dragActive = 1;
 }
 
 void SizeSliderTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    const Rect& track = c.Layout().erasesize;
-    if (c.flags.dragActive != 1 || !track.Contains(x, y)) return;
-    percent = SizePercentAt(c.Layout(), x);
-    c.ShowSlider(track, 10, 0);
+    if (c.flags.dragActive == 1) (void)FollowSlider(c, x, y);
 }

@@ -32,6 +32,9 @@ public:
     [[nodiscard]] int32_t Size() const { return percent; }
 
 private:
+    // The slider takes the value at x when the point lies on it; true when it did.
+    bool FollowSlider(ToolContext& c, int32_t x, int32_t y);
+
     int background;  // tc<background>.bmp
     int knob;        // tc<knob>.bmp
     int32_t percent = 100;

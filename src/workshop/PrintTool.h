@@ -9,5 +9,4 @@ public:
     [[nodiscard]] Tool Kind() const override { return Tool::print; }
     void Release(ToolContext& c, int32_t x, int32_t y) override;
     [[nodiscard]] std::span<const TipRow> PanelTips() const override;
-    [[nodiscard]] int32_t PrintSize() const { return Size(); }
 };

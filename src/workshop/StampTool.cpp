@@ -21,6 +21,14 @@ constexpr TipRow kStampTips[] = {
 constexpr TipRow kChooserTips[] = {
     {21, "roleup", "chooserUp"}, {22, "roledn", "chooserDown"}, {23, "roleqt", "roleqt"}};
 
+// The turn and the size the sliders give at height y.
+float AngleAt(const ScreenLayout& l, int32_t y) {
+    return float(y - l.rolerotate.top) * 6.28f / float(l.rolerotate.Height());
+}
+float ScaleAt(const ScreenLayout& l, int32_t y) {
+    return float(y - l.rolesize.top) / float(l.rolesize.Height());
+}
+
 }  // namespace
 
 StampBlocks MakeStampBlocks(const Dib& image, const Dib& mask, float scale, float angle) {
@@ -76,13 +84,10 @@ void StampTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) 
     // Laid into a copy; only the stamp's own rectangle goes back into the texture.
     Dib copy = Dib::CreateBlank(side, side);
     if (v.texture.CopyBlockTo(copy, 0, 0, side, side, 0, 0) != 1) return;
+    CompositeRequest placement;
     (void)LayStamp(copy.Block(), stamp, tx, ty, placement);
     const Rect placed{placement.destX, placement.destY, placement.destX + stamp.width,
                       placement.destY + stamp.height};
-    // The blocks go with this call: the kept placement must not point at them.
-    placement.destination = nullptr;
-    placement.picture = nullptr;
-    placement.mask = nullptr;
     Rect inside;
     if (!Intersect(placed, {0, 0, side, side}, inside)) return;
     if (copy.CopyBlockTo(v.texture, inside.left, inside.top, inside.Width(), inside.Height(),
@@ -123,12 +128,12 @@ void StampTool::DrawPanel(ToolContext& c, const Rect& update) {
 void StampTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
     const ScreenLayout& l = c.Layout();
     if (l.rolerotate.Contains(x, y)) {
-        angle = float(y - l.rolerotate.top) * 6.28f / float(l.rolerotate.Height());
+        angle = AngleAt(l, y);
         c.flags.dragActive = 1;
         c.ShowSlider(l.rolerotate, 5, 10);
     }
     if (l.rolesize.Contains(x, y)) {
-        scale = float(y - l.rolesize.top) / float(l.rolesize.Height());
+        scale = ScaleAt(l, y);
         c.flags.dragActive = 2;
         c.ShowSlider(l.rolesize, 5, 10);
     }
@@ -157,11 +162,11 @@ void StampTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
     const ScreenLayout& l = c.Layout();
     if (c.flags.dragActive <= 0) return;
     if (l.rolerotate.Contains(x, y)) {
-        angle = float(y - l.rolerotate.top) * 6.28f / float(l.rolerotate.Height());
+        angle = AngleAt(l, y);
         c.ShowSlider(l.rolerotate, 5, 10);
     }
     if (l.rolesize.Contains(x, y)) {
-        scale = std::max(float(y - l.rolesize.top) / float(l.rolesize.Height()), 0.1f);
+        scale = std::max(ScaleAt(l, y), 0.1f);
         c.ShowSlider(l.rolesize, 5, 10);
     }
 }

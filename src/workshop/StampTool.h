@@ -4,7 +4,6 @@
 #pragma once
 
 #include "graphics/Dib.h"
-#include "raster/StampComposite.h"
 #include "workshop/PaintTool.h"
 #include "workshop/StampChooser.h"
 
@@ -37,7 +36,6 @@ public:
     [[nodiscard]] float Angle() const { return angle; }
     [[nodiscard]] float Scale() const { return scale; }
     [[nodiscard]] const Dib& Image() const { return image; }
-    [[nodiscard]] const CompositeRequest& LastPlacement() const { return placement; }
 
 private:
     void PressChooserButtons(ToolContext& c, int32_t x, int32_t y);
@@ -47,7 +45,6 @@ private:
     Dib image, mask;
     float angle = 0.0f;
     float scale = 0.5f;
-    CompositeRequest placement;  // how the last stamp was laid
     bool chooserOpen = false;
     StampChooser chooser;
 };

@@ -8,6 +8,18 @@ std::optional<Tool> ToolFromNumber(int32_t number) {
     return static_cast<Tool>(number);
 }
 
+const Rect& ToolButton(const ScreenLayout& l, Tool tool) {
+    switch (tool) {
+        case Tool::pencil: return l.pencil;
+        case Tool::spray: return l.gush;
+        case Tool::stamp: return l.picture;
+        case Tool::eraser: return l.erase;
+        case Tool::adjust: return l.adjust;
+        case Tool::print: return l.print;
+    }
+    return l.pencil;
+}
+
 void ToolContext::ShowTexels(const Rect& texels) {
     if (texels.IsEmpty()) return;
     ++flags.textureEdits;

@@ -10,18 +10,6 @@
 
 namespace {
 
-const Rect& ToolButton(const ScreenLayout& l, Tool tool) {
-    switch (tool) {
-        case Tool::pencil: return l.pencil;
-        case Tool::spray: return l.gush;
-        case Tool::stamp: return l.picture;
-        case Tool::eraser: return l.erase;
-        case Tool::adjust: return l.adjust;
-        case Tool::print: return l.print;
-    }
-    return l.pencil;
-}
-
 const Rect* ModeButton(const ScreenLayout& l, Pressed pressed) {
     if (pressed == Pressed::zoomIn || pressed == Pressed::zoomOut) return &l.zoom;
     if (pressed == Pressed::move) return &l.move;
@@ -93,10 +81,9 @@ void PaintWorkshop::PressModelSlot(int32_t x, int32_t y) {
 
 void PaintWorkshop::LoadModel(int32_t model) {
     // A held stroke's brush points into the texture about to go: it ends first.
-    ToolContext c = Context();
-    pencil.PutDown(c);
-    spray.PutDown(c);
-    eraser.PutDown(c);
+    pencil.PutDown(context);
+    spray.PutDown(context);
+    eraser.PutDown(context);
     flags.dragActive = 0;
     undoAvailable = false;
     host.ReloadModel(model);
@@ -124,8 +111,7 @@ void PaintWorkshop::PressToolButtons(int32_t x, int32_t y) {
 
 void PaintWorkshop::PressPanel(int32_t x, int32_t y) {
     const ScreenLayout& l = host.Layout();
-    ToolContext c = Context();
-    tool->PressPanel(c, x, y);
+    tool->PressPanel(context, x, y);
     const bool out = l.docout.Contains(x, y), in = l.docin.Contains(x, y);
     if (out || in) {
         SetPressed(out ? Pressed::docOut : Pressed::docIn);
@@ -194,8 +180,7 @@ void PaintWorkshop::PressPanes(int32_t x, int32_t y) {
     (void)v.texture.CopyBlockTo(v.textureCopy2, 0, 0, View3D::kTextureSide, View3D::kTextureSide,
                                 0, 0);
     undoAvailable = true;
-    ToolContext c = Context();
-    tool->Press(c, v.paintTarget.texelX, v.paintTarget.texelY, onModel);
+    tool->Press(context, v.paintTarget.texelX, v.paintTarget.texelY, onModel);
     if (onModel) host.Invalidate(host.Layout().view);
 }
 

@@ -6,8 +6,7 @@ void PaintWorkshop::MouseMove(int32_t x, int32_t y) {
     DragViews(x, y);
     if (tool->FollowsPointer() && flags.dragActive == 1 && !PaintingBlocked() && HasPaintTarget())
         DragPanes(x, y);
-    ToolContext c = Context();
-    tool->DragPanel(c, x, y);
+    tool->DragPanel(context, x, y);
 }
 
 // Panning the flat pane and turning the model.
@@ -33,10 +32,9 @@ void PaintWorkshop::DragViews(int32_t x, int32_t y) {
 
 // A stroke follows the pointer onto either pane.
 void PaintWorkshop::DragPanes(int32_t x, int32_t y) {
-    ToolContext c = Context();
     const PaintTarget& t = host.View().paintTarget;
-    if (SkinTexel(x, y)) tool->Drag(c, t.texelX, t.texelY, false);
-    if (ModelTexel(x, y)) tool->Drag(c, t.texelX, t.texelY, true);
+    if (SkinTexel(x, y)) tool->Drag(context, t.texelX, t.texelY, false);
+    if (ModelTexel(x, y)) tool->Drag(context, t.texelX, t.texelY, true);
 }
 
 void PaintWorkshop::ButtonUp(int32_t x, int32_t y) {
@@ -47,8 +45,7 @@ void PaintWorkshop::ButtonUp(int32_t x, int32_t y) {
     }
     ReleaseButtons();
     // A stroke or a slider ends wherever the release happens.
-    ToolContext c = Context();
-    tool->Release(c, x, y);
+    tool->Release(context, x, y);
     ReleaseViewModes(x, y);
     if (!l.mov.Contains(x, y)) host.ShowPanelTips(tool->PanelTips());
 }

@@ -178,12 +178,12 @@ TEST(GuidedDemoTest, HelpPressesChooseTheTour) {
     EXPECT_EQ(rig.State().workshopTourGiven, 1);
     EXPECT_TRUE(rig.CuePlays("c205"));
     EXPECT_FALSE(rig.demo.WorkshopHelpPress(help.left, help.top, false));  // a tour runs
-    EXPECT_TRUE(rig.demo.EndTourOnWorkshopPress(rig.target));
+    EXPECT_TRUE(rig.demo.EndTourOnPress(rig.target));
     ASSERT_TRUE(rig.demo.WorkshopHelpPress(help.left, help.top, false));
     EXPECT_EQ(rig.State().demoStep, 31);
     EXPECT_TRUE(rig.CuePlays("c250"));
     // On the flight screen the cue that was speaking stops first.
-    EXPECT_TRUE(rig.demo.EndTourOnWorkshopPress(rig.target));
+    EXPECT_TRUE(rig.demo.EndTourOnPress(rig.target));
     rig.demo.StartAtStartUp();
     rig.demo.Stop();
     EXPECT_FALSE(rig.demo.FlightHelpPress(help.right, help.top));
@@ -201,7 +201,7 @@ TEST(GuidedDemoTest, APressEndsATourAndLeavesTheToursChangesButTheLabel) {
     Rect pointer = rig.State().pointerRect;
     rig.host.invalidated.clear();
 
-    EXPECT_TRUE(rig.demo.EndTourOnWorkshopPress(rig.target));
+    EXPECT_TRUE(rig.demo.EndTourOnPress(rig.target));
     EXPECT_EQ(rig.State().demoStep, 0);
     EXPECT_EQ(rig.target.label, 1);
     EXPECT_EQ(rig.target.tool, 3);
@@ -210,7 +210,7 @@ TEST(GuidedDemoTest, APressEndsATourAndLeavesTheToursChangesButTheLabel) {
     EXPECT_EQ(rig.host.invalidated, std::vector<Rect>{pointer});
     EXPECT_EQ(rig.prompts.CurrentCue(), " ");
     EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c221")), nullptr);
-    EXPECT_FALSE(rig.demo.EndTourOnWorkshopPress(rig.target));
+    EXPECT_FALSE(rig.demo.EndTourOnPress(rig.target));
 }
 
 TEST(GuidedDemoTest, TheGuideCyclesItsThreeFramesEveryHundredMilliseconds) {
