@@ -8,6 +8,7 @@
 #include "platform/LauncherLink.h"
 #include "platform/SystemFolders.h"
 #include "platform/audio/SdlAudioDevice.h"
+#include "platform/files/DiskWorkFiles.h"
 #include "platform/gl/OsMesaSurface.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursors.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
                       ReadStartupEnvironment(),
                       JoinCommandLine(int(options.args.size()), options.args.data())};
     platform.audio = &audio;
+    DiskWorkFiles workFiles(platform.environment.dataFolder);
+    platform.workFiles = &workFiles;
     platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
         return std::make_unique<OsMesaSurface>(width, height);
     };

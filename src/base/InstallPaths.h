@@ -11,7 +11,7 @@
 struct StartupEnvironment {
     PathString systemFolder;   // holds MoPleat5.ini and the language marker
     PathString currentFolder;  // the process's working directory
-    PathString homeFolder;     // the default save folder lies here
+    PathString dataFolder;     // the user's data ($XDG_DATA_HOME): the default save folder
     bool launched = false;     // a launcher's backdrop window exists
 };
 

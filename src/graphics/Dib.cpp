@@ -231,14 +231,21 @@ const uint8_t* Dib::PixelAt(int32_t x, int32_t y) const {
 
 int Dib::SaveToFile(const PathString& path) const {
     if (IsEmpty()) return 0;
-    uint8_t fileHeader[14] = {'B', 'M'};
-    PutU32(fileHeader + 2, static_cast<uint32_t>(blockSize + 14));
-    PutU32(fileHeader + 10, 14 + kHeaderSize + ColourCount() * 4);
+    const std::vector<uint8_t> bytes = FileBytes();
     // Written beside the target and renamed over it, so a full disk never destroys a picture
     // that was saved before.
-    return WriteFileAtomically(path, {{fileHeader, sizeof fileHeader}, {block.get(), blockSize}})
-               ? 1
-               : 0;
+    return WriteFileAtomically(path, {bytes}) ? 1 : 0;
+}
+
+std::vector<uint8_t> Dib::FileBytes() const {
+    if (IsEmpty()) return {};
+    std::vector<uint8_t> bytes(14 + blockSize);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutU32(bytes.data() + 2, static_cast<uint32_t>(blockSize + 14));
+    PutU32(bytes.data() + 10, 14 + kHeaderSize + ColourCount() * 4);
+    std::memcpy(bytes.data() + 14, block.get(), blockSize);
+    return bytes;
 }
 
 int Dib::CopyBlockTo(Dib& dest, int32_t dx, int32_t dy, int32_t w, int32_t h, int32_t sx,

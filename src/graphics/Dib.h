@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "base/PathString.h"
 
@@ -60,6 +61,8 @@ public:
 
     // 1 after writing the bitmap file, 0 when empty or the file cannot be written completely.
     [[nodiscard]] int SaveToFile(const PathString& path) const;
+    // The bitmap file's bytes; none when empty.
+    [[nodiscard]] std::vector<uint8_t> FileBytes() const;
     // Copies the w x h block at (sx, sy) here to (dx, dy) in dest; pixels outside either
     // picture are skipped. 1, or 0 when refused.
     int CopyBlockTo(Dib& dest, int32_t dx, int32_t dy, int32_t w, int32_t h, int32_t sx,

@@ -20,14 +20,19 @@ PathString NoTrailingSlash(PathString path) {
 
 StartupEnvironment ReadStartupEnvironment() {
     StartupEnvironment env;
-    env.homeFolder = NoTrailingSlash(Env("HOME"));
-    if (env.homeFolder.empty()) env.homeFolder.push_back('.');
+    PathString home = NoTrailingSlash(Env("HOME"));
+    if (home.empty()) home.push_back('.');
+    // The freedesktop rule: a relative value is invalid and ignored.
+    if (PathString d = Env("XDG_DATA_HOME"); !d.empty() && d[0] == '/')
+        env.dataFolder = NoTrailingSlash(d);
+    else
+        env.dataFolder = home + "/.local/share";
     if (PathString s = Env("ZEPHINE_SYSTEM_DIR"); !s.empty()) {
         env.systemFolder = NoTrailingSlash(s);
     } else if (PathString x = Env("XDG_CONFIG_HOME"); !x.empty()) {
         env.systemFolder = NoTrailingSlash(x);
     } else {
-        env.systemFolder = env.homeFolder + "/.config";
+        env.systemFolder = home + "/.config";
     }
     std::error_code error;
     const std::filesystem::path cwd = std::filesystem::current_path(error);

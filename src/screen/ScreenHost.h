@@ -16,6 +16,7 @@
 class GlSurface;
 class GuidedDemo;
 class View3D;
+class WorkFiles;
 
 // One tooltip: its id, its text's key in the language's section, and the layout entry it covers.
 struct TipRow {
@@ -53,6 +54,16 @@ public:
     virtual void ReloadModel(int32_t model) = 0;
     [[nodiscard]] virtual View3D& View() = 0;
     [[nodiscard]] virtual GlSurface* Gl() = 0;
+
+    // A text of the "String" section of Zephine.ini in the child's language (the key is "c" or
+    // "e" followed by the name), or the fallback.
+    [[nodiscard]] virtual std::string Text(std::string_view name,
+                                           std::string_view fallback) const = 0;
+    // A message box, and a yes/no question (true for yes), both captioned "Zephine".
+    virtual void ShowMessage(const std::string& text) = 0;
+    [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
+    // The save folder's file operations; none when the platform gives none.
+    [[nodiscard]] virtual WorkFiles* Files() = 0;
 
     virtual void SwitchTo(Mode mode) = 0;
     // Replaces all tooltips with these rows, or only the panel's (ids 20 to 29).

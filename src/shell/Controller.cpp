@@ -31,7 +31,7 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
     LoadView();
     tips = std::make_unique<TipControl>(platform.tipWindow);
     if (tips->Create()) tips->Activate(true);
-    workshop = MakeWorkshopScreen(*this);
+    workshop = std::make_unique<PaintWorkshop>(*this);
     flight = std::make_unique<FlightScreen>(*this);
 
     mode = Mode::workshop;
@@ -52,6 +52,8 @@ void Controller::ShowLoadingPicture() {
 }
 
 Controller::~Controller() {
+    // The painting on the easel goes into the works box before anything is released.
+    if (workshop) workshop->KeepPainting();
     HandBackToLauncher();
     memDc = Surface();
     // The screens go first: a held stroke's brush points into the view's texture.

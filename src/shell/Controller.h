@@ -18,6 +18,7 @@
 #include "sound/SpokenPrompts.h"
 #include "sound/VolumeBar.h"
 #include "tours/GuidedDemo.h"
+#include "workshop/PaintWorkshop.h"
 
 class Window;
 class SoundEngine;
@@ -64,13 +65,18 @@ public:
     void ReloadModel(int32_t model) override;
     [[nodiscard]] View3D& View() override { return *view3d; }
     [[nodiscard]] GlSurface* Gl() override { return glSurface.get(); }
+    [[nodiscard]] std::string Text(std::string_view name,
+                                   std::string_view fallback) const override;
+    void ShowMessage(const std::string& text) override;
+    [[nodiscard]] bool AskYesNo(const std::string& text) override;
+    [[nodiscard]] WorkFiles* Files() override { return platform.workFiles; }
     void SwitchTo(Mode mode) override;
     void ShowTips(std::span<const TipRow> rows) override;
     void ShowPanelTips(std::span<const TipRow> rows) override;
 
     // What tests and tools look at.
     [[nodiscard]] Mode CurrentMode() const { return mode; }
-    [[nodiscard]] Screen& WorkshopScreen() { return *workshop; }
+    [[nodiscard]] PaintWorkshop& WorkshopScreen() { return *workshop; }
     [[nodiscard]] const SpokenPrompts& Prompts() const { return prompts; }
     [[nodiscard]] const VolumeBar& Volume() const { return volumeBar; }
     [[nodiscard]] const SoundEngine* Sound() const { return sound.get(); }
@@ -112,6 +118,6 @@ private:
     GuidedDemo demo{*this, prompts};
     VolumeBar volumeBar;
 
-    std::unique_ptr<Screen> workshop;
+    std::unique_ptr<PaintWorkshop> workshop;
     std::unique_ptr<Screen> flight;
 };

@@ -41,6 +41,16 @@ void Controller::LoadView() {
 }
 
 void Controller::ReloadModel(int32_t model) {
+    if (workshop) workshop->KeepPainting();
     modelNumber = model;
     LoadView();
+    if (workshop) workshop->PaintingLoaded();
+}
+
+void Controller::ShowMessage(const std::string& text) {
+    platform.messageBoxes.Show("Zephine", text);
+}
+
+bool Controller::AskYesNo(const std::string& text) {
+    return platform.messageBoxes.AskYesNo("Zephine", text);
 }

@@ -1,4 +1,4 @@
-// The Controller's tooltips: texts from "Zephine.ini" in the current folder, section
+// The Controller's tooltips and messages: texts from "Zephine.ini" in the current folder, section
 // language + "Tip", one key per button; the rows come from the screens.
 #include "platform/ProfileReader.h"
 #include "shell/Controller.h"
@@ -6,6 +6,7 @@
 namespace {
 
 constexpr size_t kMaxTipText = 99;
+constexpr size_t kMaxMessageText = 100;
 
 // The tooltip texts, read anew for each build.
 ProfileFile TipTexts(const StartupEnvironment& env) {
@@ -24,6 +25,11 @@ void AddTips(TipControl& tips, const ScreenLayout& layout, const ProfileFile& te
 }
 
 }  // namespace
+
+std::string Controller::Text(std::string_view name, std::string_view fallback) const {
+    const std::string key = (!language.empty() && language[0] == 'c' ? "c" : "e") + std::string(name);
+    return TipTexts(platform.environment).Get("String", key, fallback, kMaxMessageText);
+}
 
 void Controller::ShowTips(std::span<const TipRow> rows) {
     if (!tips) return;

@@ -31,7 +31,9 @@ InstallPaths ReadInstallPaths(const StartupEnvironment& env) {
     InstallPaths p;
     p.modelDir =
         WithSlashes(settings.Get("Path", "Model", env.launched ? "./Diy/Model/" : "./Model/"));
-    p.saveDir = WithSlashes(settings.Get("Path", "Save", env.homeFolder + "/Pleat5Save/"));
+    p.saveDir = WithSlashes(settings.Get("Path", "Save", env.dataFolder + "/zephine/works/"));
+    // Works are named by appending to the folder.
+    if (!p.saveDir.empty() && p.saveDir.back() != '/') p.saveDir += '/';
 
     const PathString diy = env.launched ? base + "Diy/" : base;
     const PathString sound = env.launched ? base + "Sound/Diy/" : base + "../Sound/Diy/";

@@ -23,10 +23,6 @@ constexpr TipRow kWorkshopTips[] = {
 
 }  // namespace
 
-std::unique_ptr<Screen> MakeWorkshopScreen(ScreenHost& host) {
-    return std::make_unique<PaintWorkshop>(host);
-}
-
 bool StepCanvasZoom(float& zoom, bool in) {
     // The bound is tested before the step, so the last step may pass it by up to 0.1.
     if (in && zoom < 3.0f) {
@@ -40,9 +36,10 @@ bool StepCanvasZoom(float& zoom, bool in) {
     return false;
 }
 
-PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h) {
+PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths().saveDir) {
     const InstallPaths& paths = host.Paths();
     pictures.Load(paths.faceDir);
+    works.LoadPictures(paths.faceDir);
     stamp.LoadFirstStamp(paths.picLibDir);
     backdrop = Dib::LoadFromFile(paths.faceDir + "paintbk.bmp");
     if (!backdrop.IsEmpty()) {
@@ -52,6 +49,7 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h) {
     }
     pen.pickX = host.Layout().choosecolor.left;
     pen.pickY = host.Layout().choosecolor.bottom;
+    PaintingLoaded();
 }
 
 PaintWorkshop::~PaintWorkshop() = default;
@@ -60,7 +58,7 @@ void PaintWorkshop::Enter() { ShowTips(); }
 
 void PaintWorkshop::ShowTips() {
     host.ShowTips(kWorkshopTips);
-    host.ShowPanelTips(tool->PanelTips());
+    host.ShowPanelTips(works.IsOpen() ? WorksBox::Tips() : tool->PanelTips());
 }
 
 PaintTool& PaintWorkshop::ToolOf(Tool kind) {
@@ -118,7 +116,7 @@ void PaintWorkshop::Paint(const Rect& update) {
 
 void PaintWorkshop::DrawPanes(const Rect& update) {
     const ScreenLayout& l = host.Layout();
-    const bool covered = ChooserShown();
+    const bool covered = ChooserShown() || works.IsOpen();
     Surface& device = host.WindowDevice();
     if (!covered && Meets(update, l.canvas))
         DrawSkin(host.View(), l.canvas, update, device, host.BackBuffer(), l.Screen.left,
@@ -127,16 +125,18 @@ void PaintWorkshop::DrawPanes(const Rect& update) {
     Rect pane;
     if (GlSurface* gl = host.Gl(); gl != nullptr && !covered && Intersect(update, l.view, pane))
         (void)gl->CopyToWindow(pane.left, pane.top, pane, device);
-    if (!PaintingBlocked() || pressed == Pressed::rotate) previewRefresh = true;
+    if (!works.IsOpen() && (!PaintingBlocked() || pressed == Pressed::rotate))
+        previewRefresh = true;
 }
 
 void PaintWorkshop::DrawToolButtons(const Rect& update) {
-    const int32_t current = NumberOf(tool->Kind());
+    // While the works box is open no tool is chosen and no panel shows.
+    const int32_t current = works.IsOpen() ? 0 : NumberOf(tool->Kind());
     for (int32_t k = 1; k <= kToolCount; ++k) {
         const Dib& picture = current == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
         (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
     }
-    if (!Meets(host.Layout().toolPanel, update)) return;
+    if (works.IsOpen() || !Meets(host.Layout().toolPanel, update)) return;
     tool->DrawPanel(context, update);
 }
 
@@ -170,6 +170,7 @@ void PaintWorkshop::DrawControls(const Rect& update) {
     if (tool == &stamp) stamp.PaintChooser(context, update);
     if (modelListTop >= 0 && modelListTop <= 8)
         (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
+    if (works.IsOpen()) works.Paint(update, backdrop);
     (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
     const bool chinese = !host.Language().empty() && host.Language()[0] == 'c';
     (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
@@ -184,7 +185,8 @@ void PaintWorkshop::Tick(int id, bool /*touring*/) {
     if (adjust.RecolourPending()) adjust.StepRecolour(context);
     const bool viewHeld =
         pressed == Pressed::zoomIn || pressed == Pressed::zoomOut || pressed == Pressed::move;
-    if (previewRefresh && !viewHeld && !ChooserShown()) RefreshPreview();
+    // Under an open box the pane waits: a render would be copied over the box.
+    if (previewRefresh && !viewHeld && !ChooserShown() && !works.IsOpen()) RefreshPreview();
 }
 
 // The zoom keeps stepping while the zoom mode is held and the last press lies in the canvas.
@@ -253,7 +255,7 @@ void PaintWorkshop::ClearGlDepth() {
 
 CursorId PaintWorkshop::CursorAt(int32_t x, int32_t y, bool touring) const {
     const ScreenLayout& l = host.Layout();
-    const bool free = !touring && !ChooserShown();
+    const bool free = !touring && !ChooserShown() && !works.IsOpen();
     if (free && l.canvas.Contains(x, y)) {
         if (pressed == Pressed::zoomIn) return CursorId::zoomIn;
         if (pressed == Pressed::zoomOut) return CursorId::zoomOut;

@@ -16,7 +16,9 @@
 #include "workshop/PrintTool.h"
 #include "workshop/SprayTool.h"
 #include "workshop/StampTool.h"
+#include "workshop/WorkShelf.h"
 #include "workshop/WorkshopPictures.h"
+#include "workshop/WorksBox.h"
 
 class PaintWorkshop final : public Screen {
 public:
@@ -37,8 +39,17 @@ public:
     void OpenStampChooser() override;
     void CloseStampChooser() override;
 
+    // A painting about to be replaced (another model, a work from the box, the end) is saved
+    // first as a new work of its model when it changed since it was loaded or last saved. When
+    // that fails the change goes ahead and the child is told.
+    void KeepPainting();
+    // The view holds a freshly loaded painting: it counts as kept.
+    void PaintingLoaded();
+
     // What tests look at.
     [[nodiscard]] Tool CurrentTool() const { return tool->Kind(); }
+    [[nodiscard]] const WorksBox& Works() const { return works; }
+    [[nodiscard]] bool PaintingChanged() const;
     [[nodiscard]] Pressed PressedControl() const { return pressed; }
     [[nodiscard]] bool ChooserShown() const;
     [[nodiscard]] bool PreviewPending() const { return previewRefresh; }
@@ -60,7 +71,9 @@ private:
     // chooser, whose picture would otherwise stay over the panes.
     void SetPressed(Pressed next);
     [[nodiscard]] bool ViewModeActive() const;
-    [[nodiscard]] bool PaintingBlocked() const { return ViewModeActive() || ChooserShown(); }
+    [[nodiscard]] bool PaintingBlocked() const {
+        return ViewModeActive() || ChooserShown() || works.IsOpen();
+    }
     [[nodiscard]] bool HasPaintTarget();
     void DrawBackdropIntoGl();
     void ClearGlDepth();
@@ -82,7 +95,18 @@ private:
     void PressPanes(int32_t x, int32_t y);
     void SwapPanes();
     void LoadModel(int32_t model);
+    // What every replacement of the painting does around the load: strokes end, undo and the
+    // colour adjustment start afresh, and the 3D pane is drawn anew.
+    void EndStrokes();
+    void ShowNewPainting();
     void Undo();
+
+    // The works box.
+    SaveOutcome SaveWork();
+    void PressWorks(int32_t x, int32_t y);
+    void ReleaseWorks();
+    void CloseWorks();
+    void LoadWork(const PathString& file);
 
     // Mouse-move and button-up steps.
     void DragViews(int32_t x, int32_t y);
@@ -111,6 +135,9 @@ private:
     AdjustTool adjust;
     PrintTool print;
     PaintTool* tool = &pencil;
+    WorkShelf shelf;
+    WorksBox works{host, shelf};
+    Dib kept;  // the texture as last loaded or saved
 
     Pressed pressed = Pressed::none;
     bool armed = false;  // the pressed button acts on its release
@@ -123,6 +150,5 @@ private:
     int32_t renderTime = 0;       // the first full render's time in ms; 0 until measured
 };
 
-[[nodiscard]] std::unique_ptr<Screen> MakeWorkshopScreen(ScreenHost& host);
 // One zoom step when the bound allows it; true when it stepped.
 bool StepCanvasZoom(float& zoom, bool in);

@@ -23,6 +23,12 @@ void PaintWorkshop::ButtonDown(int32_t x, int32_t y) {
     const ScreenLayout& l = host.Layout();
     pressX = x;
     pressY = y;
+    // The open box takes every press; `change` still works once the press has closed it.
+    if (works.IsOpen()) {
+        PressWorks(x, y);
+        if (!works.IsOpen() && l.change.Contains(x, y)) SwapPanes();
+        return;
+    }
     const Tool toolBefore = tool->Kind();
     (void)host.Tours().WorkshopHelpPress(x, y, ChooserShown());
     PressScreenButtons(x, y);
@@ -79,14 +85,23 @@ void PaintWorkshop::PressModelSlot(int32_t x, int32_t y) {
     }
 }
 
+// The host keeps the painting that goes and marks the new one as kept.
 void PaintWorkshop::LoadModel(int32_t model) {
-    // A held stroke's brush points into the texture about to go: it ends first.
+    EndStrokes();
+    host.ReloadModel(model);
+    ShowNewPainting();
+}
+
+// A held stroke's brush points into the texture about to go: it ends first.
+void PaintWorkshop::EndStrokes() {
     pencil.PutDown(context);
     spray.PutDown(context);
     eraser.PutDown(context);
     flags.dragActive = 0;
     undoAvailable = false;
-    host.ReloadModel(model);
+}
+
+void PaintWorkshop::ShowNewPainting() {
     DrawBackdropIntoGl();
     host.View().paintTarget.fullRedraw = 1;
     ClearGlDepth();

@@ -3,6 +3,7 @@
 #include "workshop/PaintWorkshop.h"
 
 void PaintWorkshop::MouseMove(int32_t x, int32_t y) {
+    if (works.IsOpen()) return;
     DragViews(x, y);
     if (tool->FollowsPointer() && flags.dragActive == 1 && !PaintingBlocked() && HasPaintTarget())
         DragPanes(x, y);
@@ -43,11 +44,16 @@ void PaintWorkshop::ButtonUp(int32_t x, int32_t y) {
         EnterFlightScreen();
         return;
     }
-    ReleaseButtons();
-    // A stroke or a slider ends wherever the release happens.
-    tool->Release(context, x, y);
-    ReleaseViewModes(x, y);
-    if (!l.mov.Contains(x, y)) host.ShowPanelTips(tool->PanelTips());
+    if (works.IsOpen()) {
+        ReleaseWorks();
+    } else {
+        ReleaseButtons();
+        // A stroke or a slider ends wherever the release happens.
+        tool->Release(context, x, y);
+        ReleaseViewModes(x, y);
+    }
+    if (!l.mov.Contains(x, y))
+        host.ShowPanelTips(works.IsOpen() ? WorksBox::Tips() : tool->PanelTips());
 }
 
 void PaintWorkshop::ReleaseButtons() {
@@ -62,13 +68,18 @@ void PaintWorkshop::ReleaseButtons() {
         armed = false;
         pressed = Pressed::none;
     }
-    // Opening and saving works arrive with the works box; until then the buttons only spring
-    // back, so the child is never left in a box without its controls.
     if (pressed == Pressed::docOut || pressed == Pressed::docIn) {
-        host.Invalidate(pressed == Pressed::docOut ? l.docout : l.docin);
+        const bool open = pressed == Pressed::docOut;
+        host.Invalidate(open ? l.docout : l.docin);
         armed = false;
         pressed = Pressed::none;
         flags.directPaint = true;
+        if (open) {
+            tool->PutDown(context);
+            works.Open();
+        } else {
+            (void)SaveWork();
+        }
     }
 }
 

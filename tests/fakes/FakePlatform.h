@@ -7,6 +7,7 @@
 
 #include "fakes/FakePorts.h"
 #include "fakes/FakeWindow.h"
+#include "fakes/FakeWorkFiles.h"
 #include "platform/Platform.h"
 #include "support/TempDir.h"
 
@@ -17,7 +18,8 @@ struct FakePlatform {
           platform{window, clock, cursors, tips, boxes, launcher, {}, commandLine} {
         platform.environment.currentFolder = dir.Path();
         platform.environment.systemFolder = dir.Path();
-        platform.environment.homeFolder = dir.Path();
+        platform.environment.dataFolder = dir.Path() + "/data";
+        platform.workFiles = &files;
     }
     // The face folder of a program started on its own in dir.
     [[nodiscard]] std::string FaceDir() const { return dir.Path() + "/Face/"; }
@@ -29,5 +31,6 @@ struct FakePlatform {
     FakeTipWindow tips;
     FakeMessageBoxes boxes;
     FakeLauncherLink launcher;
+    FakeWorkFiles files;
     Platform platform;
 };

@@ -9,7 +9,7 @@
 namespace {
 
 StartupEnvironment Environment(const TempDir& dir, const std::string& current) {
-    return StartupEnvironment{dir.Path(), current, "/home/child", false};
+    return StartupEnvironment{dir.Path(), current, "/home/child/.local/share", false};
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ TEST(InstallPathsTest, OnItsOwnTheFoldersHangOffTheCurrentFolder) {
     EXPECT_EQ(p.chineseDir, "/opt/zephine/Diy/../Sound/Diy/C/");
     EXPECT_EQ(p.englishDir, "/opt/zephine/Diy/../Sound/Diy/E/");
     EXPECT_EQ(p.modelDir, "./Model/");
-    EXPECT_EQ(p.saveDir, "/home/child/Pleat5Save/");
+    EXPECT_EQ(p.saveDir, "/home/child/.local/share/zephine/works/");
     // The root folder gets no doubled separator.
     EXPECT_EQ(ReadInstallPaths(Environment(dir, "/")).faceDir, "/Face/");
 }

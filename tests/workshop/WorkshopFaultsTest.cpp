@@ -99,7 +99,8 @@ TEST(WorkshopFaultsTest, APressOnTheWorksButtonClosesTheChooserItCovers) {
     EXPECT_NE(std::find(r.f.window.invalidated.begin(), r.f.window.invalidated.end(),
                         r.L().stampBox),
               r.f.window.invalidated.end());
-    // A click on the skin now paints the skin it shows.
+    // Back from the box, a click on the skin paints the skin it shows.
+    r.Click(r.L().saveback.CentreX(), r.L().saveback.CentreY());
     r.Click(r.L().stampCell.CentreX(), r.L().stampCell.CentreY());
     EXPECT_TRUE(r.W().UndoAvailable());
 }

@@ -19,7 +19,7 @@ void WriteTestModel(const std::string& root, int n, int32_t skinWidth, int32_t s
 
 struct WorkshopRig {
     explicit WorkshopRig(int32_t skinWidth = 256, int32_t skinHeight = 256);
-    [[nodiscard]] PaintWorkshop& W() { return static_cast<PaintWorkshop&>(c->WorkshopScreen()); }
+    [[nodiscard]] PaintWorkshop& W() { return c->WorkshopScreen(); }
     [[nodiscard]] const ScreenLayout& L() { return c->Layout(); }
     [[nodiscard]] View3D& V() { return c->View(); }
     // The texel's colour as 0x00RRGGBB.

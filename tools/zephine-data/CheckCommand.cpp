@@ -142,8 +142,10 @@ void CheckTips(const std::string& root, Report& report) {
     for (const char* section : {"cTip", "eTip"}) {
         for (const char* key : kTipKeys) CheckText(report, path, profile, section, key, tipLength);
     }
-    CheckText(report, path, profile, "String", "cdelete", questionLength);
-    CheckText(report, path, profile, "String", "edelete", questionLength);
+    for (const char* name : {"delete", "full", "savefail", "keepfail", "deletefail"}) {
+        for (const char* language : {"c", "e"})
+            CheckText(report, path, profile, "String", std::string(language) + name, questionLength);
+    }
 }
 
 // Empty when the program's reader takes the file and its mixer can play it.
