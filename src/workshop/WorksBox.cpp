@@ -131,6 +131,7 @@ void WorksBox::AskToDelete() {
     // The works after it moved down one: what was loaded now has another number.
     if (loaded == work) loaded = -1;
     else if (loaded > work) --loaded;
+    selected = -1;
     host.Invalidate(host.Layout().saveboxall);
 }
 
@@ -141,6 +142,7 @@ int32_t WorksBox::Release() {
     pressed = Pressed::none;
     armed = false;
     if (!act) return 0;
+    selected = -1;
     if (was == Pressed::worksModel) {
         page = 0;
         loaded = -1;
@@ -177,9 +179,11 @@ void WorksBox::Paint(const Rect& update, const Dib& backdrop) {
                       l.worksDown, update);
 }
 
-// Every work of the page is drawn from its file; the last one drawn is selected.
+// Every work of the page is drawn from its file. The last one drawn is selected unless the child
+// chose one on this page: a repaint (a question box closing over it) keeps that choice.
 void WorksBox::PaintThumbnails() {
     const ScreenLayout& l = host.Layout();
+    const int32_t chosen = selected;
     selected = -1;
     shown = 0;
     GlSurface* gl = host.Gl();
@@ -198,6 +202,7 @@ void WorksBox::PaintThumbnails() {
         if (gl != nullptr && RenderThumbnail(*gl, c, work)) ++shown;
         selected = c;
     }
+    if (chosen != -1 && shelf.Has(host.ModelNumber(), FirstWork() + chosen)) selected = chosen;
     if (gl != nullptr) (void)gl->CopyToWindow(l.saveboxall.left, l.saveboxall.top, l.saveboxall,
                                              host.WindowDevice());
     if (selected != -1) Frame(selected, kRed);

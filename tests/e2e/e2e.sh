@@ -38,13 +38,16 @@ start_display() {  # WIDTHxHEIGHT
 }
 
 start_program() {  # ARGS...
-  SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
+  # Works and the trash go into the test's own data folder.
+  SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
+    "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
   app_pid=$!
   for _ in $(seq 300); do  # a loaded machine may take a while
     xdotool search --name '^Zephine$' >/dev/null 2>&1 && break
     sleep 0.1
   done
   xdotool search --name '^Zephine$' >/dev/null 2>&1 || fail "no window; log: $(cat "$work/log")"
+  main_window=$(printf '0x%x' "$(xdotool search --name '^Zephine$' | head -n1)")
   sleep 0.7  # the first paint and the first timer ticks
 }
 
@@ -110,15 +113,37 @@ stroke() {  # X0 X1 Y: a press at (X0, Y), moves right in steps of 10 to X1, a r
   for x in $(seq "$1" 10 "$2"); do xdotool mousemove "$x" "$3"; done
   xdotool mouseup 1; sleep 0.5
 }
-# Answers the "Load Error" box that a missing model shows at start.
-dismiss_load_error() {
+# Answers the message box of that caption (not the program's own window) with the key.
+answer_box() {  # CAPTION KEY
+  box=""
   for _ in $(seq 30); do
     # xdotool's name search misses SDL's message boxes; xwininfo lists them.
-    box=$(xwininfo -root -tree 2>/dev/null | awk '/"Load Error"/ { print $1; exit }')
+    box=$(xwininfo -root -tree 2>/dev/null |
+          awk -v caption="\"$1\"" -v main="${main_window:-none}" \
+              'index($0, caption) && $1 != main { print $1; exit }')
     [ -n "$box" ] && break; sleep 0.1
   done
-  [ -n "$box" ] || fail "no Load Error box"
-  xdotool windowfocus --sync "$box" key Return; sleep 0.5
+  [ -n "$box" ] || fail "no \"$1\" box"
+  xdotool windowfocus --sync "$box" key "$2"; sleep 0.5
+}
+# Answers the "Load Error" box that a missing model shows at start.
+dismiss_load_error() { answer_box "Load Error" Return; }
+works="$work/data/zephine/works"
+# The works box's controls and its thumbnail cell C (0 to 7), on a 1024 x 768 screen.
+click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.4}"; }
+open_box() { click_at 236 119 0.8; }
+close_box() { click_at 447 500 0.8; }
+save_work() { click_at 306 109; }
+cell_x() { echo $((548 + 110 * ($1 % 2))); }
+cell_y() { echo $((187 + 85 * ($1 / 2))); }
+click_cell() { click_at $(($(cell_x "$1") + 50)) $(($(cell_y "$1") + 37)) 0.6; }
+# A 256 x 256 work of one colour.
+make_work() {  # N COLOUR
+  mkdir -p "$works"
+  /usr/bin/convert -size 256x256 xc:"$2" -type TrueColor BMP3:"$works/Fly01-$1.bmp"
+}
+work_pixel() {  # N X Y: the colour of the saved work at texel (X, Y)
+  /usr/bin/convert "$works/Fly01-$1.bmp" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
 }
 # How many pixels of the W x H area at (X, Y) differ between two screenshots.
 area_changes() {  # A.png B.png W H X Y
@@ -223,6 +248,72 @@ case "$case_name" in
     xdotool mousemove 150 363 click 1; sleep 0.8  # the second model of the column
     shot; expect_pixel 300 300 "250,210,60"
     click_exit_and_check 850 650 ;;
+  WorksBoxSavesThreeWorksAndShowsThem)
+    make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    open_box; shot; cp "$work/shot.png" "$work/empty.png"; close_box
+    for y in 300 320 340; do stroke 300 400 "$y"; save_work; done
+    for n in 0 1 2; do
+      [ "$(stat -c %s "$works/Fly01-$n.bmp")" = 196662 ] || fail "work $n is not 256 x 256 x 24 bits"
+    done
+    # The flat pane shows the skin from its corner at (252, 204): each stroke is in its work.
+    IFS=, read -r r g b <<<"$(work_pixel 2 98 136)"
+    [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] || fail "work 2 lacks its stroke ($r,$g,$b)"
+    IFS=, read -r r g b <<<"$(work_pixel 0 98 136)"
+    [ "$r" -gt 150 ] || fail "work 0 has a stroke painted after it was saved"
+    # An unsaved stroke stays on both panes through the box.
+    stroke 300 400 420
+    shot; cp "$work/shot.png" "$work/before.png"
+    open_box; shot; cp "$work/shot.png" "$work/full.png"
+    for c in 0 1 2; do
+      [ "$(area_changes "$work/empty.png" "$work/full.png" 90 65 $(($(cell_x $c) + 5)) $(($(cell_y $c) + 5)))" -gt 100 ] ||
+        fail "no thumbnail in cell $c"
+    done
+    [ "$(area_changes "$work/empty.png" "$work/full.png" 90 65 $(($(cell_x 3) + 5)) $(($(cell_y 3) + 5)))" = 0 ] ||
+      fail "a thumbnail in the empty cell 3"
+    close_box; shot
+    [ "$(area_changes "$work/before.png" "$work/shot.png" 395 305 252 204)" = 0 ] ||
+      fail "the flat pane changed through the box"
+    [ "$(area_changes "$work/before.png" "$work/shot.png" 209 159 652 289)" = 0 ] ||
+      fail "the 3D pane changed through the box"
+    [ ! -e "$works/Fly01-3.bmp" ] || fail "the box saved a work"
+    click_exit_and_check 850 650
+    [ -e "$works/Fly01-3.bmp" ] || fail "the unsaved painting was not kept at the end" ;;
+  WorksBoxLoadsAndDeletesAWork)
+    make_install; use_generated_data; add_model
+    make_work 0 'rgb(200,40,40)'; make_work 1 'rgb(40,160,40)'; make_work 2 'rgb(40,40,200)'
+    start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    open_box; click_cell 1; close_box
+    shot; expect_pixel 300 300 "40,160,40"
+    IFS=, read -r r g b <<<"$(pixel 756 368)"
+    [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "the 3D pane is ($r,$g,$b), not the green work"
+    open_box; click_cell 1
+    click_at 497 500 0; answer_box Zephine Escape  # No
+    [ -e "$works/Fly01-2.bmp" ] || fail "No deleted a work"
+    click_at 497 500 0; answer_box Zephine Return  # Yes
+    [ ! -e "$works/Fly01-2.bmp" ] || fail "no renumbering after the delete"
+    [ "$(work_pixel 1 5 5)" = "40,40,200" ] || fail "work 1 is $(work_pixel 1 5 5), not the former work 2; $(ls $works $work/data/Trash/files)"
+    [ "$(work_pixel 0 5 5)" = "200,40,40" ] || fail "work 0 changed"
+    [ -e "$work/data/Trash/files/Fly01-1.bmp" ] || fail "the deleted work is not in the trash"
+    close_box; click_exit_and_check 850 650 ;;
+  WorksBoxFullSavesNothing)
+    make_install; use_generated_data; add_model
+    mkdir -p "$works"
+    for n in $(seq 0 999); do printf '%s' "$n" >"$works/Fly01-$n.bmp"; done
+    sum_before=$(cat "$works"/* | md5sum)
+    start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    stroke 300 400 300
+    xdotool mousemove 306 109 click 1
+    answer_box Zephine Return
+    [ "$(ls "$works" | wc -l)" = 1000 ] || fail "a file was added"
+    [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed"
+    # The end cannot keep the painting either, and says so before it ends.
+    xdotool mousemove 850 650 mousedown 1 && sleep 0.2 && xdotool mouseup 1
+    answer_box Zephine Return
+    wait_end; [ "$ended" = 0 ] || fail "exit gave $ended"
+    [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed at the end" ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program
     shot

@@ -193,6 +193,9 @@ TEST(WorksBoxTest, DeletingAsksFirstAndRenumbers) {
     ASSERT_EQ(r.f.boxes.asked.size(), 1u);
     EXPECT_EQ(r.f.boxes.asked[0].second, "Are you sure?");
     EXPECT_TRUE(fs::exists(r.Work(1, 2)));
+    // The box closing repaints the window: the child's choice stays the one to delete.
+    r.PaintAll();
+    EXPECT_EQ(r.Box().Selected(), 1);
     r.f.boxes.answer = true;
     r.ClickAt(r.L().saveash);
     EXPECT_TRUE(fs::exists(r.Work(1, 1)));
