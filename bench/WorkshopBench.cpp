@@ -1,7 +1,8 @@
 // The workshop's figures: a pencil move during a stroke up to the painted frame (handler and
-// paint of what it invalidated), and one preview refresh (render of a 500-triangle model in
-// the 3D pane and its copy to the window, after the paint of the pane that asks for it), on
-// the real OpenGL surface.
+// paint of what it invalidated), one preview refresh (render of a 500-triangle model in the 3D
+// pane and its copy to the window, after the paint of the pane that asks for it), opening the
+// works box on a page of eight works with their thumbnails, and one save to the disk, on the
+// real OpenGL surface and file system.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <sstream>
 
 #include "fakes/FakePlatform.h"
+#include "platform/files/DiskWorkFiles.h"
 #include "platform/gl/OsMesaSurface.h"
 #include "shell/Controller.h"
 
@@ -52,8 +54,13 @@ struct Workshop {
         f.platform.makeGlSurface = [](int32_t w, int32_t h) -> std::unique_ptr<GlSurface> {
             return std::make_unique<OsMesaSurface>(w, h);
         };
+        f.platform.workFiles = &files;
         c = std::make_unique<Controller>(f.window, f.platform);
         c->Tours().Stop();
+    }
+    void Click(const Rect& r) {
+        c->ButtonDown(r.CentreX(), r.CentreY());
+        c->ButtonUp(r.CentreX(), r.CentreY());
     }
     // Paints what the handlers invalidated, as the window does once its queue is empty.
     void PaintPending() {
@@ -66,6 +73,7 @@ struct Workshop {
     }
     Rect lastPaint;
     FakePlatform f;
+    DiskWorkFiles files{f.dir.Path() + "/data"};
     std::unique_ptr<Controller> c;
 };
 
@@ -99,5 +107,35 @@ void BM_PreviewRefresh(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreviewRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWorksBoxOfEight(benchmark::State& state) {
+    Workshop w;
+    const ScreenLayout& l = w.c->Layout();
+    for (int k = 0; k < 8; ++k) w.Click(l.docin);
+    w.PaintPending();
+    for (auto _ : state) {
+        w.Click(l.docout);
+        w.PaintPending();
+        state.PauseTiming();
+        w.Click(l.saveback);
+        w.PaintPending();
+        state.ResumeTiming();
+    }
+    state.counters["thumbnails"] = w.c->WorkshopScreen().Works().ThumbnailsShown();
+}
+BENCHMARK(BM_OpenWorksBoxOfEight)->Unit(benchmark::kMillisecond);
+
+void BM_SaveWork(benchmark::State& state) {
+    Workshop w;
+    const ScreenLayout& l = w.c->Layout();
+    const std::string first = w.f.dir.Path() + "/data/zephine/works/Fly01-0.bmp";
+    for (auto _ : state) {
+        w.Click(l.docin);
+        state.PauseTiming();
+        std::filesystem::remove(first);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveWork)->Unit(benchmark::kMillisecond);
 
 }  // namespace
