@@ -97,6 +97,22 @@ TEST(ControllerVoiceTest, WithoutASoundDeviceTheProgramRunsSilently) {
     EXPECT_TRUE(v.audio.sounds.empty());
 }
 
+TEST(ControllerVoiceTest, ASaveClicksOnlyWhenTheWorkIsWritten) {
+    VoicePlatform v;
+    Controller c(v.f.window, v.f.platform);
+    VoicePlatform::Write(c.Paths().effectDir + "B100.wav", ToneSpec{.frames = 64});
+    c.Tours().Stop();
+    const Rect& save = c.Layout().docin;
+    v.f.files.failWrites = true;
+    c.ButtonDown(save.CentreX(), save.CentreY());
+    c.ButtonUp(save.CentreX(), save.CentreY());
+    EXPECT_EQ(c.Sound()->IsPlaying(c.Paths().effectDir + "B100.wav"), 0);
+    v.f.files.failWrites = false;
+    c.ButtonDown(save.CentreX(), save.CentreY());
+    c.ButtonUp(save.CentreX(), save.CentreY());
+    EXPECT_EQ(c.Sound()->IsPlaying(c.Paths().effectDir + "B100.wav"), 1);
+}
+
 TEST(ControllerVoiceTest, ClosingTheProgramReleasesTheSoundsAndGivesTheVolumeBack) {
     VoicePlatform v;
     v.audio.outputVolume = 0x40004000u;
