@@ -10,12 +10,12 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libosmesa6-dev libglu1-mesa-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
-  libcairo2-dev libcups2-dev
+  libcairo2-dev libcups2-dev libgtk-3-dev
   # data made at build time: the font for tips and labels, the voice for prompts
   fonts-wqy-microhei fonts-dejavu-core espeak-ng
   libpango1.0-dev fonts-comic-neue
   # tests under a real display
-  xvfb xdotool imagemagick xfonts-base x11-apps
+  xvfb xdotool imagemagick xfonts-base x11-apps poppler-utils
 )
 
 missing=()

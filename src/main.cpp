@@ -10,9 +10,11 @@
 #include "platform/audio/SdlAudioDevice.h"
 #include "platform/files/DiskWorkFiles.h"
 #include "platform/gl/OsMesaSurface.h"
+#include "platform/print/GtkPrinter.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursors.h"
 #include "platform/sdl/SdlMessageBoxes.h"
+#include "platform/sdl/SdlNativeWindow.h"
 #include "platform/sdl/SdlTipWindow.h"
 #include "platform/sdl/SdlWindow.h"
 #include "shell/Application.h"
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
     platform.audio = &audio;
     DiskWorkFiles workFiles(platform.environment.dataFolder);
     platform.workFiles = &workFiles;
+    GtkPrinter printer({[&window] { window.ServeWhileModal(); },
+                        [&window](bool on) { window.SetEnabled(on); },
+                        [&window] { return X11WindowId(window.Handle()); }});
+    platform.printer = &printer;
     platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
         return std::make_unique<OsMesaSurface>(width, height);
     };

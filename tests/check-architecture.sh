@@ -23,7 +23,7 @@ rank() {
     platform) echo 1 ;;
     raster) echo 2 ;;
     graphics) echo 3 ;;
-    sound) echo 4 ;;
+    sound|print) echo 4 ;;
     tours) echo 5 ;;
     screen) echo 6 ;;
     workshop|flight) echo 7 ;;

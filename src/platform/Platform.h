@@ -17,6 +17,7 @@ class LauncherLink;
 class AudioDevice;
 class GlSurface;
 class WorkFiles;
+class Printer;
 
 struct Platform {
     Window& window;
@@ -29,6 +30,7 @@ struct Platform {
     std::string commandLine;
     AudioDevice* audio = nullptr;  // none: the program runs without sound
     WorkFiles* workFiles = nullptr;  // none: works can be neither saved nor deleted
+    Printer* printer = nullptr;      // none: nothing prints
     // Makes the off-screen 3D surface of the given size; unset or none: no 3D drawing.
     std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface = nullptr;
 };

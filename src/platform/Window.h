@@ -71,4 +71,7 @@ public:
 
     // Modal boxes disable the window while they are open.
     virtual void SetEnabled(bool enabled) = 0;
+    // While another toolkit's modal dialog runs its own loop: the window's due timers and its
+    // painting, as the window's own loop would run them; input is left out.
+    virtual void ServeWhileModal() {}
 };

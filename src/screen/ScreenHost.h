@@ -17,6 +17,7 @@ class GlSurface;
 class GuidedDemo;
 class View3D;
 class WorkFiles;
+class Printer;
 
 // One tooltip: its id, its text's key in the language's section, and the layout entry it covers.
 struct TipRow {
@@ -64,6 +65,10 @@ public:
     [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
     // The save folder's file operations; none when the platform gives none.
     [[nodiscard]] virtual WorkFiles* Files() = 0;
+    // The print service (none when the platform gives none) and the print size, 0 to 100, that
+    // the workshop's sheet and the flight screen's steps share.
+    [[nodiscard]] virtual Printer* Printing() = 0;
+    [[nodiscard]] virtual int32_t& PrintSize() = 0;
 
     virtual void SwitchTo(Mode mode) = 0;
     // Replaces all tooltips with these rows, or only the panel's (ids 20 to 29).

@@ -70,6 +70,8 @@ public:
     void ShowMessage(const std::string& text) override;
     [[nodiscard]] bool AskYesNo(const std::string& text) override;
     [[nodiscard]] WorkFiles* Files() override { return platform.workFiles; }
+    [[nodiscard]] Printer* Printing() override { return platform.printer; }
+    [[nodiscard]] int32_t& PrintSize() override { return printSize; }
     void SwitchTo(Mode mode) override;
     void ShowTips(std::span<const TipRow> rows) override;
     void ShowPanelTips(std::span<const TipRow> rows) override;
@@ -100,6 +102,7 @@ private:
     Surface memDc;  // the 800 by 600 back buffer, in design coordinates
     InstallPaths paths;
     int32_t modelNumber = 1;
+    int32_t printSize = 100;
     std::string language;
     Mode mode = Mode::loading;
     bool exitHeld = false;  // the last press began on `exit`: its release ends the program

@@ -5,7 +5,7 @@
 
 class EraserTool final : public SizeSliderTool {
 public:
-    EraserTool() : SizeSliderTool(10, 6) {}
+    EraserTool() : SizeSliderTool(10, 6, size) {}
     [[nodiscard]] Tool Kind() const override { return Tool::eraser; }
     [[nodiscard]] bool Paints() const override { return true; }
     void Press(ToolContext& c, int32_t tx, int32_t ty, bool onModel) override;
@@ -25,4 +25,5 @@ private:
     void EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel);
 
     bool stroking = false;
+    int32_t size = 100;
 };

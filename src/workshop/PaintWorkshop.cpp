@@ -111,7 +111,7 @@ void PaintWorkshop::Paint(const Rect& update) {
     if (direct) flags.directPaint = false;
     flags.restoreBackdrop = false;
     DrawControls(update);
-    DrawPanes(update);
+    if (!printing) DrawPanes(update);
 }
 
 void PaintWorkshop::DrawPanes(const Rect& update) {
@@ -186,7 +186,8 @@ void PaintWorkshop::Tick(int id, bool /*touring*/) {
     const bool viewHeld =
         pressed == Pressed::zoomIn || pressed == Pressed::zoomOut || pressed == Pressed::move;
     // Under an open box the pane waits: a render would be copied over the box.
-    if (previewRefresh && !viewHeld && !ChooserShown() && !works.IsOpen()) RefreshPreview();
+    if (previewRefresh && !viewHeld && !ChooserShown() && !works.IsOpen() && !printing)
+        RefreshPreview();
 }
 
 // The zoom keeps stepping while the zoom mode is held and the last press lies in the canvas.

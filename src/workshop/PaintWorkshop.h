@@ -58,7 +58,7 @@ public:
     [[nodiscard]] const StampTool& Stamp() const { return stamp; }
     [[nodiscard]] const PaintFlags& Flags() const { return flags; }
     [[nodiscard]] const EraserTool& Eraser() const { return eraser; }
-    [[nodiscard]] const PrintTool& Printer() const { return print; }
+    [[nodiscard]] const PrintTool& PrintPanel() const { return print; }
     [[nodiscard]] bool UndoAvailable() const { return undoAvailable; }
     [[nodiscard]] bool Armed() const { return armed; }
     [[nodiscard]] int32_t LabelPage() const { return labelPage; }
@@ -101,6 +101,9 @@ private:
     void ShowNewPainting();
     void Undo();
 
+    // The airplane sheet to the printer, with the panes suspended around the job.
+    void PrintSheet();
+
     // The works box.
     SaveOutcome SaveWork();
     void PressWorks(int32_t x, int32_t y);
@@ -133,7 +136,7 @@ private:
     StampTool stamp;
     EraserTool eraser;
     AdjustTool adjust;
-    PrintTool print;
+    PrintTool print{host.PrintSize()};
     PaintTool* tool = &pencil;
     WorkShelf shelf;
     WorksBox works{host, shelf};
@@ -147,6 +150,7 @@ private:
     int32_t modelListTop = 0;  // the model column's page, 0 to 8
     bool undoAvailable = false;
     bool previewRefresh = false;  // the 3D pane waits for a render
+    bool printing = false;        // a print job runs: the panes are not drawn
     int32_t renderTime = 0;       // the first full render's time in ms; 0 until measured
 };
 

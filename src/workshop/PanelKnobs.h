@@ -19,10 +19,12 @@ void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x);
 // slider, a drag while held follows the pointer inside it.
 [[nodiscard]] int32_t SizePercentAt(const ScreenLayout& l, int32_t x);
 
-// A tool whose panel is the size slider over its own background, with its own knob.
+// A tool whose panel is the size slider over its own background, with its own knob; the value
+// lives where the tool is told.
 class SizeSliderTool : public PaintTool {
 public:
-    SizeSliderTool(int background, int knob) : background(background), knob(knob) {}
+    SizeSliderTool(int background, int knob, int32_t& value)
+        : background(background), knob(knob), percent(value) {}
     void DrawPanel(ToolContext& c, const Rect& update) override;
     void PressPanel(ToolContext& c, int32_t x, int32_t y) override;
     void DragPanel(ToolContext& c, int32_t x, int32_t y) override;
@@ -37,5 +39,5 @@ private:
 
     int background;  // tc<background>.bmp
     int knob;        // tc<knob>.bmp
-    int32_t percent = 100;
+    int32_t& percent;
 };

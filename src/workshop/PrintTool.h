@@ -1,11 +1,12 @@
-// PrintTool: the print panel with its size slider. The printing itself comes with the printer.
+// PrintTool: the print panel, with the print-size slider the flight screen's steps share and
+// the print button.
 #pragma once
 
 #include "workshop/PanelKnobs.h"
 
 class PrintTool final : public SizeSliderTool {
 public:
-    PrintTool() : SizeSliderTool(2, 8) {}
+    explicit PrintTool(int32_t& printSize) : SizeSliderTool(2, 6, printSize) {}
     [[nodiscard]] Tool Kind() const override { return Tool::print; }
     void Release(ToolContext& c, int32_t x, int32_t y) override;
     [[nodiscard]] std::span<const TipRow> PanelTips() const override;

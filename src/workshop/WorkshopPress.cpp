@@ -29,6 +29,7 @@ void PaintWorkshop::ButtonDown(int32_t x, int32_t y) {
         if (!works.IsOpen() && l.change.Contains(x, y)) SwapPanes();
         return;
     }
+    if (tool == &print && l.steppri.Contains(x, y)) PrintSheet();
     const Tool toolBefore = tool->Kind();
     (void)host.Tours().WorkshopHelpPress(x, y, ChooserShown());
     PressScreenButtons(x, y);

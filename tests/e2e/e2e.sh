@@ -314,6 +314,40 @@ case "$case_name" in
     answer_box Zephine Return
     wait_end; [ "$ended" = 0 ] || fail "exit gave $ended"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed at the end" ;;
+  PrintSheetWritesTheSheetToAPdf)
+    make_install; add_model
+    /usr/bin/convert -size 256x256 xc:white -fill black -draw 'rectangle 0,198 255,201' \
+      -type TrueColor BMP3:"$work/share/zephine/Diy/Model/Fly01m.bmp"
+    mkdir -p "$work/pdf"; export ZEPHINE_PRINT_TO="$work/pdf"
+    start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    stroke 300 400 300
+    click_at 518 651  # the print tool
+    click_at 620 605 2  # print
+    pdf="$work/pdf/du modele.pdf"
+    [ -s "$pdf" ] || fail "no PDF; log: $(cat "$work/log")"
+    pdftoppm -r 50 -png -singlefile "$pdf" "$work/page" || fail "pdftoppm"
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/page.png" "$E2E_KEEP-page.png"
+    read -r pw ph <<<"$(/usr/bin/identify -format '%w %h' "$work/page.png")"
+    [ "$pw" -gt "$ph" ] || fail "the page is $pw x $ph, not landscape"
+    read -r sw sh sx sy <<<"$(/usr/bin/convert "$work/page.png" -fuzz 3% -format '%@' info: | tr 'x+' '  ')"
+    # The square sheet fills 98% of the printable height: the page less the paper's default
+    # margins of a quarter inch at top and bottom (25 pixels at 50 dpi).
+    [ $((sw - (ph - 25) * 98 / 100)) -ge -3 ] && [ $((sw - (ph - 25) * 98 / 100)) -le 3 ] ||
+      fail "the sheet is $sw x $sh on a page $ph high"
+    [ $((sw - sh)) -ge -2 ] && [ $((sw - sh)) -le 2 ] || fail "the sheet is $sw x $sh, not square"
+    cp "$work/page.png" "$work/shot.png"
+    dark_pixel $((sx + 98 * sw / 256)) $((sy + 96 * sw / 256))    # the stroke
+    dark_pixel $((sx + 20 * sw / 256)) $((sy + 200 * sw / 256))   # the overlay's line
+    IFS=, read -r r g b <<<"$(pixel $((sx + 20 * sw / 256)) $((sy + 20 * sw / 256)))"
+    [ "$r" -ge 195 ] && [ "$r" -le 205 ] || fail "the skin prints as ($r,$g,$b)"
+    # At half size the sheet is half as wide.
+    click_at 674 641; rm -f "$pdf"
+    click_at 620 605 2
+    pdftoppm -r 50 -png -singlefile "$pdf" "$work/half" || fail "no second PDF"
+    read -r hw hh <<<"$(/usr/bin/convert "$work/half.png" -fuzz 3% -format '%@' info: | tr 'x+' '  ')"
+    [ $((hw - sw / 2)) -ge -4 ] && [ $((hw - sw / 2)) -le 4 ] || fail "at 50% the sheet is $hw wide, not about $((sw / 2))"
+    click_exit_and_check 850 650 ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program
     shot

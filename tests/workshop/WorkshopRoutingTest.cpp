@@ -144,7 +144,7 @@ TEST(WorkshopRoutingTest, EraserAndPrintSizesShareTheirSlider) {
     EXPECT_EQ(r.W().Eraser().Size(), 24);
     r.Click(r.L().print.CentreX(), r.L().print.CentreY());
     r.Click(size.left, size.CentreY());
-    EXPECT_EQ(r.W().Printer().Size(), 0);
+    EXPECT_EQ(r.W().PrintPanel().Size(), 0);
     EXPECT_EQ(r.W().Eraser().Size(), 24);
 }
 

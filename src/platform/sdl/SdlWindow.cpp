@@ -218,6 +218,18 @@ void SdlWindow::Run() {
     }
 }
 
+void SdlWindow::ServeWhileModal() {
+    if (window == nullptr || serving || destroyRequested) return;
+    serving = true;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Dispatch(e);
+    if (!destroyRequested) PaintIfInvalid();
+    const Rect touched = client.TakeTouched();
+    if (!touched.IsEmpty()) Present(touched);
+    if (!destroyRequested) DeliverDueTimers();
+    serving = false;
+}
+
 void SdlWindow::DestroyNow() {
     if (events != nullptr) {
         WindowEvents* handler = events;

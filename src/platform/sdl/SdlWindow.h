@@ -42,6 +42,7 @@ public:
     bool CursorPosition(int32_t& x, int32_t& y) const override;
     bool PeekMessage(WindowMessage& message) override;
     void SetEnabled(bool on) override { enabled = on; }
+    void ServeWhileModal() override;
 
     // Runs the event loop until the window is gone. `idle` runs whenever the queue is empty.
     void Run();
@@ -73,6 +74,7 @@ private:
     SdlOverlay* overlay = nullptr;
     bool destroyRequested = false;
     bool enabled = true;
+    bool serving = false;  // ServeWhileModal runs
     bool haveUnrelayed = false;
     WindowMessage unrelayed;
 };
