@@ -7,6 +7,7 @@
 
 #include "fakes/FakePorts.h"
 #include "fakes/FakeWindow.h"
+#include "fakes/FakePrinter.h"
 #include "fakes/FakeWorkFiles.h"
 #include "platform/Platform.h"
 #include "support/TempDir.h"
@@ -20,6 +21,7 @@ struct FakePlatform {
         platform.environment.systemFolder = dir.Path();
         platform.environment.dataFolder = dir.Path() + "/data";
         platform.workFiles = &files;
+        platform.printer = &printer;
     }
     // The face folder of a program started on its own in dir.
     [[nodiscard]] std::string FaceDir() const { return dir.Path() + "/Face/"; }
@@ -32,5 +34,6 @@ struct FakePlatform {
     FakeMessageBoxes boxes;
     FakeLauncherLink launcher;
     FakeWorkFiles files;
+    FakePrinter printer;
     Platform platform;
 };

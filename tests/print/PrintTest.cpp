@@ -1,0 +1,130 @@
+// The page printer's arithmetic and the two sheets, on a fake printer's page.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fakes/FakePrinter.h"
+#include "graphics/Dib.h"
+#include "print/PagePrinter.h"
+#include "print/PrintSheets.h"
+#include "support/TempDir.h"
+
+namespace {
+
+Dib Filled(int32_t w, int32_t h, uint8_t r, uint8_t g, uint8_t b) {
+    Dib d = Dib::CreateBlank(w, h);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            uint8_t* p = d.PixelAt(x, y);
+            p[0] = b, p[1] = g, p[2] = r;
+        }
+    return d;
+}
+
+// The red byte of pixel x of a printed row.
+int Red(const std::vector<uint8_t>& row, int32_t x) { return row[size_t(x) * 3 + 2]; }
+
+}  // namespace
+
+TEST(PagePrinterTest, FitsByTheSideThatRunsOut) {
+    const PrintArea full = FitOnPage(1000, 500, 3000, 2000, 100);
+    EXPECT_EQ(full.width, 3000);
+    EXPECT_EQ(full.height, 1500);
+    const PrintArea half = FitOnPage(1000, 500, 3000, 2000, 50);
+    EXPECT_EQ(half.width, 1500);
+    EXPECT_EQ(half.height, 750);
+    const PrintArea tall = FitOnPage(500, 1000, 3000, 2000, 100);
+    EXPECT_EQ(tall.height, 2000);
+    EXPECT_EQ(tall.width, 1000);
+}
+
+TEST(PagePrinterTest, RowsComeTheSameWayUpAndStayInsideThePicture) {
+    // Two rows: red above, black below; the left column dark, the right bright.
+    Dib picture = Dib::CreateBlank(2, 2);
+    picture.PixelAt(0, 0)[2] = 100;
+    picture.PixelAt(1, 0)[2] = 200;
+    FakePrinter bottomUp;
+    bottomUp.pageWidth = 8;
+    bottomUp.pageHeight = 8;
+    ASSERT_EQ(PrintPicture(RowsOf(picture), 100, bottomUp, 8, 8), 8);
+    EXPECT_EQ(Red(bottomUp.rows[0], 0), 100);
+    EXPECT_EQ(Red(bottomUp.rows[0], 4), 200);
+    // Past the last source pixel the blend turns back to the one before it, never past the
+    // picture: 200 + 0.75 x (100 - 200), and in the last row 0 + 0.75 x (100 - 0).
+    EXPECT_EQ(Red(bottomUp.rows[0], 7), 125);
+    EXPECT_EQ(Red(bottomUp.rows[7], 0), 75);
+
+    // The same picture stored top-down.
+    std::vector<uint8_t> stored(16, 0);
+    stored[2] = 100;
+    stored[5] = 200;  // row 0 (the top) first
+    FakePrinter topDown;
+    ASSERT_EQ(PrintPicture({stored.data(), 2, -2, 8, 24}, 100, topDown, 8, 8), 8);
+    EXPECT_EQ(topDown.rows, bottomUp.rows);
+
+    // A single pixel prints without a neighbour to blend with.
+    const Dib dot = Filled(1, 1, 9, 9, 9);
+    FakePrinter one;
+    EXPECT_EQ(PrintPicture(RowsOf(dot), 100, one, 4, 4), 4);
+    EXPECT_EQ(Red(one.rows[3], 3), 9);
+}
+
+TEST(PagePrinterTest, CancelStopsAfterTheRowAndZeroStillPrints) {
+    const Dib picture = Filled(100, 50, 10, 20, 30);
+    FakePrinter page;
+    page.cancelAfter = 3;
+    EXPECT_EQ(PrintPicture(RowsOf(picture), 100, page, 1000, 1000), 4);
+    EXPECT_EQ(page.ys, (std::vector<int32_t>{0, 1, 2, 3}));
+
+    FakePrinter smallest;
+    EXPECT_EQ(PrintPicture(RowsOf(picture), 0, smallest, 1000, 1000), 50);
+    EXPECT_EQ(smallest.PrintedWidth(), 100) << "the slider's left end prints at 10%";
+}
+
+TEST(PrintSheetsTest, TheSheetIsThePaintingUnderTheLinesTurnedWhenLong) {
+    TempDir dir;
+    const std::string models = dir.Path() + "/";
+    ASSERT_EQ(Filled(600, 300, 255, 255, 255).SaveToFile(models + "Fly03.bmp"), 1);
+    Dib lines = Filled(600, 300, 255, 255, 255);
+    for (int32_t x = 0; x < 600; ++x) lines.PixelAt(x, 150)[0] = lines.PixelAt(x, 150)[1] = lines.PixelAt(x, 150)[2] = 0;
+    ASSERT_EQ(lines.SaveToFile(models + "Fly03m.bmp"), 1);
+    const Dib painting = Filled(256, 256, 200, 30, 30);
+
+    const Dib sheet = MakeAirplaneSheet(models, 3, painting);
+    ASSERT_EQ(sheet.Width(), 600);
+    ASSERT_EQ(sheet.Height(), 300);
+    EXPECT_EQ(sheet.PixelAt(10, 10)[2], 200) << "the painting, scaled up";
+    EXPECT_EQ(sheet.PixelAt(10, 150)[2], 0) << "the line over it";
+
+    // 600 x 250 is more than twice as wide as high: it prints turned.
+    ASSERT_EQ(Filled(600, 250, 255, 255, 255).SaveToFile(models + "Fly04.bmp"), 1);
+    Dib wide = Filled(256, 256, 0, 0, 0);
+    wide.PixelAt(255, 0)[2] = 255;  // the top-right corner goes to the top-left
+    const Dib turned = MakeAirplaneSheet(models, 4, wide);
+    ASSERT_EQ(turned.Width(), 250);
+    ASSERT_EQ(turned.Height(), 600);
+    EXPECT_GT(turned.PixelAt(0, 0)[2], 0);
+    EXPECT_EQ(turned.PixelAt(249, 599)[2], 0);
+
+    EXPECT_TRUE(MakeAirplaneSheet(models, 5, painting).IsEmpty()) << "no skin, no sheet";
+}
+
+TEST(PrintSheetsTest, TheJobsGetTheirSizesAndTellWhenThereIsNoPrinter) {
+    TempDir dir;
+    const Dib square = Filled(100, 100, 1, 2, 3);
+    FakePrinter printer;
+    int told = 0;
+    const auto tell = [&] { ++told; };
+    EXPECT_EQ(PrintJob(printer, square, 50, tell), PrintOutcome::printed);
+    EXPECT_EQ(printer.PrintedWidth(), 500);
+    EXPECT_EQ(printer.names.back(), "du modele");
+    EXPECT_EQ(told, 0);
+
+    ASSERT_EQ(square.SaveToFile(dir.Path() + "/Step09.bmp"), 1);
+    printer.installed = false;
+    EXPECT_EQ(PrintSteps(printer, dir.Path() + "/", 9, 100, tell), PrintOutcome::printed);
+    EXPECT_EQ(printer.PrintedWidth(), 1000) << "the steps are not capped";
+    EXPECT_EQ(told, 1) << "told, and the dialog opened all the same";
+    EXPECT_EQ(PrintSteps(printer, dir.Path() + "/", 10, 100, tell), PrintOutcome::failed);
+    EXPECT_EQ(printer.names.size(), 2u);
+}
