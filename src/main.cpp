@@ -9,6 +9,7 @@
 #include "platform/SystemFolders.h"
 #include "platform/audio/SdlAudioDevice.h"
 #include "platform/gl/OsMesaSurface.h"
+#include "platform/movie/FfmpegMovieSource.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursors.h"
 #include "platform/sdl/SdlMessageBoxes.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     SdlMessageBoxes messageBoxes(window);
     NoLauncher launcher;
     SdlAudioDevice audio;  // made before the window's Controller, so it outlives the engine
+    FfmpegMovieSource movies;
     Platform platform{window,
                       clock,
                       cursors,
@@ -68,6 +70,7 @@ int main(int argc, char** argv) {
                       ReadStartupEnvironment(),
                       JoinCommandLine(int(options.args.size()), options.args.data())};
     platform.audio = &audio;
+    platform.movies = &movies;
     platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
         return std::make_unique<OsMesaSurface>(width, height);
     };

@@ -16,6 +16,7 @@ class MessageBoxes;
 class LauncherLink;
 class AudioDevice;
 class GlSurface;
+class MovieSource;
 
 struct Platform {
     Window& window;
@@ -27,6 +28,7 @@ struct Platform {
     StartupEnvironment environment;  // `launched` is decided when the paths are read
     std::string commandLine;
     AudioDevice* audio = nullptr;  // none: the program runs without sound
+    MovieSource* movies = nullptr;  // none: the flight screen shows no movie
     // Makes the off-screen 3D surface of the given size; unset or none: no 3D drawing.
     std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface = nullptr;
 };

@@ -38,6 +38,8 @@ public:
     [[nodiscard]] virtual const InstallPaths& Paths() const = 0;
     // "c" or "e".
     [[nodiscard]] virtual const std::string& Language() const = 0;
+    // A message box the child closes before going on ("Load Error" with the missing file).
+    virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
 
     // Prompts and effects; skipped without sound. A missing engine counts as a finished cue.
     virtual void PlayCue(const std::string& name) = 0;

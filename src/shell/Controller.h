@@ -55,6 +55,7 @@ public:
     [[nodiscard]] ScreenLayout& EditLayout() override { return *layout; }
     [[nodiscard]] const InstallPaths& Paths() const override { return paths; }
     [[nodiscard]] const std::string& Language() const override { return language; }
+    void ShowMessage(const std::string& caption, const std::string& text) override;
     void PlayCue(const std::string& name) override;
     void PlayEffect(const std::string& name) override;
     void StopCue() override;
@@ -71,6 +72,7 @@ public:
     // What tests and tools look at.
     [[nodiscard]] Mode CurrentMode() const { return mode; }
     [[nodiscard]] Screen& WorkshopScreen() { return *workshop; }
+    [[nodiscard]] Screen& FlightMovieScreen() { return *flight; }
     [[nodiscard]] const SpokenPrompts& Prompts() const { return prompts; }
     [[nodiscard]] const VolumeBar& Volume() const { return volumeBar; }
     [[nodiscard]] const SoundEngine* Sound() const { return sound.get(); }

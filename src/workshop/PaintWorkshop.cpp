@@ -52,11 +52,20 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h) {
     }
     pen.pickX = host.Layout().choosecolor.left;
     pen.pickY = host.Layout().choosecolor.bottom;
+    shownModel = host.ModelNumber();
 }
 
 PaintWorkshop::~PaintWorkshop() = default;
 
-void PaintWorkshop::Enter() { ShowTips(); }
+// Coming back from the flight screen: its backdrop is in the back buffer, and it may have
+// loaded another model.
+void PaintWorkshop::Enter() {
+    if (!backdrop.IsEmpty())
+        (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+                     host.DisplayWidth(), host.DisplayHeight());
+    if (host.ModelNumber() != shownModel) TakeNewModel();
+    ShowTips();
+}
 
 void PaintWorkshop::ShowTips() {
     host.ShowTips(kWorkshopTips);

@@ -82,6 +82,7 @@ private:
     void PressPanes(int32_t x, int32_t y);
     void SwapPanes();
     void LoadModel(int32_t model);
+    void TakeNewModel();
     void Undo();
 
     // Mouse-move and button-up steps.
@@ -118,6 +119,7 @@ private:
     int32_t pressY = 0;
     int32_t labelPage = 1;  // the tool label shown over the panel, 1 to 6
     int32_t modelListTop = 0;  // the model column's page, 0 to 8
+    int32_t shownModel = 0;    // the model the workshop last took from the view
     bool undoAvailable = false;
     bool previewRefresh = false;  // the 3D pane waits for a render
     int32_t renderTime = 0;       // the first full render's time in ms; 0 until measured

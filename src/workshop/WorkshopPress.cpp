@@ -84,9 +84,16 @@ void PaintWorkshop::LoadModel(int32_t model) {
     pencil.PutDown(context);
     spray.PutDown(context);
     eraser.PutDown(context);
+    host.ReloadModel(model);
+    TakeNewModel();
+}
+
+// The view holds a new model: what referred to the old texture goes, and the 3D pane starts
+// clean.
+void PaintWorkshop::TakeNewModel() {
+    shownModel = host.ModelNumber();
     flags.dragActive = 0;
     undoAvailable = false;
-    host.ReloadModel(model);
     DrawBackdropIntoGl();
     host.View().paintTarget.fullRedraw = 1;
     ClearGlDepth();
