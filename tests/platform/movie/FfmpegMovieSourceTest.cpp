@@ -108,8 +108,9 @@ TEST(FfmpegMovieSourceTest, RefusesFilesThatAreNotMoviesAndSurvivesATruncatedOne
         if (!source.Open(dir.Write("cut.mov", part))) continue;
         // Whatever it gives, it gives safely: a picture is a whole picture.
         for (int32_t t : {0, 39, 10, 20, 5}) {
-            if (source.PictureAt(t, picture))
+            if (source.PictureAt(t, picture)) {
                 EXPECT_GE(picture.pixels.size(), size_t(picture.stride) * size_t(picture.height));
+            }
         }
     }
 }
