@@ -104,14 +104,10 @@ use_generated_data() {
 use_installed_data() {
   [ -d "${E2E_DATA_TREE:-}/Diy" ] && [ -d "${E2E_AIRPLANE_TREE:-}/Diy/Movie" ] ||
     fail "no generated data trees"
-  rm -rf "$work/share/zephine/Diy/Model"
+  # The test installation's own model, pictures and texts give way to the generated ones.
+  rm -rf "$work/share/zephine/Diy/Model" "$work/share/zephine/Diy/Face" "$work/share/zephine/Diy/Zephine.ini"
   cp -rs "$(realpath "$E2E_DATA_TREE")/." "$work/share/zephine/"
   cp -rs "$(realpath "$E2E_AIRPLANE_TREE")/." "$work/share/zephine/"
-  # The test installation's own pictures and texts give way to the generated ones.
-  cp --remove-destination "$E2E_DATA_TREE/Diy/Zephine.ini" "$work/share/zephine/Diy/Zephine.ini"
-  for f in paintbk out; do
-    cp --remove-destination "$E2E_DATA_TREE/Diy/Face/$f.bmp" "$work/share/zephine/Diy/Face/$f.bmp"
-  done
 }
 # The picture at time T of model N's movie as the flight screen draws it, into a bitmap file.
 movie_frame() {  # N T OUT.bmp [WxH]
