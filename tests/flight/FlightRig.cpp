@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "fakes/FakeAudioFiles.h"
@@ -26,12 +27,15 @@ void WriteWave(const PathString& path, uint32_t frames) {
 
 FlightRig::FlightRig(const char* frames) {
     const std::string root = f.dir.Path();
+    // Started from ROOT/Diy inside the test's own folder, so that the sound folders beside it
+    // (ROOT/Sound) are the test's own too.
+    f.platform.environment.currentFolder = root + "/Diy";
     for (int model : {1, 9, 10}) WriteTestModel(root, model, 256, 256);
     (void)f.dir.Write("MoPleat5.ini", "[Path]\nModel=" + root + "/Model/\n");
     paths = ReadInstallPaths(f.platform.environment);
     for (const PathString& folder : {paths.movieDir, paths.effectDir, paths.englishDir})
         std::filesystem::create_directories(folder);
-    if (frames != nullptr) (void)f.dir.Write("Movie/frame.ini", std::string("[FRAME]\n") + frames);
+    if (frames != nullptr) std::ofstream(paths.movieDir + "frame.ini") << "[FRAME]\n" << frames;
     WriteWave(paths.effectDir + "B100.wav", 64);
     // Each screen's backdrop in one colour of its own.
     std::filesystem::create_directories(paths.faceDir);

@@ -250,4 +250,19 @@ TEST(FlightScreenTest, StopSilencesTheNarrationAndTheSliderSetsThePrintSize) {
     EXPECT_EQ(r.F().PrintSize(), 100 * 100 / slider.Width()) << "the slider let go";
 }
 
+TEST(FlightScreenTest, HelpStartsTheFlightTourAndTheMovieHoldsWhileItRuns) {
+    FlightRig r;
+    r.EnterFlight();
+    r.Click(r.L().play);
+    PlayUntil(r, 3);
+    r.Click(r.L().help);
+    EXPECT_EQ(r.c->Tours().State().demoStep, 61);
+    for (int i = 0; i < 30; ++i) r.Tick();
+    EXPECT_EQ(r.F().Player().CurrentTime(), 3) << "the movie holds while the guide talks";
+    r.Click(r.L().MovieArea);  // any press ends the tour and does nothing else
+    EXPECT_FALSE(r.c->Tours().IsRunning());
+    PlayUntil(r, 5);
+    EXPECT_EQ(r.F().Player().CurrentTime(), 5);
+}
+
 }  // namespace
