@@ -14,6 +14,10 @@ class MoviePlayer {
 public:
     // `source` none: no movie ever opens.
     explicit MoviePlayer(MovieSource* source) : source(source) {}
+    // The movie closes with the player; the source outlives it.
+    ~MoviePlayer() { Close(); }
+    MoviePlayer(const MoviePlayer&) = delete;
+    MoviePlayer& operator=(const MoviePlayer&) = delete;
 
     // False when a movie is already open, or the file cannot be opened as a movie. On success
     // the current time is the start and the step interval follows the time scale.
