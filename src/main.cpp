@@ -10,6 +10,7 @@
 #include "platform/audio/SdlAudioDevice.h"
 #include "platform/files/DiskWorkFiles.h"
 #include "platform/gl/OsMesaSurface.h"
+#include "platform/movie/FfmpegMovieSource.h"
 #include "platform/print/GtkPrinter.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursors.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     SdlMessageBoxes messageBoxes(window);
     NoLauncher launcher;
     SdlAudioDevice audio;  // made before the window's Controller, so it outlives the engine
+    FfmpegMovieSource movies;
     Platform platform{window,
                       clock,
                       cursors,
@@ -77,6 +79,7 @@ int main(int argc, char** argv) {
                         [&window](bool on) { window.SetEnabled(on); },
                         [&window] { return X11WindowId(window.Handle()); }});
     platform.printer = &printer;
+    platform.movies = &movies;
     platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
         return std::make_unique<OsMesaSurface>(width, height);
     };

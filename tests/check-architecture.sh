@@ -16,6 +16,15 @@ if [ -n "$hits" ]; then
   status=1
 fi
 
+# FFmpeg belongs to the movie adapter alone.
+hits=$(grep -rnE '#\s*include\s*[<"](libav|libsw)' "$root/src" --include='*.cpp' --include='*.h' |
+       grep -v "^$root/src/platform/movie/")
+if [ -n "$hits" ]; then
+  echo "FFmpeg headers outside src/platform/movie/:"
+  echo "$hits"
+  status=1
+fi
+
 # The layers from the bottom up; folders on one line are siblings and may not include each other.
 rank() {
   case $1 in

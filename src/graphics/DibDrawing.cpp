@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -49,6 +50,31 @@ int DrawStretched(const Dib& dib, Surface& device, const Rect& dest, const Rect&
     return Stretch(dib, device, dest.left, dest.top, dest.right - dest.left,
                    dest.bottom - dest.top, source.left, source.top, source.right - source.left,
                    source.bottom - source.top, Rop::Copy);
+}
+
+int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest) {
+    const int32_t w = dest.Width(), h = dest.Height();
+    if (rows.pixels == nullptr || rows.width < 1 || rows.height < 1 || w <= 0 || h <= 0 ||
+        device.IsEmpty())
+        return 0;
+    Rect clip;
+    if (!Intersect(dest, device.Bounds(), clip)) return 1;
+    // The source byte of each destination column, worked out once for all rows.
+    std::vector<size_t> columns(size_t(clip.Width()));
+    for (int32_t px = clip.left; px < clip.right; ++px)
+        columns[size_t(px - clip.left)] = size_t(int64_t(px - dest.left) * rows.width / w) * 3;
+    for (int32_t py = clip.top; py < clip.bottom; ++py) {
+        const int32_t v = int32_t(int64_t(py - dest.top) * rows.height / h);
+        // Stored bottom row first.
+        const uint8_t* source = rows.pixels + size_t(rows.height - 1 - v) * size_t(rows.stride);
+        uint32_t* row = device.Row(py) + clip.left;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const uint8_t* p = source + columns[i];
+            row[i] = Rgb(p[2], p[1], p[0]);
+        }
+    }
+    device.Touch(clip);
+    return 1;
 }
 
 int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,

@@ -6,12 +6,17 @@
 #include <cstdint>
 
 #include "graphics/Dib.h"
+#include "platform/GlDevice.h"
 #include "platform/Surface.h"
 #include "base/Rect.h"
 
 // Scales the source rectangle of the picture into the destination rectangle (nearest pixel,
 // plain copy). 0 also for a rectangle without area.
 int DrawStretched(const Dib& dib, Surface& device, const Rect& dest, const Rect& source);
+
+// Scales all of the rows into the destination rectangle (nearest pixel, plain copy), clipped to
+// the device. 0 when the rows have no pixels or the rectangle has no area.
+int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest);
 
 // Draws unscaled with the picture's top-left at the rectangle's top-left; the size drawn is
 // the rectangle's, taken from the picture's bottom-left corner as the device call does. With

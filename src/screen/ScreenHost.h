@@ -40,6 +40,8 @@ public:
     [[nodiscard]] virtual const InstallPaths& Paths() const = 0;
     // "c" or "e".
     [[nodiscard]] virtual const std::string& Language() const = 0;
+    // A message box the child closes before going on ("Load Error" with the missing file).
+    virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
 
     // Prompts and effects; skipped without sound. A missing engine counts as a finished cue.
     virtual void PlayCue(const std::string& name) = 0;
@@ -60,8 +62,7 @@ public:
     // "e" followed by the name), or the fallback.
     [[nodiscard]] virtual std::string Text(std::string_view name,
                                            std::string_view fallback) const = 0;
-    // A message box, and a yes/no question (true for yes), both captioned "Zephine".
-    virtual void ShowMessage(const std::string& text) = 0;
+    // A yes/no question captioned "Zephine": true for yes.
     [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
     // The save folder's file operations; none when the platform gives none.
     [[nodiscard]] virtual WorkFiles* Files() = 0;

@@ -32,7 +32,7 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
     tips = std::make_unique<TipControl>(platform.tipWindow);
     if (tips->Create()) tips->Activate(true);
     workshop = std::make_unique<PaintWorkshop>(*this);
-    flight = std::make_unique<FlightScreen>(*this);
+    flight = std::make_unique<FlightScreen>(*this, platform.movies);
 
     mode = Mode::workshop;
     workshop->Enter();

@@ -56,6 +56,7 @@ public:
     [[nodiscard]] ScreenLayout& EditLayout() override { return *layout; }
     [[nodiscard]] const InstallPaths& Paths() const override { return paths; }
     [[nodiscard]] const std::string& Language() const override { return language; }
+    void ShowMessage(const std::string& caption, const std::string& text) override;
     void PlayCue(const std::string& name) override;
     void PlayEffect(const std::string& name) override;
     void StopCue() override;
@@ -67,7 +68,6 @@ public:
     [[nodiscard]] GlSurface* Gl() override { return glSurface.get(); }
     [[nodiscard]] std::string Text(std::string_view name,
                                    std::string_view fallback) const override;
-    void ShowMessage(const std::string& text) override;
     [[nodiscard]] bool AskYesNo(const std::string& text) override;
     [[nodiscard]] WorkFiles* Files() override { return platform.workFiles; }
     [[nodiscard]] Printer* Printing() override { return platform.printer; }
@@ -79,6 +79,7 @@ public:
     // What tests and tools look at.
     [[nodiscard]] Mode CurrentMode() const { return mode; }
     [[nodiscard]] PaintWorkshop& WorkshopScreen() { return *workshop; }
+    [[nodiscard]] Screen& FlightMovieScreen() { return *flight; }
     [[nodiscard]] const SpokenPrompts& Prompts() const { return prompts; }
     [[nodiscard]] const VolumeBar& Volume() const { return volumeBar; }
     [[nodiscard]] const SoundEngine* Sound() const { return sound.get(); }

@@ -21,6 +21,10 @@ void Controller::ShutSound() {
     sound.reset();
 }
 
+void Controller::ShowMessage(const std::string& caption, const std::string& text) {
+    platform.messageBoxes.Show(caption, text);
+}
+
 void Controller::PlayCue(const std::string& name) { prompts.PlayCue(name); }
 
 void Controller::PlayEffect(const std::string& name) { prompts.PlayEffect(name); }
@@ -45,10 +49,6 @@ void Controller::ReloadModel(int32_t model) {
     modelNumber = model;
     LoadView();
     if (workshop) workshop->PaintingLoaded();
-}
-
-void Controller::ShowMessage(const std::string& text) {
-    platform.messageBoxes.Show("Zephine", text);
 }
 
 bool Controller::AskYesNo(const std::string& text) {

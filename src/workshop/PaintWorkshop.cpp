@@ -50,11 +50,24 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths(
     pen.pickX = host.Layout().choosecolor.left;
     pen.pickY = host.Layout().choosecolor.bottom;
     PaintingLoaded();
+    shownModel = host.ModelNumber();
 }
 
 PaintWorkshop::~PaintWorkshop() = default;
 
-void PaintWorkshop::Enter() { ShowTips(); }
+// Coming back from the flight screen: its backdrop is in the back buffer, and it may have
+// loaded another model.
+void PaintWorkshop::Enter() {
+    if (!backdrop.IsEmpty())
+        (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+                     host.DisplayWidth(), host.DisplayHeight());
+    // The flight screen reloaded the model: the new painting is shown afresh.
+    if (host.ModelNumber() != shownModel) {
+        EndStrokes();
+        ShowNewPainting();
+    }
+    ShowTips();
+}
 
 void PaintWorkshop::ShowTips() {
     host.ShowTips(kWorkshopTips);

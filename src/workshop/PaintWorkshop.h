@@ -148,6 +148,7 @@ private:
     int32_t pressY = 0;
     int32_t labelPage = 1;  // the tool label shown over the panel, 1 to 6
     int32_t modelListTop = 0;  // the model column's page, 0 to 8
+    int32_t shownModel = 0;    // the model the workshop last took from the view
     bool undoAvailable = false;
     bool previewRefresh = false;  // the 3D pane waits for a render
     bool printing = false;        // a print job runs: the panes are not drawn

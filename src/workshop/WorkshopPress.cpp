@@ -102,7 +102,9 @@ void PaintWorkshop::EndStrokes() {
     undoAvailable = false;
 }
 
+// The view holds a new painting: the colour adjustment starts afresh and the 3D pane clean.
 void PaintWorkshop::ShowNewPainting() {
+    shownModel = host.ModelNumber();
     DrawBackdropIntoGl();
     host.View().paintTarget.fullRedraw = 1;
     ClearGlDepth();

@@ -22,7 +22,7 @@ void PaintWorkshop::KeepPainting() {
         PaintingLoaded();
         return;
     }
-    host.ShowMessage(host.Text("keepfail", "Your painting could not be kept."));
+    host.ShowMessage("Zephine", host.Text("keepfail", "Your painting could not be kept."));
 }
 
 SaveOutcome PaintWorkshop::SaveWork() {
@@ -34,10 +34,10 @@ SaveOutcome PaintWorkshop::SaveWork() {
             host.PlayEffect("B100");
             break;
         case SaveOutcome::full:
-            host.ShowMessage(host.Text("full", "The works box is full. Delete a work first."));
+            host.ShowMessage("Zephine", host.Text("full", "The works box is full. Delete a work first."));
             break;
         case SaveOutcome::failed:
-            host.ShowMessage(host.Text("savefail", "Your work could not be saved."));
+            host.ShowMessage("Zephine", host.Text("savefail", "Your work could not be saved."));
             break;
     }
     return outcome;

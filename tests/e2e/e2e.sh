@@ -102,6 +102,42 @@ use_generated_data() {
   [ -d "${E2E_DATA_TREE:-}/Diy" ] || fail "no generated data tree"
   cp -r "$E2E_DATA_TREE/Diy/." "$work/share/zephine/Diy/"
 }
+# Everything the build installs: the generated screens and prompts, and the airplanes with their
+# movies and narrations. Linked, not copied: the airplanes alone are hundreds of megabytes.
+use_installed_data() {
+  [ -d "${E2E_DATA_TREE:-}/Diy" ] && [ -d "${E2E_AIRPLANE_TREE:-}/Diy/Movie" ] ||
+    fail "no generated data trees"
+  # The test installation's own model, pictures and texts give way to the generated ones.
+  rm -rf "$work/share/zephine/Diy/Model" "$work/share/zephine/Diy/Face" "$work/share/zephine/Diy/Zephine.ini"
+  cp -rs "$(realpath "$E2E_DATA_TREE")/." "$work/share/zephine/"
+  cp -rs "$(realpath "$E2E_AIRPLANE_TREE")/." "$work/share/zephine/"
+}
+# The picture at time T of model N's movie as the flight screen draws it, into a bitmap file.
+movie_frame() {  # N T OUT.bmp [WxH]
+  local movie; movie=$(printf '%s/share/zephine/Diy/Movie/Fly%02d.mov' "$work" "$1")
+  "$E2E_DATA_TOOL" movie "$movie" "$2" "$3" ${4:+--size "$4"} >/dev/null || fail "frame $2 of $movie"
+}
+# How many pixels of the W x H area at (X, Y) of the last shot differ from a picture file.
+area_differs_from() {  # PICTURE W H X Y
+  /usr/bin/convert "$work/shot.png" -crop "$2x$3+$4+$5" +repage "$work/area-a.png"
+  /usr/bin/convert "$1" "$work/area-b.png"
+  /usr/bin/compare -metric AE "$work/area-a.png" "$work/area-b.png" null: 2>&1 | cut -d' ' -f1
+}
+# The movie picture (320 x 240 at (275, 256) on a 1024 x 768 screen) is frame T of model N.
+expect_movie_frame() {  # N T
+  movie_frame "$1" "$2" "$work/frame.bmp"
+  local n; n=$(area_differs_from "$work/frame.bmp" 320 240 275 256)
+  [ "$n" = 0 ] || fail "the movie does not show frame $2 of model $1 ($n pixels differ)"
+}
+# Enters the flight screen from the workshop once the opening tour is ended; the pointer then
+# rests off the design, where no tooltip shows.
+enter_flight() {
+  xdotool mousemove 5 5 click 1; sleep 0.4
+  xdotool mousemove 581 118 click 1 mousemove 1010 10; sleep 1
+}
+press_away() {  # X Y: a click there, then the pointer off the design
+  xdotool mousemove "$1" "$2" click 1 mousemove 1010 10; sleep "${3:-0.6}"
+}
 # Box of the pixels that differ between two screenshots, as "W H CX CY" (centre).
 diff_box() {  # A.png B.png: within the flat pane (252, 204)-(647, 509), in screen terms
   /usr/bin/convert "$1" "$2" -crop 395x305+252+204 +repage -compose difference -composite \
@@ -347,6 +383,66 @@ case "$case_name" in
     pdftoppm -r 50 -png -singlefile "$pdf" "$work/half" || fail "no second PDF"
     read -r hw hh <<<"$(/usr/bin/convert "$work/half.png" -fuzz 3% -format '%@' info: | tr 'x+' '  ')"
     [ $((hw - sw / 2)) -ge -4 ] && [ $((hw - sw / 2)) -le 4 ] || fail "at 50% the sheet is $hw wide, not about $((sw / 2))"
+    click_exit_and_check 850 650 ;;
+  FlightMovShowsTheFirstFrameAndPlayAdvances)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    enter_flight
+    shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP.png"
+    expect_movie_frame 1 0
+    press_away 388 573 1.5  # play
+    shot
+    movie_frame 1 0 "$work/first.bmp"
+    [ "$(area_differs_from "$work/first.bmp" 320 240 275 256)" -gt 1000 ] ||
+      fail "play did not advance the picture"
+    click_exit_and_check 850 650 ;;
+  FlightStepButtonJumpsToItsThumbnailsPicture)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    enter_flight
+    shot
+    movie_frame 1 40 "$work/thumb.bmp" 110x81
+    [ "$(area_differs_from "$work/thumb.bmp" 110 81 736 291)" = 0 ] ||
+      fail "step button 2 does not show frame 40"
+    # The step button jumps and plays; stop right after it, before the movie has gone far.
+    xdotool mousemove 791 331 click 1 mousemove 452 570 click 1 mousemove 1010 10; sleep 0.6
+    shot
+    found=""
+    for t in 40 41 42 43; do
+      movie_frame 1 "$t" "$work/frame.bmp"
+      [ "$(area_differs_from "$work/frame.bmp" 320 240 275 256)" = 0 ] && found=$t && break
+    done
+    [ -n "$found" ] || fail "the movie is not at step 2's picture"
+    click_exit_and_check 850 650 ;;
+  FlightNextAndPreviousMoveBetweenMarks)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    enter_flight
+    press_away 500 603; shot; expect_movie_frame 1 40  # next
+    press_away 500 603; shot; expect_movie_frame 1 64
+    press_away 338 607; shot; expect_movie_frame 1 40  # previous
+    click_exit_and_check 850 650 ;;
+  FlightModelButtonChangesTheMovie)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    enter_flight
+    press_away 150 363 1  # the second model of the column
+    shot; expect_movie_frame 2 0
+    click_exit_and_check 850 650 ;;
+  FlightDiyKeepsTheWorkshopPainting)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    shot; cp "$work/shot.png" "$work/before.png"
+    stroke 300 400 300; sleep 0.5
+    shot; cp "$work/shot.png" "$work/painted.png"
+    [ "$(area_changes "$work/before.png" "$work/painted.png" 395 305 252 204)" -gt 0 ] ||
+      fail "the stroke did not show on the flat pane"
+    [ "$(area_changes "$work/before.png" "$work/painted.png" 209 159 652 289)" -gt 0 ] ||
+      fail "the stroke did not show on the 3D pane"
+    press_away 581 118 1  # mov
+    press_away 502 118 1.5  # diy
+    shot; cp "$work/shot.png" "$work/back.png"
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/painted.png" "$E2E_KEEP-painted.png" && cp "$work/back.png" "$E2E_KEEP-back.png"
+    [ "$(area_changes "$work/painted.png" "$work/back.png" 395 305 252 204)" = 0 ] ||
+      fail "the flat pane changed on the way back from the flight screen"
+    [ "$(area_changes "$work/painted.png" "$work/back.png" 209 159 652 289)" = 0 ] ||
+      fail "the 3D pane changed on the way back from the flight screen"
     click_exit_and_check 850 650 ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program

@@ -23,6 +23,7 @@ const Command commands[] = {
     {"render", RunRender, "render MODEL SKIN OUT.bmp [--size WxH] [--rotate RX RY] [--scale S]"},
     {"pick", RunPick, "pick MODEL SKIN X Y [--size WxH] [--rotate RX RY] [--scale S]"},
     {"check", RunCheck, "check ROOT [--airplanes-optional]"},
+    {"movie", RunMovie, "movie FILE [T OUT.bmp [--size WxH]]"},
 };
 
 int Usage() {
