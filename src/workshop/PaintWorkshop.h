@@ -36,6 +36,7 @@ public:
     void ShowToolLabel(int32_t page) override;
     void OpenStampChooser() override;
     void CloseStampChooser() override;
+    void RestoreBackdrop(const Rect& area) override;
 
     // What tests look at.
     [[nodiscard]] Tool CurrentTool() const { return tool->Kind(); }
