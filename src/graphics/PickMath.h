@@ -1,11 +1,12 @@
 // The arithmetic of face picking: the pointer in normalised device coordinates, the depth of a
 // projected triangle under it, the choice among hit records, and the texel the point lands on
-// (the projected triangle is turned onto its texture triangle and the point interpolated).
+// (the point's barycentric coordinates in the projected triangle, corrected for perspective).
 //
 // Every step refuses what would give infinite or undefined numbers (a triangle seen edge-on, a
-// triangle without spread in x or y): the pick then fails instead of painting somewhere random.
+// corner at or behind the eye): the pick then fails instead of painting somewhere random.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,11 +15,13 @@
 #include "graphics/ViewMath.h"
 #include "base/Rect.h"
 
-// One corner of a picked triangle after projection, with its texture coordinate.
+// One corner of a picked triangle after projection, with its texture coordinate and the w it
+// was divided by (its distance in front of the eye).
 struct PickCorner {
     Point3 position;
     double u = 0;
     double v = 0;
+    double w = 1;
 };
 
 struct TexCoord {
@@ -55,15 +58,18 @@ struct Texel {
                                  int32_t triangleCount,
                                  const std::function<std::optional<double>(int32_t)>& depthOf);
 
-// The rigid transform (row-major 4 x 4 in doubles) that turns the projected corners onto the
-// texture triangle (u, v, 0) with corner 1 on corner 1 and edge 1-2 along edge 1-2.
-using AlignMatrix = std::array<double, 16>;
-[[nodiscard]] AlignMatrix AlignToTexture(std::span<const PickCorner, 3> corners);
+// True when (px, py) lies inside the projected triangle or on its edge: the triangle, not
+// only its plane, has a depth there.
+[[nodiscard]] bool Covers(std::span<const PickCorner, 3> corners, double px, double py);
 
-// The texture coordinate at point p (projected, on the triangle), u reduced once when above 1.
-// Nothing when the aligned triangle has no spread in x or y or the result is not finite.
+// The texture coordinate at (px, py) of the projected triangle, u reduced once when above 1.
+// The point's barycentric coordinates on the screen are weighted by 1 / w of each corner, as
+// the renderer interpolates, so the coordinate is the one drawn there. A point just outside
+// the triangle (the selection region is a pixel wide) is taken at the nearest point of the
+// triangle. Nothing when the triangle has no area on the screen, a corner has no positive w,
+// or the result is not finite.
 [[nodiscard]] std::optional<TexCoord> TexCoordAt(std::span<const PickCorner, 3> corners,
-                                                 const Point3& p);
+                                                 double px, double py);
 
 // (u·width, (1 − v)·height) truncated toward zero; nothing when not representable.
 [[nodiscard]] std::optional<Texel> TexelOf(const TexCoord& uv, int32_t width, int32_t height);

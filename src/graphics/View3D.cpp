@@ -107,7 +107,9 @@ bool View3D::Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x,
     gl.SetViewport({paneGl.left, paneGl.top, paneGl.right - paneGl.left, paneGl.bottom - paneGl.top});
     GlViewport viewport = gl.Viewport();
     gl.BeginSelection(selection);
-    Matrix4 region = PickRegionMatrix(x, double(surfaceHeight) - y, 1, 1, viewport);
+    // The region is the pixel under the pointer, centred where the arithmetic below takes the
+    // point (the pane's sides are odd, so its normalised centre is a pixel's centre).
+    Matrix4 region = PickRegionMatrix(x + 0.5, double(surfaceHeight) - y - 0.5, 1, 1, viewport);
     gl.LoadMatrices(Multiply(region, ViewProjection()),
                     ViewModelView(modelScale, rotationX, rotationY));
     DrawMesh(gl);
@@ -129,17 +131,26 @@ bool View3D::ChooseTexel(const Rect& pane, std::span<const uint32_t> hits, int32
         (void)CornersOf(triangle, corners);  // hits name only triangles that were drawn
         for (int c = 0; c < 3; ++c) {
             Point3 p = TransformPoint(modelView, {corners[c].x, corners[c].y, corners[c].z});
-            out[c] = {TransformPoint(projection, p), corners[c].u, corners[c].v};
+            ProjectedPoint clip = ProjectPoint(projection, p);
+            out[c] = {clip.ndc, corners[c].u, corners[c].v, clip.w};
         }
         return out;
     };
-    int32_t best = NearestHit(hits, count, TriangleCount(), [&](int32_t triangle) {
-        return DepthAt(project(triangle), point->x, point->y);
-    });
+    // The nearest of the hit triangles that hold the point. A hit triangle may only touch the
+    // pixel, and the plane of one beside a fold can pass in front of the face that was drawn;
+    // only when no hit triangle holds the point (the pixel's centre is off the model) is every
+    // hit's plane taken.
+    auto nearest = [&](bool holding) {
+        return NearestHit(hits, count, TriangleCount(), [&](int32_t triangle) {
+            std::array<PickCorner, 3> corners = project(triangle);
+            if (holding && !Covers(corners, point->x, point->y)) return std::optional<double>();
+            return DepthAt(corners, point->x, point->y);
+        });
+    };
+    int32_t best = nearest(true);
+    if (best < 0) best = nearest(false);
     if (best < 0) return false;
-    std::array<PickCorner, 3> corners = project(best);
-    std::optional<double> depth = DepthAt(corners, point->x, point->y);
-    std::optional<TexCoord> uv = TexCoordAt(corners, {point->x, point->y, *depth});
+    std::optional<TexCoord> uv = TexCoordAt(project(best), point->x, point->y);
     if (!uv) return false;
     std::optional<Texel> texel = TexelOf(*uv, kTextureSide, kTextureSide);
     if (!texel) return false;

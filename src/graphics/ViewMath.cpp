@@ -85,9 +85,11 @@ Matrix4 ViewModelView(float scale, float rotationX, float rotationY) {
     return Multiply(m, RotationMatrix(rotationY, 0, 1, 0));
 }
 
-Point3 TransformPoint(const Matrix4& m, const Point3& p) {
+Point3 TransformPoint(const Matrix4& m, const Point3& p) { return ProjectPoint(m, p).ndc; }
+
+ProjectedPoint ProjectPoint(const Matrix4& m, const Point3& p) {
     double out[4];
     for (int r = 0; r < 4; ++r)
         out[r] = m[r] * p.x + m[4 + r] * p.y + m[8 + r] * p.z + m[12 + r];
-    return {out[0] / out[3], out[1] / out[3], out[2] / out[3]};
+    return {{out[0] / out[3], out[1] / out[3], out[2] / out[3]}, out[3]};
 }

@@ -37,3 +37,11 @@ struct Point3 {
 // (x, y, z, 1) times the matrix, divided by the resulting w (w of 0 gives infinities, which
 // callers reject).
 [[nodiscard]] Point3 TransformPoint(const Matrix4& m, const Point3& p);
+
+// A point through a projection: x, y, z divided by w, and w itself. Under the view's perspective
+// w is the point's distance in front of the eye, which perspective-correct interpolation needs.
+struct ProjectedPoint {
+    Point3 ndc;
+    double w = 1;
+};
+[[nodiscard]] ProjectedPoint ProjectPoint(const Matrix4& m, const Point3& p);

@@ -80,7 +80,11 @@ Screen* Controller::Current() {
 
 void Controller::SwitchTo(Mode next) {
     mode = next;
-    if (Screen* screen = Current()) screen->Enter();
+    if (Screen* screen = Current()) {
+        screen->Enter();
+        // A tour explains the screen it started on: it ends with that screen.
+        demo.EndTourOnScreenChange(*screen);
+    }
     InvalidateAll();
 }
 

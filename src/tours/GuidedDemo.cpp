@@ -67,7 +67,8 @@ void GuidedDemo::RunStep(std::span<const TourStep> steps, TourTarget& screen) {
     if (row->cue == nullptr) {
         f.demoStep = 0;
         AnimateGuide(1);
-        Repaint(row->lastRepaint);
+        ErasePointer(screen);
+        if (row->lastRepaint != nullptr) Repaint(row->lastRepaint);
         return;
     }
     prompts.PlayCue(row->cue);
@@ -88,7 +89,7 @@ void GuidedDemo::PointAt(const TourStep& row) {
 void GuidedDemo::FinishStep(const TourStep& row, TourTarget& screen) {
     switch (row.extra) {
         case TourExtra::repaintPointer:
-            host.Invalidate(f.pointerRect);
+            ErasePointer(screen);
             break;
         case TourExtra::quiet:
             break;
@@ -118,13 +119,16 @@ void GuidedDemo::FinishStep(const TourStep& row, TourTarget& screen) {
     }
 }
 
-// A layout entry, or the pointer's last area when none is named.
 void GuidedDemo::Repaint(const char* entry) {
-    if (entry == nullptr) {
-        host.Invalidate(f.pointerRect);
-    } else if (const Rect* r = host.Layout().Find(entry)) {
-        host.Invalidate(*r);
-    }
+    if (const Rect* r = host.Layout().Find(entry)) host.Invalidate(*r);
+}
+
+// The pointer was drawn over the window outside painting: its area is painted again from the
+// backdrop up, whatever the screen's next paint would otherwise leave as it is.
+void GuidedDemo::ErasePointer(TourTarget& screen) {
+    if (f.pointerRect.IsEmpty()) return;
+    screen.RestoreBackdrop(f.pointerRect);
+    host.Invalidate(f.pointerRect);
 }
 
 void GuidedDemo::StartAtStartUp() {
@@ -168,12 +172,19 @@ bool GuidedDemo::EndTourOnPress(TourTarget& screen) {
     if (f.demoStep == 0) return false;
     f.demoStep = 0;
     screen.ShowToolLabel(1);
-    EndTour();
+    EndTour(screen);
     return true;
 }
 
-void GuidedDemo::EndTour() {
+void GuidedDemo::EndTourOnScreenChange(TourTarget& screen) {
+    if (f.demoStep == 0) return;
+    f.demoStep = 0;
+    ErasePointer(screen);
+    prompts.StopCue();
+}
+
+void GuidedDemo::EndTour(TourTarget& screen) {
     AnimateGuide(1);
-    host.Invalidate(f.pointerRect);
+    ErasePointer(screen);
     prompts.StopCue();
 }

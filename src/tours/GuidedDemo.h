@@ -59,6 +59,9 @@ public:
     // shows its first tool label again (a screen without tools has none). True when a tour was
     // running.
     bool EndTourOnPress(TourTarget& screen);
+    // The screen changes: a running tour ends without a word, and the pointer's area is painted
+    // afresh on the screen that now shows.
+    void EndTourOnScreenChange(TourTarget& screen);
 
     [[nodiscard]] bool IsRunning() const { return f.demoStep != 0; }
     [[nodiscard]] const DemoState& State() const { return f; }
@@ -70,7 +73,8 @@ private:
     void PointAt(const TourStep& row);
     void FinishStep(const TourStep& row, TourTarget& screen);
     void Repaint(const char* entry);
-    void EndTour();
+    void ErasePointer(TourTarget& screen);
+    void EndTour(TourTarget& screen);
 
     TourHost& host;
     SpokenPrompts& prompts;

@@ -32,4 +32,8 @@ public:
     virtual void ShowToolLabel(int32_t /*page*/) {}
     virtual void OpenStampChooser() {}
     virtual void CloseStampChooser() {}
+    // The next paint of `area` starts from the backdrop, even where the screen would otherwise
+    // paint straight over the window: the tour's pointer, drawn there outside painting, has gone.
+    // A screen that always paints its backdrop ignores this.
+    virtual void RestoreBackdrop(const Rect& /*area*/) {}
 };

@@ -298,3 +298,7 @@ void PaintWorkshop::CloseStampChooser() {
     stamp.CloseChooser(context);
     pressed = Pressed::none;
 }
+
+// A release that paints directly (the pencil's, after the press that ended a tour) may come
+// before the next paint; the backdrop must still be copied under the tour's pointer.
+void PaintWorkshop::RestoreBackdrop(const Rect& /*area*/) { flags.restoreBackdrop = true; }

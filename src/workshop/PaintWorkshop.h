@@ -38,6 +38,7 @@ public:
     void ShowToolLabel(int32_t page) override;
     void OpenStampChooser() override;
     void CloseStampChooser() override;
+    void RestoreBackdrop(const Rect& area) override;
 
     // A painting about to be replaced (another model, a work from the box, the end) is saved
     // first as a new work of its model when it changed since it was loaded or last saved. When

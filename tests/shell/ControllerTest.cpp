@@ -136,6 +136,15 @@ TEST(ControllerTest, APressEndsTheDemonstrationAndNothingElse) {
     EXPECT_FALSE(c.Tours().IsRunning());
 }
 
+TEST(ControllerTest, AChangeOfScreenEndsTheDemonstration) {
+    FakePlatform f;
+    Controller c(f.window, f.platform);
+    ASSERT_TRUE(c.Tours().IsRunning());
+    c.SwitchTo(Mode::flight);
+    EXPECT_FALSE(c.Tours().IsRunning());
+    EXPECT_EQ(c.Prompts().CurrentCue(), " ");
+}
+
 TEST(ControllerTest, StartedOnItsOwnItWritesNoLanguageMarker) {
     FakePlatform f;
     { Controller c(f.window, f.platform); }

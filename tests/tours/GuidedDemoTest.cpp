@@ -38,9 +38,11 @@ struct RecordingTarget final : TourTarget {
     void ShowToolLabel(int32_t page) override { label = page; }
     void OpenStampChooser() override { chooser = true; }
     void CloseStampChooser() override { chooser = false; }
+    void RestoreBackdrop(const Rect& area) override { restored.push_back(area); }
     int32_t tool = 1;
     int32_t label = 1;
     bool chooser = false;
+    std::vector<Rect> restored;
 };
 
 struct TourRig : VoiceRig {
@@ -57,6 +59,7 @@ struct TourRig : VoiceRig {
     void Tick(bool workshop = true) {
         host.now += 100;
         host.invalidated.clear();
+        target.restored.clear();
         if (workshop) {
             demo.RunWorkshopTour(target);
         } else {
@@ -64,12 +67,12 @@ struct TourRig : VoiceRig {
         }
     }
     // Ticks until the step has started its sentence, which then finishes at once.
-    void Advance(int32_t throughStep) {
+    void Advance(int32_t throughStep, bool workshop = true) {
         for (int guard = 0; guard < 200 && demo.State().demoStep != 0 &&
                             demo.State().demoStep <= throughStep;
              ++guard) {
             device.FinishAll();
-            Tick();
+            Tick(workshop);
         }
     }
     // The guide animation last drawn in `help`.
@@ -133,7 +136,9 @@ TEST(GuidedDemoTest, TheToursShowTheSprayAndTheStampChooserOnTheWay) {
     EXPECT_EQ(rig.target.label, 1);
     rig.Advance(22);
     EXPECT_EQ(rig.State().demoStep, 0);
-    EXPECT_EQ(rig.host.invalidated, std::vector<Rect>{rig.Entry("exit")});
+    // The last pointer (on `exit`) and `exit` itself are painted again.
+    EXPECT_EQ(rig.host.invalidated,
+              (std::vector<Rect>{PointerArea(rig.Entry("exit")), rig.Entry("exit")}));
 }
 
 TEST(GuidedDemoTest, EachScreenRunsOnlyItsOwnTours) {
@@ -208,9 +213,47 @@ TEST(GuidedDemoTest, APressEndsATourAndLeavesTheToursChangesButTheLabel) {
     EXPECT_TRUE(rig.target.chooser);
     EXPECT_EQ(rig.DrawnAnimation(), 1);
     EXPECT_EQ(rig.host.invalidated, std::vector<Rect>{pointer});
+    EXPECT_EQ(rig.target.restored, std::vector<Rect>{pointer});
     EXPECT_EQ(rig.prompts.CurrentCue(), " ");
     EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c221")), nullptr);
     EXPECT_FALSE(rig.demo.EndTourOnPress(rig.target));
+}
+
+// However a tour ends, the screen is told that its pointer's area must be painted from the
+// backdrop up: a paint that draws straight over the window would leave the pointer behind.
+TEST(GuidedDemoTest, EveryWayATourEndsPaintsThePointersAreaFromTheBackdrop) {
+    TourRig rig;
+    const Rect& help = rig.Entry("help");
+    // The last step of the short workshop tour points at `help` and ends there.
+    rig.demo.StartAtStartUp();
+    rig.demo.Stop();
+    ASSERT_TRUE(rig.demo.WorkshopHelpPress(help.left, help.top, false));
+    rig.Advance(54);
+    EXPECT_EQ(rig.State().demoStep, 0);
+    EXPECT_EQ(rig.target.restored, std::vector<Rect>{PointerArea(help)});
+    EXPECT_EQ(rig.host.invalidated, (std::vector<Rect>{PointerArea(help), help}));
+
+    // The last step of the long flight tour points at `steppri`.
+    ASSERT_TRUE(rig.demo.FlightHelpPress(help.left, help.top));
+    rig.Advance(70, false);
+    EXPECT_EQ(rig.State().demoStep, 0);
+    EXPECT_EQ(rig.target.restored, std::vector<Rect>{PointerArea(rig.Entry("steppri"))});
+
+    // A change of screen in the middle of a tour.
+    rig.demo.StartAtStartUp();
+    rig.Advance(5);
+    rig.Tick();  // the pointer shows on `docout`
+    Rect pointer = rig.State().pointerRect;
+    ASSERT_EQ(pointer, PointerArea(rig.Entry("docout")));
+    rig.host.invalidated.clear();
+    rig.demo.EndTourOnScreenChange(rig.target);
+    EXPECT_FALSE(rig.demo.IsRunning());
+    EXPECT_EQ(rig.target.restored, std::vector<Rect>{pointer});
+    EXPECT_EQ(rig.host.invalidated, std::vector<Rect>{pointer});
+    EXPECT_EQ(rig.prompts.CurrentCue(), " ");
+    rig.target.restored.clear();
+    rig.demo.EndTourOnScreenChange(rig.target);  // no tour: nothing to do
+    EXPECT_TRUE(rig.target.restored.empty());
 }
 
 TEST(GuidedDemoTest, TheGuideCyclesItsThreeFramesEveryHundredMilliseconds) {

@@ -222,6 +222,36 @@ TEST(WorkshopRoutingTest, AnyPressDuringTheTourOnlyStopsIt) {
     EXPECT_EQ(NumberOf(r.W().CurrentTool()), 1);
 }
 
+TEST(WorkshopRoutingTest, AClickThatEndsTheTourLeavesNoPointerBehind) {
+    WorkshopRig r;
+    constexpr uint32_t kPointer = 0xFF0000;
+    for (int n : {1, 2}) {
+        Dib& picture = r.c->Tours().PointerPicture(n);
+        picture = Dib::CreateBlank(18, 18);
+        for (int32_t y = 0; y < 18; ++y)
+            for (int32_t x = 0; x < 18; ++x) picture.PixelAt(x, y)[2] = 0xFF;
+    }
+    r.c->Tours().StartAtStartUp();
+    r.PaintAll();
+    r.c->Timer(2);
+    r.c->Timer(2);  // the pointer shows on `diy`
+    const Rect pointer = r.c->Tours().State().pointerRect;
+    ASSERT_EQ(r.f.window.client.PixelAt(pointer.left + 15, pointer.top + 15), kPointer);
+    // Press and release come before the window is painted again; the pencil's release asks
+    // for a paint straight over the window.
+    r.Click(r.L().canvas.CentreX(), r.L().canvas.CentreY());
+    Rect update;
+    for (const Rect& invalid : r.f.window.invalidated) {
+        Rect both;
+        (void)Union(update, invalid, both);
+        update = both;
+    }
+    r.c->Paint(update.left, update.top, update.right, update.bottom);
+    for (int32_t y = pointer.top; y < pointer.bottom; ++y)
+        for (int32_t x = pointer.left; x < pointer.right; ++x)
+            ASSERT_NE(r.f.window.client.PixelAt(x, y), kPointer) << x << ", " << y;
+}
+
 TEST(WorkshopRoutingTest, ChangeSwapsThePanesAndBack) {
     WorkshopRig r;
     const Rect canvas = r.L().canvas, view = r.L().view;
