@@ -28,4 +28,7 @@ public:
     // trash can be had (the file then stays).
     [[nodiscard]] virtual bool MoveToTrash(const PathString& path) = 0;
     [[nodiscard]] virtual bool Remove(const PathString& path) = 0;
+    // Removes what writes cut short by a crash left in the folder (never a work: their names
+    // differ).
+    virtual void RemoveLeftovers(const PathString& folder) = 0;
 };

@@ -40,6 +40,7 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths(
     const InstallPaths& paths = host.Paths();
     pictures.Load(paths.faceDir);
     works.LoadPictures(paths.faceDir);
+    shelf.Tidy();
     stamp.LoadFirstStamp(paths.picLibDir);
     backdrop = Dib::LoadFromFile(paths.faceDir + "paintbk.bmp");
     if (!backdrop.IsEmpty()) {

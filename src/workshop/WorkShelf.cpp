@@ -31,6 +31,10 @@ SaveOutcome WorkShelf::Save(int32_t model, const Dib& picture, int32_t* number) 
     return SaveOutcome::full;
 }
 
+void WorkShelf::Tidy() {
+    if (files != nullptr) files->RemoveLeftovers(saveDir);
+}
+
 DeleteOutcome WorkShelf::Delete(int32_t model, int32_t work) {
     if (files == nullptr || work < 0 || work >= kMaxWorks) return DeleteOutcome::failed;
     const PathString file = FileOf(model, work);

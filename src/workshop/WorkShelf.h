@@ -29,6 +29,8 @@ public:
     // Saves the picture as the model's lowest free work (its number in `number`). With works 0
     // to 999 present the box is full and nothing is written.
     SaveOutcome Save(int32_t model, const Dib& picture, int32_t* number = nullptr);
+    // Clears what a save cut short by a crash left in the save folder.
+    void Tidy();
     // Moves the work to the trash (or removes it when there is none), then renames every later
     // work one down. When the work cannot be taken away nothing is renamed.
     DeleteOutcome Delete(int32_t model, int32_t work);

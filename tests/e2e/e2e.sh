@@ -467,6 +467,38 @@ case "$case_name" in
     changed=$(area_changes "$work/before.png" "$work/shot.png" 38 38 226 109)
     [ "$changed" = 0 ] || fail "$changed pixels of the pointer stay at docout after the tour"
     click_exit_and_check 850 650 ;;
+  WorksSurviveKillsDuringSaves)
+    # Saves and new pencil sizes (each writes a brush-tip cache file) as fast as the program
+    # takes them, and a SIGKILL at a random moment, eight times over.
+    make_install; add_model; start_display 1024x768
+    for round in $(seq 8); do
+      start_program e0
+      xdotool mousemove 5 5 click 1; sleep 0.2
+      ( for k in $(seq 40); do
+          xdotool mousemove 306 109 click 1                       # save
+          xdotool mousemove 732 $((577 + k % 47)) click 1         # the pencil's size
+          xdotool mousemove $((300 + k)) 300 click 1              # a dot at that size
+        done ) &
+      driver=$!
+      sleep "$((RANDOM % 3)).$((RANDOM % 10))"
+      kill -9 "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
+      kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null
+      xdotool mouseup 1 2>/dev/null  # a press the kill cut short
+    done
+    # The next start clears what the kills left; every work loads whole.
+    start_program e0
+    count=0
+    for f in "$works"/Fly01-*.bmp; do
+      [ -e "$f" ] || continue
+      "$E2E_DATA_TOOL" bmp "$f" >/dev/null || fail "$(basename "$f") is damaged"
+      [ "$(stat -c %s "$f")" = 196662 ] || fail "$(basename "$f") is not whole"
+      count=$((count + 1))
+    done
+    [ "$count" -gt 0 ] || fail "no work was saved"
+    leftovers=$(find "$works" -name '.*' -type f | wc -l)
+    [ "$leftovers" = 0 ] || fail "$leftovers temporary files left among the works"
+    echo "works checked: $count"
+    click_exit_and_check 850 650 ;;
   BackdropIsCentred)
     make_install; start_display 1024x768; start_program
     shot

@@ -47,6 +47,9 @@ public:
         return !failRemove && std::filesystem::remove(path, e);
     }
 
+    void RemoveLeftovers(const PathString& /*folder*/) override { ++cleanups; }
+
+    int cleanups = 0;
     bool failWrites = false;
     bool noTrash = false;
     bool failRemove = false;

@@ -17,6 +17,7 @@ int RunRender(const Args& args);
 int RunPick(const Args& args);
 int RunCheck(const Args& args);
 int RunMovie(const Args& args);
+int RunLayout(const Args& args);
 
 // Parses a whole decimal integer; false for anything else.
 bool ParseInt(const std::string& text, long& value);

@@ -1,7 +1,9 @@
-// zephine-data profile FILE SECTION KEY, and zephine-data paths [COMMAND LINE TAIL...]
+// zephine-data profile FILE SECTION KEY, zephine-data paths [COMMAND LINE TAIL...], and
+// zephine-data layout
 #include <cstdio>
 
 #include "Commands.h"
+#include "base/ScreenLayout.h"
 #include "platform/ProfileReader.h"
 #include "platform/SystemFolders.h"
 #include "shell/StartupPaths.h"
@@ -40,6 +42,21 @@ int RunPaths(const Args& args) {
     const std::string settings = SettingsFilePath(env);
     for (const auto& [key, value] : lines) {
         std::printf("%s=%s\n", key, value ? value->c_str() : settings.c_str());
+    }
+    return 0;
+}
+
+// Every rectangle of the 800 x 600 design, one a line: "name left top right bottom". The soak
+// test presses them.
+int RunLayout(const Args& args) {
+    if (!args.empty()) {
+        std::fprintf(stderr, "usage: zephine-data layout\n");
+        return 1;
+    }
+    for (const std::string_view name : ScreenLayout::Names()) {
+        const Rect* r = ScreenLayout::DesignRect(name);
+        std::printf("%.*s %d %d %d %d\n", int(name.size()), name.data(), r->left, r->top, r->right,
+                    r->bottom);
     }
     return 0;
 }

@@ -24,6 +24,7 @@ const Command commands[] = {
     {"pick", RunPick, "pick MODEL SKIN X Y [--size WxH] [--rotate RX RY] [--scale S]"},
     {"check", RunCheck, "check ROOT [--airplanes-optional]"},
     {"movie", RunMovie, "movie FILE [T OUT.bmp [--size WxH]]"},
+    {"layout", RunLayout, "layout"},
 };
 
 int Usage() {

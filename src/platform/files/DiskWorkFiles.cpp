@@ -37,6 +37,15 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     return true;
 }
 
+constexpr const char* kTemporaryEnd = ".XXXXXX";
+
+// ".<name>.XXXXXX" with the six characters mkstemp chose.
+bool IsLeftover(const std::string& name) {
+    const size_t tail = std::string(kTemporaryEnd).size();
+    return name.size() > tail + 1 && name[0] == '.' && name[name.size() - tail] == '.' &&
+           name.find(".bmp.") != std::string::npos;
+}
+
 PathString FolderOf(const PathString& path) {
     const size_t slash = path.rfind('/');
     if (slash == PathString::npos) return ".";
@@ -117,7 +126,7 @@ CreateResult DiskWorkFiles::CreateNew(const PathString& path, std::span<const ui
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0) return CreateResult::exists;
     // Hidden beside the target, so a half-written file never carries a work's name.
-    std::string temporary = FolderOf(path) + "/." + NameOf(path) + ".XXXXXX";
+    std::string temporary = FolderOf(path) + "/." + NameOf(path) + kTemporaryEnd;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return CreateResult::failed;
     // mkstemp makes the file private; a work is an ordinary picture of the user's.
@@ -187,3 +196,11 @@ bool DiskWorkFiles::MoveToTrash(const PathString& path) {
 }
 
 bool DiskWorkFiles::Remove(const PathString& path) { return ::unlink(path.c_str()) == 0; }
+
+void DiskWorkFiles::RemoveLeftovers(const PathString& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (IsLeftover(name) && entry.is_regular_file(error)) (void)::unlink(entry.path().c_str());
+    }
+}

@@ -17,6 +17,7 @@ public:
     [[nodiscard]] bool RenameNoReplace(const PathString& from, const PathString& to) override;
     [[nodiscard]] bool MoveToTrash(const PathString& path) override;
     [[nodiscard]] bool Remove(const PathString& path) override;
+    void RemoveLeftovers(const PathString& folder) override;
 
 private:
     PathString trashHome;

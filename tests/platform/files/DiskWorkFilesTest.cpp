@@ -39,6 +39,12 @@ TEST(DiskWorkFilesTest, CreateAndRenameNeverReplace) {
     EXPECT_TRUE(files.RenameNoReplace(other, dir.File("works/Fly01-2.bmp")));
     EXPECT_FALSE(files.Exists(other));
     EXPECT_TRUE(files.Exists(dir.File("works/Fly01-2.bmp")));
+
+    // A save cut short by a crash leaves its hidden temporary file; the next start clears it.
+    (void)dir.Write("works/.Fly01-3.bmp.a1B2c3", "half");
+    files.RemoveLeftovers(dir.File("works"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("works/.Fly01-3.bmp.a1B2c3")));
+    EXPECT_EQ(Text(work), "first");
 }
 
 TEST(DiskWorkFilesTest, AWriteIntoAMissingFolderFailsAndLeavesNothing) {
