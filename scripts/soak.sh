@@ -14,6 +14,10 @@ build=build-sanitize
 here=$PWD
 
 scripts/install-deps.sh >/dev/null || exit 1
+# The build runs the data generators too, so the sanitizers' settings apply from here.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=8
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZEPHINE_SANITIZE=ON -DZEPHINE_BENCH=OFF >/dev/null &&
   cmake --build "$build" -j"$(nproc)" >/dev/null || { echo "soak: build failed"; exit 1; }
 
@@ -41,9 +45,6 @@ xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=8
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp
 SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
   XDG_CACHE_HOME="$work/cache" ZEPHINE_PRINT_TO="$work/pdf" \
   "$work/bin/zephine" --window 800x600 e0 >"$work/log" 2>&1 &

@@ -10,6 +10,7 @@ work=$(mktemp -d)
 xvfb_pid="" app_pid=""
 
 cleanup() {
+  [ -n "${answerer:-}" ] && kill "$answerer" 2>/dev/null
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   [ -n "${E2E_KEEP:-}" ] && cp "$work/log" "$E2E_KEEP.log"
@@ -39,7 +40,7 @@ start_display() {  # WIDTHxHEIGHT
 
 start_program() {  # ARGS...
   # Works and the trash go into the test's own data folder.
-  SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
+  SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" \
     "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
   app_pid=$!
   for _ in $(seq 300); do  # a loaded machine may take a while
@@ -194,8 +195,87 @@ dark_pixel() {  # X Y: every channel below 80
   [ "$pr" -lt 80 ] && [ "$pg" -lt 80 ] && [ "$pb" -lt 80 ] || fail "pixel ($1, $2) is $got, not dark"
 }
 
+# A broken installation: the data file of one kind is missing, truncated to a third, or its
+# bytes are random; the program must show the designed message or go on without it.
+broken_path() {  # KIND: the file in the test installation
+  case $1 in
+    FacePicture) echo Diy/Face/ia3.bmp ;;   Backdrop) echo Diy/Face/paintbk.bmp ;;
+    Stamp) echo Diy/Piclib/bmp/01.bmp ;;    StampMask) echo Diy/Piclib/msk/01.bmp ;;
+    ModelFile) echo Diy/Model/Fly01.ini ;;  Skin) echo Diy/Model/Fly01.bmp ;;
+    Overlay) echo Diy/Model/Fly01m.bmp ;;   FrameIni) echo Diy/Movie/frame.ini ;;
+    Movie) echo Diy/Movie/Fly01.mov ;;      StepsSheet) echo Diy/Movie/Step01.bmp ;;
+    Prompt) echo Sound/Diy/E/c205.wav ;;    Effect) echo Sound/Diy/Eff/B100.wav ;;
+    Tune) echo Sound/Diy/Eff/Diy.wav ;;     Texts) echo Diy/Zephine.ini ;;
+    Narration) echo Sound/Diy/E/1-01.wav ;;
+    *) fail "no such kind $1" ;;
+  esac
+}
+damage() {  # FILE HOW: Missing, Truncated or Random; the file is made real (not a link) first
+  local size; size=$(stat -L -c %s "$1" 2>/dev/null || echo 4096)
+  case $2 in
+    Missing) rm -f "$1" ;;
+    Truncated) head -c $((size / 3)) "$1" >"$1.cut"; rm -f "$1"; mv "$1.cut" "$1" ;;
+    Random) rm -f "$1"; head -c "$size" /dev/urandom >"$1" ;;
+  esac
+}
+# The pencil's brush-tip cache files for every size, damaged the same way.
+damage_pen_cache() {  # HOW
+  local dir
+  for dir in "$work/share/zephine/Diy/PenData" "$work/cache/zephine"; do
+    mkdir -p "$dir"
+    [ "$1" = Missing ] && continue
+    for s in $(seq 1 24); do
+      name=$(printf '00$%02d%02d.pen' "$s" "$s")
+      head -c 5000 /dev/urandom >"$dir/$name"
+      [ "$1" = Truncated ] && head -c 7 /dev/urandom >"$dir/$name"
+    done
+    head -c 100 /dev/urandom >"$dir/00\$pre.pen"
+  done
+}
+# Answers every message box (any window of its own besides the program's) with Return.
+answer_all_boxes() {
+  while :; do
+    xwininfo -root -children 2>/dev/null |
+      awk -v main="${main_window:-none}" '$1 ~ /^0x/ && /"/ && $1 != main { print $1 }' |
+      while read -r w; do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
+    sleep 0.3
+  done
+}
+# Presses the middle of a layout rectangle, named as the program names it.
+tap() {  # NAME [SECONDS]
+  read -r l t r b <<<"$("$E2E_DATA_TOOL" layout | awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }')"
+  xdotool mousemove $(((l + r) / 2 + 112)) $(((t + b) / 2 + 84)) click 1; sleep "${2:-0.25}"
+}
+# Paint, choose tools, print, change the model, open the box and the flight screen, come back.
+use_every_screen() {
+  xdotool mousemove 5 5 click 1; sleep 0.3
+  stroke 300 400 300
+  tap picture; xdotool mousemove 330 280 click 1; sleep 0.2  # a stamp
+  tap print; tap steppri 0.6
+  tap ModelPick2 0.6
+  tap docout 0.6; tap saveback
+  tap mov 0.8; tap play 0.5; tap steppri 0.6; tap diy 0.6
+  tap pencil; stroke 300 400 330
+}
+
 backdrop="200,60,40"
 case "$case_name" in
+  Broken-*)
+    IFS=- read -r _ kind how <<<"$case_name"
+    make_install; use_installed_data; mkdir -p "$work/pdf"; export ZEPHINE_PRINT_TO="$work/pdf"
+    case $kind in
+      PenCache) damage_pen_cache "$how" ;;
+      Settings)
+        [ "$how" = Missing ] || head -c 3000 /dev/urandom >"$work/MoPleat5.ini" ;;
+      *) damage "$work/share/zephine/$(broken_path "$kind")" "$how" ;;
+    esac
+    start_display 1024x768; answer_all_boxes & answerer=$!
+    start_program e0
+    use_every_screen
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended; log: $(tail -5 "$work/log")"
+    xdotool mousemove 850 650 mousedown 1 && sleep 0.2 && xdotool mouseup 1
+    wait_end; kill "$answerer" 2>/dev/null
+    [ "$ended" = 0 ] || fail "exit gave $ended; log: $(tail -5 "$work/log")" ;;
   WorkshopPencilStrokeShowsOnBothPanesAndUndoes)
     make_install; add_model; start_display 1024x768; start_program e0
     xdotool mousemove 5 5 click 1; sleep 0.4  # ends the opening tour
