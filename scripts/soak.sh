@@ -26,7 +26,8 @@ xvfb_pid="" app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  [ -n "${SOAK_KEEP:-}" ] && cp "$work/log" "$SOAK_KEEP.log" && cp "$work/memory" "$SOAK_KEEP.memory"
+  [ -n "${SOAK_KEEP:-}" ] && cp "$work/log" "$SOAK_KEEP.log" && cp "$work/memory" "$SOAK_KEEP.memory" &&
+    cp "$work"/*.png "$(dirname "$SOAK_KEEP")/" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -93,7 +94,8 @@ rss() { awk '/^VmRSS/ { print $2 }' "/proc/$app_pid/status" 2>/dev/null; }
 actions=0
 start=$(date +%s)
 deadline=$((start + 60 * minutes))
-warm=$((start + 60))
+# The first minute warms up (a third of a shorter run).
+warm=$((start + (minutes >= 3 ? 60 : minutes * 20)))
 next_sample=$start
 warm_rss=""
 : >"$work/memory"
@@ -137,15 +139,21 @@ answer_boxes
 centre saveback; centre diy; centre pencil
 read -r l t r b <<<"$(layout_of colortrans)"; at $(((l + r) / 2)) $((t + 1)); xdotool click 1; sleep 0.2
 read -r l t r b <<<"$(layout_of thick)"; at $(((l + r) / 2)) $((t + 1)); xdotool click 1; sleep 0.2
+# A stroke must begin on the skin or on the model: short strokes from the middle of each pane
+# (the panes may have been swapped, zoomed or turned), in two colours.
 painted=0
 for colour in 10 60; do
   read -r l t r b <<<"$(layout_of choosecolor)"; at $((l + colour * (r - l) / 100)) $(((t + b) / 2)); xdotool click 1
   sleep 0.3
   import -window root "$work/before.png"
-  read -r l t r b <<<"$(layout_of canvas)"
-  at $((l + 40)) $((t + 40)); xdotool mousedown 1
-  for s in $(seq 1 12); do at $((l + 40 + s * 25)) $((t + 40 + s * 18)); done
-  xdotool mouseup 1; sleep 0.6
+  for pane in canvas view; do
+    read -r l t r b <<<"$(layout_of $pane)"
+    cx=$(((l + r) / 2)) cy=$(((t + b) / 2))
+    at "$cx" "$cy"; xdotool mousedown 1
+    for s in $(seq 1 6); do at $((cx + s * 4)) $((cy + s * 3)); done
+    xdotool mouseup 1; sleep 0.3
+  done
+  sleep 0.5
   import -window root "$work/after.png"
   diff=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 | cut -d' ' -f1)
   [ "${diff%%.*}" -gt 50 ] && painted=1 && break
