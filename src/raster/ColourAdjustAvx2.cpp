@@ -42,12 +42,12 @@ constexpr Pattern kScatter[3][3] = {{Scatter(0, 0), Scatter(1, 0), Scatter(2, 0)
                                     {Scatter(0, 1), Scatter(1, 1), Scatter(2, 1)},
                                     {Scatter(0, 2), Scatter(1, 2), Scatter(2, 2)}};
 
-__attribute__((target("avx2"))) inline __m128i Load(const Pattern& p) {
+__attribute__((target("avx2"), always_inline)) inline __m128i Load(const Pattern& p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p.data()));
 }
 
 // Lanes whose sector is a or b.
-__attribute__((target("avx2"))) inline __m256i Either(__m256i sector, int a, int b) {
+__attribute__((target("avx2"), always_inline)) inline __m256i Either(__m256i sector, int a, int b) {
     return _mm256_or_si256(_mm256_cmpeq_epi32(sector, _mm256_set1_epi32(a)),
                            _mm256_cmpeq_epi32(sector, _mm256_set1_epi32(b)));
 }
@@ -57,8 +57,9 @@ struct Changes {
 };
 
 // Eight pixels as 32-bit components; the result replaces them.
-__attribute__((target("avx2"))) inline void AdjustEight(__m256i& red, __m256i& green, __m256i& blue,
-                                                        const Changes& c) {
+__attribute__((target("avx2"), always_inline)) inline void AdjustEight(__m256i& red, __m256i& green,
+                                                                       __m256i& blue,
+                                                                       const Changes& c) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i one = _mm256_set1_epi32(1);
     const __m256i max = _mm256_max_epi32(red, _mm256_max_epi32(green, blue));
@@ -127,7 +128,7 @@ __attribute__((target("avx2"))) inline void AdjustEight(__m256i& red, __m256i& g
     blue = _mm256_blendv_epi8(b, blue, keep);
 }
 
-__attribute__((target("avx2"))) inline __m128i PackBytes(__m256i low, __m256i high) {
+__attribute__((target("avx2"), always_inline)) inline __m128i PackBytes(__m256i low, __m256i high) {
     const __m256i words = _mm256_permute4x64_epi64(_mm256_packus_epi32(low, high), 0xD8);
     return _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
 }

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
+
+#include "raster/StampRotationAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -62,30 +66,47 @@ struct Source {
     int32_t width, height;
 };
 
-// kRows turned rows walked side by side: the walks are chains of dependent additions, and
+// One turned row's walk: where it is in the source and where its next pixel goes.
+struct Lane {
+    float x, y;
+    uint8_t* out;
+};
+
+template <int kBytes>
+inline void Visit(const Source& s, Lane& lane, float ux, float uy) {
+    // Truncation toward zero, so points just left of or above the source still land on its
+    // first column or row.
+    const double sx = static_cast<double>(lane.x) + 0.5, sy = static_cast<double>(lane.y) + 0.5;
+    lane.x += ux;
+    lane.y += uy;
+    uint8_t* to = lane.out;
+    lane.out += kBytes;
+    if (!(sx > -1.0 && sx < s.width && sy > -1.0 && sy < s.height)) return;
+    const int64_t ix = static_cast<int64_t>(sx), iy = static_cast<int64_t>(sy);
+    const uint8_t* from = s.pixels + (s.height - 1 - iy) * s.stride + ix * kBytes;
+    to[0] = from[0];
+    if constexpr (kBytes == 3) {
+        to[1] = from[1];
+        to[2] = from[2];
+    }
+}
+
+// kRows turned rows walked side by side: each walk is a chain of dependent additions, and
 // several independent chains keep the processor busy where one would make it wait.
 template <int kBytes, int kRows>
 void TurnRows(const Source& s, uint8_t* const* outs, int32_t firstRow, int32_t columns,
               const Walk& k) {
-    float x[kRows], y[kRows];
+    Lane lanes[kRows];
     for (int i = 0; i < kRows; ++i) {
-        x[i] = k.x0 + static_cast<float>(firstRow + i) * k.vx;
-        y[i] = k.y0 + static_cast<float>(firstRow + i) * k.vy;
+        lanes[i] = {k.x0 + static_cast<float>(firstRow + i) * k.vx,
+                    k.y0 + static_cast<float>(firstRow + i) * k.vy, outs[i]};
     }
-    const double w = s.width, h = s.height;
+    const float ux = k.ux, uy = k.uy;
     for (int32_t col = 0; col < columns; ++col) {
-        for (int i = 0; i < kRows; ++i) {
-            // Truncation toward zero, so points just left of or above the source still land
-            // on its first column or row.
-            const double sx = static_cast<double>(x[i]) + 0.5, sy = static_cast<double>(y[i]) + 0.5;
-            x[i] += k.ux;
-            y[i] += k.uy;
-            if (!(sx > -1.0 && sx < w && sy > -1.0 && sy < h)) continue;
-            const int64_t ix = static_cast<int64_t>(sx), iy = static_cast<int64_t>(sy);
-            const uint8_t* from = s.pixels + (s.height - 1 - iy) * s.stride + ix * kBytes;
-            uint8_t* to = outs[i] + static_cast<int64_t>(col) * kBytes;
-            for (int b = 0; b < kBytes; ++b) to[b] = from[b];
+        [&]<int... I>(std::integer_sequence<int, I...>) {
+            (Visit<kBytes>(s, lanes[I], ux, uy), ...);
         }
+        (std::make_integer_sequence<int, kRows>{});
     }
 }
 
@@ -93,6 +114,19 @@ template <int kBytes>
 void TurnAllRows(const Source& s, uint8_t* turned, const Walk& k) {
     const int32_t tw = BlockWidth(turned), th = BlockHeight(turned);
     int32_t row = 0;
+    if (ActiveVectorLevel() == VectorLevel::Avx2) {
+        for (; row + 8 <= th; row += 8) {
+            uint8_t* outs[8];
+            float x[8], y[8];
+            for (int i = 0; i < 8; ++i) {
+                outs[i] = PixelAt(turned, 0, row + i);
+                x[i] = k.x0 + static_cast<float>(row + i) * k.vx;
+                y[i] = k.y0 + static_cast<float>(row + i) * k.vy;
+            }
+            TurnEightRowsAvx2(s.pixels, s.stride, s.width, s.height, kBytes, outs, x, y, k.ux, k.uy,
+                              tw);
+        }
+    }
     for (; row + 4 <= th; row += 4) {
         uint8_t* const outs[4] = {PixelAt(turned, 0, row), PixelAt(turned, 0, row + 1),
                                   PixelAt(turned, 0, row + 2), PixelAt(turned, 0, row + 3)};
