@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "raster/BitmapBlock.h"
+#include "raster/StampScalingAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -81,13 +83,10 @@ void SampleBilinear(uint8_t* out, const Geometry& s, const Tap& tx, const Tap& t
     }
 }
 
-// A destination column whose neighbours both lie in the source: byte offsets into a source row.
-// A fraction of 0 makes the sample the left neighbour's bytes exactly (x + (y - x) * 0 is x), so
-// such columns copy, and rows with a fraction of 0 skip the lower neighbours the same way.
-struct Column {
-    int64_t lo, hi;
-    double frac;
-};
+// Columns whose neighbours both lie in the source. A fraction of 0 makes the sample the left
+// neighbour's bytes exactly (x + (y - x) * 0 is x), so such columns copy, and rows with a
+// fraction of 0 skip the lower neighbours the same way.
+using Column = ScaleColumn;
 
 inline uint8_t Lerp(int a, int b, double frac) {
     return static_cast<uint8_t>(std::clamp(a + (b - a) * frac, 0.0, 255.0));
@@ -155,6 +154,8 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     for (int64_t c = inner0; c < inner1; ++c) {
         if (!taps[c - c0].inside || !taps[c - c0].hiInside) inner0 = inner1 = c1;  // not one run
     }
+    const bool vector = ActiveVectorLevel() == VectorLevel::Avx2;
+    const uint8_t* end = s.pixels + s.height * s.stride;
     for (int64_t r = r0; r < r1; ++r) {
         Tap ty = TapAt(static_cast<double>(r) / ys + static_cast<double>(sy), s.height);
         if (!ty.inside) continue;
@@ -164,7 +165,16 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
             const uint8_t* top = Address(s, 0, ty.lo);
             const uint8_t* bottom = Address(s, 0, ty.hi);
             uint8_t* run = out + (from - c0) * d.bytes;
-            if (s.bytes == 3) {
+            if (s.bytes == 3 && ty.frac != 0 && vector) {
+                // The vector row reads four bytes a neighbour: the last columns stay plain where
+                // that would pass the source's end.
+                const int64_t room = std::min(end - top, end - bottom);
+                int64_t n = to - from;
+                while (n > 0 && columns[from - c0 + n - 1].hi + 4 > room) --n;
+                ScaleColourRowAvx2(run, top, bottom, ty.frac, columns + (from - c0), n);
+                ScaleRow<3>(run + n * 3, top, bottom, ty.frac, columns + (from - c0 + n),
+                            to - from - n);
+            } else if (s.bytes == 3) {
                 ScaleRow<3>(run, top, bottom, ty.frac, columns + (from - c0), to - from);
             } else {
                 ScaleRow<1>(run, top, bottom, ty.frac, columns + (from - c0), to - from);
