@@ -46,10 +46,11 @@ __attribute__((target("avx2"), always_inline)) inline __m128i Load(const Pattern
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p.data()));
 }
 
-// Lanes whose sector is a or b.
-__attribute__((target("avx2"), always_inline)) inline __m256i Either(__m256i sector, int a, int b) {
-    return _mm256_or_si256(_mm256_cmpeq_epi32(sector, _mm256_set1_epi32(a)),
-                           _mm256_cmpeq_epi32(sector, _mm256_set1_epi32(b)));
+// The byte of `choices` that `shifts` names for each lane's sector.
+__attribute__((target("avx2"), always_inline)) inline __m256i Pick(__m256i choices, __m256i sector,
+                                                                   __m256i shifts) {
+    return _mm256_and_si256(_mm256_srlv_epi32(choices, _mm256_permutevar8x32_epi32(shifts, sector)),
+                            _mm256_set1_epi32(255));
 }
 
 struct Changes {
@@ -93,12 +94,9 @@ __attribute__((target("avx2"), always_inline)) inline void AdjustEight(__m256i& 
         _mm256_min_epi32(_mm256_max_epi32(_mm256_add_epi32(saturated, c.saturation), zero), limit);
     const __m256i v =
         _mm256_min_epi32(_mm256_max_epi32(_mm256_add_epi32(max, c.value), zero), limit);
-    // sector = hue / 60 by counting the boundaries passed.
-    __m256i sector = zero;
-    for (int bound = 59; bound < 300; bound += 60) {
-        sector = _mm256_sub_epi32(sector, _mm256_cmpgt_epi32(hue, _mm256_set1_epi32(bound)));
-    }
-    const __m256i f = _mm256_sub_epi32(hue, _mm256_mullo_epi32(sector, _mm256_set1_epi32(60)));
+    // hue / 60 as (hue * 1093) >> 16, exact below 1500; both halves of a lane stay 16-bit.
+    const __m256i sector = _mm256_mulhi_epu16(hue, _mm256_set1_epi32(1093));
+    const __m256i f = _mm256_sub_epi32(hue, _mm256_mullo_epi16(sector, _mm256_set1_epi32(60)));
     const __m256i odd = _mm256_cmpeq_epi32(_mm256_and_si256(sector, one), one);
     const __m256i share = _mm256_blendv_epi8(_mm256_sub_epi32(_mm256_set1_epi32(60), f), f, odd);
     const __m256i sv = _mm256_mullo_epi32(s, v);
@@ -110,17 +108,14 @@ __attribute__((target("avx2"), always_inline)) inline void AdjustEight(__m256i& 
     const __m256i w = _mm256_sub_epi32(
         v, _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(_mm256_mullo_epi32(share, sv)),
                                              _mm256_set1_ps(15300.0f))));
-    // Sectors 0..5 give red v w p p w v, green w v v w p p, blue p p w v v w.
-    __m256i r =
-        _mm256_blendv_epi8(_mm256_blendv_epi8(p, w, Either(sector, 1, 4)), v, Either(sector, 0, 5));
-    __m256i g =
-        _mm256_blendv_epi8(_mm256_blendv_epi8(p, w, Either(sector, 0, 3)), v, Either(sector, 1, 2));
-    __m256i b =
-        _mm256_blendv_epi8(_mm256_blendv_epi8(p, w, Either(sector, 2, 5)), v, Either(sector, 3, 4));
-    const __m256i plain = _mm256_cmpeq_epi32(s, zero);
-    r = _mm256_blendv_epi8(r, v, plain);
-    g = _mm256_blendv_epi8(g, v, plain);
-    b = _mm256_blendv_epi8(b, v, plain);
+    // v, p and w side by side in a lane's bytes 0, 1 and 2; each sector shifts its choice down.
+    // Sectors 0..5 give red v w p p w v, green w v v w p p, blue p p w v v w. A saturation of
+    // 0 makes p and w equal to v, as the plain code's grey result.
+    const __m256i choices =
+        _mm256_or_si256(v, _mm256_or_si256(_mm256_slli_epi32(p, 8), _mm256_slli_epi32(w, 16)));
+    const __m256i r = Pick(choices, sector, _mm256_setr_epi32(0, 16, 8, 8, 16, 0, 0, 0));
+    const __m256i g = Pick(choices, sector, _mm256_setr_epi32(16, 0, 0, 16, 8, 8, 0, 0));
+    const __m256i b = Pick(choices, sector, _mm256_setr_epi32(8, 8, 16, 0, 0, 16, 0, 0));
     // A grey pixel whose saturation would rise keeps its bytes: it has no hue to colour it.
     const __m256i keep = _mm256_and_si256(_mm256_cmpeq_epi32(delta, zero), c.keepGrey);
     red = _mm256_blendv_epi8(r, red, keep);
