@@ -127,6 +127,29 @@ void ScaleRow(uint8_t* out, const uint8_t* top, const uint8_t* bottom, double fy
     }
 }
 
+// The part of a row whose four neighbours all exist, between the source rows of `ty`.
+void ScaleInner(uint8_t* out, const Geometry& s, const Tap& ty, const Column* columns,
+                int64_t count) {
+    const uint8_t* top = Address(s, 0, ty.lo);
+    const uint8_t* bottom = Address(s, 0, ty.hi);
+    if (s.bytes == 1) {
+        ScaleRow<1>(out, top, bottom, ty.frac, columns, count);
+        return;
+    }
+    int64_t vectorCount = 0;
+    if (ty.frac != 0 && ActiveVectorLevel() == VectorLevel::Avx2) {
+        // The vector row reads four bytes a neighbour: the last columns stay plain where that
+        // would pass the source's end.
+        const uint8_t* end = s.pixels + s.height * s.stride;
+        const int64_t room = std::min(end - top, end - bottom);
+        vectorCount = count;
+        while (vectorCount > 0 && columns[vectorCount - 1].hi + 4 > room) --vectorCount;
+        ScaleColourRowAvx2(out, top, bottom, ty.frac, columns, vectorCount);
+    }
+    ScaleRow<3>(out + vectorCount * 3, top, bottom, ty.frac, columns + vectorCount,
+                count - vectorCount);
+}
+
 int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, const Geometry& s,
           int64_t sx, int64_t sy, int64_t sw, int64_t sh) {
     double xs = static_cast<double>(dw) / static_cast<double>(sw);
@@ -135,13 +158,13 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     int64_t c0 = std::max<int64_t>(0, -dx), c1 = std::min(dw, d.width - dx);
     int64_t r0 = std::max<int64_t>(0, -dy), r1 = std::min(dh, d.height - dy);
     if (c0 >= c1 || r0 >= r1) return 1;
-    // The source x grows with the column, so the columns whose both neighbours exist form one
-    // run [inner0, inner1); the few beside it (at the source's edges) go the general way.
     const size_t n = static_cast<size_t>(c1 - c0);
     OwnedBlock memory = AllocOwned(n * (sizeof(Tap) + sizeof(Column)));
     if (!memory) return 0;
     Tap* taps = reinterpret_cast<Tap*>(memory.get());
     Column* columns = reinterpret_cast<Column*>(memory.get() + n * sizeof(Tap));
+    // The source x grows with the column, so the columns whose both neighbours exist form one
+    // run [inner0, inner1); the few beside it (at the source's edges) go the general way.
     int64_t inner0 = c1, inner1 = c1;
     for (int64_t c = c0; c < c1; ++c) {
         Tap& tap = taps[c - c0];
@@ -154,41 +177,19 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     for (int64_t c = inner0; c < inner1; ++c) {
         if (!taps[c - c0].inside || !taps[c - c0].hiInside) inner0 = inner1 = c1;  // not one run
     }
-    const bool vector = ActiveVectorLevel() == VectorLevel::Avx2;
-    const uint8_t* end = s.pixels + s.height * s.stride;
     for (int64_t r = r0; r < r1; ++r) {
         Tap ty = TapAt(static_cast<double>(r) / ys + static_cast<double>(sy), s.height);
         if (!ty.inside) continue;
         uint8_t* out = Address(d, dx + c0, dy + r);
-        int64_t from = inner0, to = inner1;
-        if (ty.hiInside && from < to) {
-            const uint8_t* top = Address(s, 0, ty.lo);
-            const uint8_t* bottom = Address(s, 0, ty.hi);
-            uint8_t* run = out + (from - c0) * d.bytes;
-            if (s.bytes == 3 && ty.frac != 0 && vector) {
-                // The vector row reads four bytes a neighbour: the last columns stay plain where
-                // that would pass the source's end.
-                const int64_t room = std::min(end - top, end - bottom);
-                int64_t n = to - from;
-                while (n > 0 && columns[from - c0 + n - 1].hi + 4 > room) --n;
-                ScaleColourRowAvx2(run, top, bottom, ty.frac, columns + (from - c0), n);
-                ScaleRow<3>(run + n * 3, top, bottom, ty.frac, columns + (from - c0 + n),
-                            to - from - n);
-            } else if (s.bytes == 3) {
-                ScaleRow<3>(run, top, bottom, ty.frac, columns + (from - c0), to - from);
-            } else {
-                ScaleRow<1>(run, top, bottom, ty.frac, columns + (from - c0), to - from);
+        // A row whose lower neighbours fall outside goes the general way throughout.
+        const int64_t from = ty.hiInside ? inner0 : c1, to = ty.hiInside ? inner1 : c1;
+        if (from < to)
+            ScaleInner(out + (from - c0) * d.bytes, s, ty, columns + (from - c0), to - from);
+        for (int64_t c = c0; c < c1; ++c) {
+            if (c == from) c = to;
+            if (c < c1 && taps[c - c0].inside) {
+                SampleBilinear(out + (c - c0) * d.bytes, s, taps[c - c0], ty);
             }
-        } else {
-            from = to = c1;
-        }
-        for (int64_t c = c0; c < c1; ++c, out += d.bytes) {
-            if (c == from) {
-                c = to - 1;
-                out += (to - from - 1) * d.bytes;
-                continue;
-            }
-            if (taps[c - c0].inside) SampleBilinear(out, s, taps[c - c0], ty);
         }
     }
     return 1;
