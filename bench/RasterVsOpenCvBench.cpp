@@ -86,15 +86,18 @@ void StretchOpenCv(benchmark::State& state) {
 }
 BENCHMARK(StretchOpenCv)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
 
+// The stamp is 200 x 200; the argument is the zoom in percent (50: every other pixel, 70: a
+// zoom without whole steps).
 void StampChainZephine(benchmark::State& state) {
     OwnedBlock picture = Patterned(200, 200);
     OwnedBlock mask = Patterned(200, 200, 8);
     OwnedBlock skin = Patterned(256, 256);
+    const auto side = static_cast<int32_t>(2 * state.range(0));
     for (auto _ : state) {
-        OwnedBlock scaled = CreateBitmapBlock(1, 100, 100, nullptr, 0);
-        OwnedBlock scaledMask = CreateBitmapBlock(0, 100, 100, nullptr, 0);
-        (void)StretchCopy(scaled.get(), 0, 0, 100, 100, picture.get(), 0, 0, 200, 200);
-        (void)StretchCopy(scaledMask.get(), 0, 0, 100, 100, mask.get(), 0, 0, 200, 200);
+        OwnedBlock scaled = CreateBitmapBlock(1, side, side, nullptr, 0);
+        OwnedBlock scaledMask = CreateBitmapBlock(0, side, side, nullptr, 0);
+        (void)StretchCopy(scaled.get(), 0, 0, side, side, picture.get(), 0, 0, 200, 200);
+        (void)StretchCopy(scaledMask.get(), 0, 0, side, side, mask.get(), 0, 0, 200, 200);
         (void)RotateBlock(scaled, kTurn, 0);
         (void)RotateMask(scaledMask, kTurn, 0);
         const int32_t w = BlockWidth(scaledMask.get()), h = BlockHeight(scaledMask.get());
@@ -110,7 +113,7 @@ void StampChainZephine(benchmark::State& state) {
         benchmark::DoNotOptimize(CompositeThroughMask(q));
     }
 }
-BENCHMARK(StampChainZephine)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StampChainZephine)->Arg(50)->Arg(70)->Unit(benchmark::kMicrosecond);
 
 // resize, warpAffine (nearest) of picture and mask onto the turned size, the mask's covered
 // box, the same box of the picture, and a blend through the mask into the skin.
@@ -119,14 +122,17 @@ void StampChainOpenCv(benchmark::State& state) {
     const cv::Mat mask = MatOf(Patterned(200, 200, 8).get());
     cv::Mat skin = MatOf(Patterned(256, 256).get());
     cv::Mat scaled, scaledMask, turned, turnedMask, covered, mask3, inverse, a, b;
+    const auto side = static_cast<int>(2 * state.range(0));
+    const float half = side / 2.0f;
     for (auto _ : state) {
-        cv::resize(picture, scaled, cv::Size(100, 100), 0, 0, cv::INTER_LINEAR);
-        cv::resize(mask, scaledMask, cv::Size(100, 100), 0, 0, cv::INTER_LINEAR);
-        const cv::RotatedRect box(cv::Point2f(50, 50), cv::Size2f(100, 100), -kTurn * 57.29578f);
+        cv::resize(picture, scaled, cv::Size(side, side), 0, 0, cv::INTER_LINEAR);
+        cv::resize(mask, scaledMask, cv::Size(side, side), 0, 0, cv::INTER_LINEAR);
+        const cv::RotatedRect box(cv::Point2f(half, half), cv::Size2f(side, side),
+                                  -kTurn * 57.29578f);
         const cv::Rect bounds = box.boundingRect();
-        cv::Mat m = cv::getRotationMatrix2D(cv::Point2f(50, 50), kTurn * 57.29578, 1.0);
-        m.at<double>(0, 2) += bounds.width / 2.0 - 50;
-        m.at<double>(1, 2) += bounds.height / 2.0 - 50;
+        cv::Mat m = cv::getRotationMatrix2D(cv::Point2f(half, half), kTurn * 57.29578, 1.0);
+        m.at<double>(0, 2) += bounds.width / 2.0 - half;
+        m.at<double>(1, 2) += bounds.height / 2.0 - half;
         cv::warpAffine(scaled, turned, m, bounds.size(), cv::INTER_NEAREST);
         cv::warpAffine(scaledMask, turnedMask, m, bounds.size(), cv::INTER_NEAREST);
         cv::threshold(turnedMask, covered, 19, 255, cv::THRESH_BINARY);
@@ -142,6 +148,6 @@ void StampChainOpenCv(benchmark::State& state) {
         benchmark::DoNotOptimize(skin.data);
     }
 }
-BENCHMARK(StampChainOpenCv)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StampChainOpenCv)->Arg(50)->Arg(70)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
