@@ -6,6 +6,8 @@
 
 #include <immintrin.h>
 
+#include <utility>
+
 namespace {
 
 struct Limits {
@@ -34,6 +36,15 @@ __attribute__((target("avx2"), always_inline)) inline int Locate(__m128 x, __m12
 }
 
 template <int kBytes>
+inline void Copy(uint8_t* to, const uint8_t* from) {
+    to[0] = from[0];
+    if constexpr (kBytes == 3) {
+        to[1] = from[1];
+        to[2] = from[2];
+    }
+}
+
+template <int kBytes>
 __attribute__((target("avx2"))) void Walk(const uint8_t* pixels, const Limits& k,
                                           uint8_t* const* outs, __m256 x, __m256 y, __m256 ux,
                                           __m256 uy, int32_t columns) {
@@ -44,15 +55,18 @@ __attribute__((target("avx2"))) void Walk(const uint8_t* pixels, const Limits& k
             Locate(_mm256_extractf128_ps(x, 1), _mm256_extractf128_ps(y, 1), k, at + 4) << 4;
         x = _mm256_add_ps(x, ux);
         y = _mm256_add_ps(y, uy);
+        const int64_t column = static_cast<int64_t>(col) * kBytes;
+        if (found == 0xFF) {
+            // Inside the source on all eight rows, as over most of a turned stamp.
+            [&]<int... I>(std::integer_sequence<int, I...>) {
+                (Copy<kBytes>(outs[I] + column, pixels + at[I]), ...);
+            }
+            (std::make_integer_sequence<int, 8>{});
+            continue;
+        }
         for (unsigned bits = static_cast<unsigned>(found); bits != 0; bits &= bits - 1) {
             const int lane = __builtin_ctz(bits);
-            const uint8_t* from = pixels + at[lane];
-            uint8_t* to = outs[lane] + static_cast<int64_t>(col) * kBytes;
-            to[0] = from[0];
-            if constexpr (kBytes == 3) {
-                to[1] = from[1];
-                to[2] = from[2];
-            }
+            Copy<kBytes>(outs[lane] + column, pixels + at[lane]);
         }
     }
 }
