@@ -5,6 +5,8 @@
 #include <array>
 
 #include "raster/BitmapBlock.h"
+#include "raster/ColourAdjustAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -161,12 +163,18 @@ int AdjustHsv(uint8_t* block, int hueChange, int saturationChange, int lightness
     if (hueChange < 0) hueChange += 360;
     const int dS = std::clamp(saturationChange, -100, 100) * 255 / 100;
     const int dV = std::clamp(lightnessChange, -100, 100) * 255 / 100;
-    const int32_t width = BlockWidth(block), height = BlockHeight(block);
-    const int32_t stride = BlockStride(block);
+    const int64_t width = BlockWidth(block), height = BlockHeight(block);
+    const int64_t stride = BlockStride(block);
     uint8_t* pixels = BlockPixels(block);
-    for (int32_t row = 0; row < height; ++row) {
-        uint8_t* p = pixels + static_cast<size_t>(row) * stride;
-        for (int32_t x = 0; x < width; ++x, p += 3) AdjustPixel(p, hueChange, dS, dV);
+    // Rows without padding run on as one, so that the vector path has fewer leftovers.
+    const bool joined = stride == width * 3;
+    const int64_t rows = joined ? 1 : height, run = joined ? width * height : width;
+    const bool vector = ActiveVectorLevel() == VectorLevel::Avx2;
+    for (int64_t row = 0; row < rows; ++row) {
+        uint8_t* p = pixels + row * stride;
+        const int64_t done = vector ? AdjustHsvRunAvx2(p, run, hueChange, dS, dV) : 0;
+        p += done * 3;
+        for (int64_t x = done; x < run; ++x, p += 3) AdjustPixel(p, hueChange, dS, dV);
     }
     return 1;
 }

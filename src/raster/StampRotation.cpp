@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
+
+#include "raster/StampRotationAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -50,14 +54,96 @@ bool TurnedSize(int32_t width, int32_t height, float angle, int32_t& outW, int32
     return true;
 }
 
+// The nearest-neighbour walk: each turned row starts at (x0, y0) + row * (vx, vy) and each
+// column adds (ux, uy), every sum in single precision.
+struct Walk {
+    float x0, y0, ux, uy, vx, vy;
+};
+
+struct Source {
+    const uint8_t* pixels;
+    int64_t stride;
+    int32_t width, height;
+};
+
+// One turned row's walk: where it is in the source and where its next pixel goes.
+struct Lane {
+    float x, y;
+    uint8_t* out;
+};
+
+template <int kBytes>
+inline void Visit(const Source& s, Lane& lane, float ux, float uy) {
+    // Truncation toward zero, so points just left of or above the source still land on its
+    // first column or row.
+    const double sx = static_cast<double>(lane.x) + 0.5, sy = static_cast<double>(lane.y) + 0.5;
+    lane.x += ux;
+    lane.y += uy;
+    uint8_t* to = lane.out;
+    lane.out += kBytes;
+    if (!(sx > -1.0 && sx < s.width && sy > -1.0 && sy < s.height)) return;
+    const int64_t ix = static_cast<int64_t>(sx), iy = static_cast<int64_t>(sy);
+    const uint8_t* from = s.pixels + (s.height - 1 - iy) * s.stride + ix * kBytes;
+    to[0] = from[0];
+    if constexpr (kBytes == 3) {
+        to[1] = from[1];
+        to[2] = from[2];
+    }
+}
+
+// kRows turned rows walked side by side: each walk is a chain of dependent additions, and
+// several independent chains keep the processor busy where one would make it wait.
+template <int kBytes, int kRows>
+void TurnRows(const Source& s, uint8_t* const* outs, int32_t firstRow, int32_t columns,
+              const Walk& k) {
+    Lane lanes[kRows];
+    for (int i = 0; i < kRows; ++i) {
+        lanes[i] = {k.x0 + static_cast<float>(firstRow + i) * k.vx,
+                    k.y0 + static_cast<float>(firstRow + i) * k.vy, outs[i]};
+    }
+    const float ux = k.ux, uy = k.uy;
+    for (int32_t col = 0; col < columns; ++col) {
+        [&]<int... I>(std::integer_sequence<int, I...>) {
+            (Visit<kBytes>(s, lanes[I], ux, uy), ...);
+        }
+        (std::make_integer_sequence<int, kRows>{});
+    }
+}
+
+template <int kBytes>
+void TurnAllRows(const Source& s, uint8_t* turned, const Walk& k) {
+    const int32_t tw = BlockWidth(turned), th = BlockHeight(turned);
+    int32_t row = 0;
+    if (ActiveVectorLevel() == VectorLevel::Avx2) {
+        for (; row + 8 <= th; row += 8) {
+            uint8_t* outs[8];
+            float x[8], y[8];
+            for (int i = 0; i < 8; ++i) {
+                outs[i] = PixelAt(turned, 0, row + i);
+                x[i] = k.x0 + static_cast<float>(row + i) * k.vx;
+                y[i] = k.y0 + static_cast<float>(row + i) * k.vy;
+            }
+            TurnEightRowsAvx2(s.pixels, s.stride, s.width, s.height, kBytes, outs, x, y, k.ux, k.uy,
+                              tw);
+        }
+    }
+    for (; row + 4 <= th; row += 4) {
+        uint8_t* const outs[4] = {PixelAt(turned, 0, row), PixelAt(turned, 0, row + 1),
+                                  PixelAt(turned, 0, row + 2), PixelAt(turned, 0, row + 3)};
+        TurnRows<kBytes, 4>(s, outs, row, tw, k);
+    }
+    for (; row < th; ++row) {
+        uint8_t* const outs[1] = {PixelAt(turned, 0, row)};
+        TurnRows<kBytes, 1>(s, outs, row, tw, k);
+    }
+}
+
 // Walks the turned block's rows through the source and copies the nearest source pixel.
 void ResampleTurned(const uint8_t* source, uint8_t* turned, float angle) {
     int32_t w = BlockWidth(source), h = BlockHeight(source);
     int32_t tw = BlockWidth(turned), th = BlockHeight(turned);
-    int bytes = BlockBytesPerPixel(source);
-    // Rows are addressed directly: the bounds test below keeps every pixel inside.
-    const uint8_t* pixels = BlockPixels(source);
-    const int64_t stride = BlockStride(source);
+    // Rows are addressed directly: the bounds test keeps every pixel inside.
+    const Source s{BlockPixels(source), BlockStride(source), w, h};
     Corners k = CornersOf(tw, th);
     float xs[4], ys[4];
     for (int i = 0; i < 4; ++i) {
@@ -66,36 +152,33 @@ void ResampleTurned(const uint8_t* source, uint8_t* turned, float angle) {
         xs[i] = static_cast<float>(std::cos(a) * r + (w / 2));
         ys[i] = static_cast<float>((h / 2) - std::sin(a) * r);
     }
-    float ux = (xs[1] - xs[0]) / static_cast<float>(tw);
-    float uy = (ys[1] - ys[0]) / static_cast<float>(tw);
-    float vx = (xs[3] - xs[1]) / static_cast<float>(th);
-    float vy = (ys[3] - ys[1]) / static_cast<float>(th);
-    for (int32_t row = 0; row < th; ++row) {
-        float x = xs[0] + static_cast<float>(row) * vx;
-        float y = ys[0] + static_cast<float>(row) * vy;
-        uint8_t* out = PixelAt(turned, 0, row);
-        for (int32_t col = 0; col < tw; ++col, x += ux, y += uy, out += bytes) {
-            // Truncation toward zero, so points just left of or above the source still land
-            // on its first column or row.
-            double sx = static_cast<double>(x) + 0.5, sy = static_cast<double>(y) + 0.5;
-            if (!(sx > -1.0 && sx < w && sy > -1.0 && sy < h)) continue;
-            const int64_t ix = static_cast<int64_t>(sx), iy = static_cast<int64_t>(sy);
-            std::memcpy(out, pixels + (h - 1 - iy) * stride + ix * bytes, bytes);
-        }
+    const Walk walk{xs[0],
+                    ys[0],
+                    (xs[1] - xs[0]) / static_cast<float>(tw),
+                    (ys[1] - ys[0]) / static_cast<float>(tw),
+                    (xs[3] - xs[1]) / static_cast<float>(th),
+                    (ys[3] - ys[1]) / static_cast<float>(th)};
+    if (BlockBytesPerPixel(source) == 3) {
+        TurnAllRows<3>(s, turned, walk);
+    } else {
+        TurnAllRows<1>(s, turned, walk);
     }
 }
 
-// Width or height after the symmetric trim of a rotated grey mask.
+// Width or height after the symmetric trim of a rotated grey mask. Each row is searched from
+// both ends for its first covered pixel, so the covered middle is never visited.
 void TrimmedSize(const uint8_t* mask, int32_t& outW, int32_t& outH) {
     int32_t w = BlockWidth(mask), h = BlockHeight(mask);
     int32_t minC = w, maxC = -1, minR = h, maxR = -1;
     for (int32_t r = 0; r < h; ++r) {
         const uint8_t* p = PixelAt(mask, 0, r);
-        for (int32_t c = 0; c < w; ++c) {
-            if (p[c] < 20) continue;
-            minC = std::min(minC, c), maxC = std::max(maxC, c);
-            minR = std::min(minR, r), maxR = std::max(maxR, r);
-        }
+        int32_t first = 0;
+        while (first < w && p[first] < 20) ++first;
+        if (first == w) continue;
+        int32_t last = w - 1;
+        while (p[last] < 20) --last;
+        minC = std::min(minC, first), maxC = std::max(maxC, last);
+        minR = std::min(minR, r), maxR = r;
     }
     if (maxC < 0) {
         outW = outH = 1;

@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "raster/BitmapBlock.h"
+#include "raster/StampScalingAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -81,6 +83,73 @@ void SampleBilinear(uint8_t* out, const Geometry& s, const Tap& tx, const Tap& t
     }
 }
 
+// Columns whose neighbours both lie in the source. A fraction of 0 makes the sample the left
+// neighbour's bytes exactly (x + (y - x) * 0 is x), so such columns copy, and rows with a
+// fraction of 0 skip the lower neighbours the same way.
+using Column = ScaleColumn;
+
+inline uint8_t Lerp(int a, int b, double frac) {
+    return static_cast<uint8_t>(std::clamp(a + (b - a) * frac, 0.0, 255.0));
+}
+
+template <int kBytes>
+void ScaleRow(uint8_t* out, const uint8_t* top, const uint8_t* bottom, double fy,
+              const Column* columns, int64_t count) {
+    if (fy == 0) {
+        for (int64_t c = 0; c < count; ++c, out += kBytes) {
+            const Column& k = columns[c];
+            const uint8_t* tl = top + k.lo;
+            if (k.frac == 0) {
+                for (int i = 0; i < kBytes; ++i) out[i] = tl[i];
+            } else {
+                const uint8_t* tr = top + k.hi;
+                for (int i = 0; i < kBytes; ++i) out[i] = Lerp(tl[i], tr[i], k.frac);
+            }
+        }
+        return;
+    }
+    for (int64_t c = 0; c < count; ++c, out += kBytes) {
+        const Column& k = columns[c];
+        const uint8_t* tl = top + k.lo;
+        const uint8_t* bl = bottom + k.lo;
+        if (k.frac == 0) {
+            for (int i = 0; i < kBytes; ++i) out[i] = Lerp(tl[i], bl[i], fy);
+            continue;
+        }
+        const uint8_t* tr = top + k.hi;
+        const uint8_t* br = bottom + k.hi;
+        for (int i = 0; i < kBytes; ++i) {
+            double upper = tl[i] + (tr[i] - tl[i]) * k.frac;
+            double lower = bl[i] + (br[i] - bl[i]) * k.frac;
+            double value = upper + (lower - upper) * fy;
+            out[i] = static_cast<uint8_t>(std::clamp(value, 0.0, 255.0));
+        }
+    }
+}
+
+// The part of a row whose four neighbours all exist, between the source rows of `ty`.
+void ScaleInner(uint8_t* out, const Geometry& s, const Tap& ty, const Column* columns,
+                int64_t count) {
+    const uint8_t* top = Address(s, 0, ty.lo);
+    const uint8_t* bottom = Address(s, 0, ty.hi);
+    if (s.bytes == 1) {
+        ScaleRow<1>(out, top, bottom, ty.frac, columns, count);
+        return;
+    }
+    int64_t vectorCount = 0;
+    if (ty.frac != 0 && ActiveVectorLevel() == VectorLevel::Avx2) {
+        // The vector row reads four bytes a neighbour: the last columns stay plain where that
+        // would pass the source's end.
+        const uint8_t* end = s.pixels + s.height * s.stride;
+        const int64_t room = std::min(end - top, end - bottom);
+        vectorCount = count;
+        while (vectorCount > 0 && columns[vectorCount - 1].hi + 4 > room) --vectorCount;
+        ScaleColourRowAvx2(out, top, bottom, ty.frac, columns, vectorCount);
+    }
+    ScaleRow<3>(out + vectorCount * 3, top, bottom, ty.frac, columns + vectorCount,
+                count - vectorCount);
+}
+
 int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, const Geometry& s,
           int64_t sx, int64_t sy, int64_t sw, int64_t sh) {
     double xs = static_cast<double>(dw) / static_cast<double>(sw);
@@ -89,18 +158,38 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     int64_t c0 = std::max<int64_t>(0, -dx), c1 = std::min(dw, d.width - dx);
     int64_t r0 = std::max<int64_t>(0, -dy), r1 = std::min(dh, d.height - dy);
     if (c0 >= c1 || r0 >= r1) return 1;
-    OwnedBlock columns = AllocOwned(static_cast<size_t>(c1 - c0) * sizeof(Tap));
-    if (!columns) return 0;
-    Tap* taps = reinterpret_cast<Tap*>(columns.get());
+    const size_t n = static_cast<size_t>(c1 - c0);
+    OwnedBlock memory = AllocOwned(n * (sizeof(Tap) + sizeof(Column)));
+    if (!memory) return 0;
+    Tap* taps = reinterpret_cast<Tap*>(memory.get());
+    Column* columns = reinterpret_cast<Column*>(memory.get() + n * sizeof(Tap));
+    // The source x grows with the column, so the columns whose both neighbours exist form one
+    // run [inner0, inner1); the few beside it (at the source's edges) go the general way.
+    int64_t inner0 = c1, inner1 = c1;
     for (int64_t c = c0; c < c1; ++c) {
-        taps[c - c0] = TapAt(static_cast<double>(c) / xs + static_cast<double>(sx), s.width);
+        Tap& tap = taps[c - c0];
+        tap = TapAt(static_cast<double>(c) / xs + static_cast<double>(sx), s.width);
+        columns[c - c0] = {tap.lo * s.bytes, tap.hi * s.bytes, tap.frac};
+        const bool inner = tap.inside && tap.hiInside;
+        if (inner && inner0 == c1) inner0 = c;
+        if (inner) inner1 = c + 1;
+    }
+    for (int64_t c = inner0; c < inner1; ++c) {
+        if (!taps[c - c0].inside || !taps[c - c0].hiInside) inner0 = inner1 = c1;  // not one run
     }
     for (int64_t r = r0; r < r1; ++r) {
         Tap ty = TapAt(static_cast<double>(r) / ys + static_cast<double>(sy), s.height);
         if (!ty.inside) continue;
         uint8_t* out = Address(d, dx + c0, dy + r);
-        for (int64_t c = c0; c < c1; ++c, out += d.bytes) {
-            if (taps[c - c0].inside) SampleBilinear(out, s, taps[c - c0], ty);
+        // A row whose lower neighbours fall outside goes the general way throughout.
+        const int64_t from = ty.hiInside ? inner0 : c1, to = ty.hiInside ? inner1 : c1;
+        if (from < to)
+            ScaleInner(out + (from - c0) * d.bytes, s, ty, columns + (from - c0), to - from);
+        for (int64_t c = c0; c < c1; ++c) {
+            if (c == from) c = to;
+            if (c < c1 && taps[c - c0].inside) {
+                SampleBilinear(out + (c - c0) * d.bytes, s, taps[c - c0], ty);
+            }
         }
     }
     return 1;

@@ -1,0 +1,153 @@
+// The raster kernels next to OpenCV's nearest equivalents on the same sizes, in one run: the
+// colour adjustment, the skin's scaling copy and the stamp chain. Built only when OpenCV is
+// installed; the program itself never uses it.
+#include <benchmark/benchmark.h>
+
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include "raster/BitmapBlock.h"
+#include "raster/ColourAdjust.h"
+#include "raster/StampComposite.h"
+#include "raster/StampRotation.h"
+#include "raster/StampScaling.h"
+
+namespace {
+
+constexpr float kTurn = 0.7f;
+
+// The same varied pattern as the raster benchmark, so that no plain picture hides the cost.
+OwnedBlock Patterned(int32_t width, int32_t height, int bits = 24) {
+    OwnedBlock block = CreateBitmapBlock(bits == 24, width, height, nullptr, 0);
+    const int bytes = bits / 8;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            uint8_t* p = PixelAt(block.get(), x, y);
+            for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(x * (3 + i) + y * (7 - i));
+        }
+    }
+    return block;
+}
+
+// The block's pixels as an OpenCV picture of its own.
+cv::Mat MatOf(const uint8_t* block) {
+    const int type = IsColourBlock(block) ? CV_8UC3 : CV_8UC1;
+    return cv::Mat(BlockHeight(block), BlockWidth(block), type,
+                   const_cast<uint8_t*>(BlockPixels(block)), BlockStride(block))
+        .clone();
+}
+
+void AdjustHsvZephine(benchmark::State& state) {
+    OwnedBlock skin = Patterned(256, 256);
+    int turn = 0;
+    for (auto _ : state) {
+        // Back and forth, so that the picture does not drift to grey.
+        benchmark::DoNotOptimize(AdjustHsv(skin.get(), (turn++ & 1) ? -20 : 20, 0, 0));
+    }
+}
+BENCHMARK(AdjustHsvZephine)->Unit(benchmark::kMicrosecond);
+
+void AdjustHsvOpenCv(benchmark::State& state) {
+    cv::Mat skin = MatOf(Patterned(256, 256).get());
+    cv::Mat hsv;
+    // OpenCV's 8-bit hue counts in 2-degree steps: +20 degrees is +10, wrapping at 180.
+    cv::Mat shift(1, 256, CV_8UC3);
+    for (int i = 0; i < 256; ++i) shift.at<cv::Vec3b>(i) = cv::Vec3b((i + 10) % 180, i, i);
+    for (auto _ : state) {
+        cv::cvtColor(skin, hsv, cv::COLOR_BGR2HSV);
+        cv::LUT(hsv, shift, hsv);
+        cv::cvtColor(hsv, skin, cv::COLOR_HSV2BGR);
+        benchmark::DoNotOptimize(skin.data);
+    }
+}
+BENCHMARK(AdjustHsvOpenCv)->Unit(benchmark::kMicrosecond);
+
+// Sizes: the skin into the 3D view's texture, and a ratio without whole steps.
+void StretchZephine(benchmark::State& state) {
+    const auto sw = static_cast<int32_t>(state.range(0)), sh = static_cast<int32_t>(state.range(1));
+    OwnedBlock skin = Patterned(sw, sh);
+    OwnedBlock texture = Patterned(256, 256);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            StretchCopy(texture.get(), 0, 0, 256, 256, skin.get(), 0, 0, sw, sh));
+    }
+}
+BENCHMARK(StretchZephine)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+
+void StretchOpenCv(benchmark::State& state) {
+    cv::Mat skin =
+        MatOf(Patterned(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)))
+                  .get());
+    cv::Mat texture(256, 256, CV_8UC3);
+    for (auto _ : state) {
+        cv::resize(skin, texture, cv::Size(256, 256), 0, 0, cv::INTER_LINEAR);
+        benchmark::DoNotOptimize(texture.data);
+    }
+}
+BENCHMARK(StretchOpenCv)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+
+// The stamp is 200 x 200; the argument is the zoom in percent (50: every other pixel, 70: a
+// zoom without whole steps).
+void StampChainZephine(benchmark::State& state) {
+    OwnedBlock picture = Patterned(200, 200);
+    OwnedBlock mask = Patterned(200, 200, 8);
+    OwnedBlock skin = Patterned(256, 256);
+    const auto side = static_cast<int32_t>(2 * state.range(0));
+    for (auto _ : state) {
+        OwnedBlock scaled = CreateBitmapBlock(1, side, side, nullptr, 0);
+        OwnedBlock scaledMask = CreateBitmapBlock(0, side, side, nullptr, 0);
+        (void)StretchCopy(scaled.get(), 0, 0, side, side, picture.get(), 0, 0, 200, 200);
+        (void)StretchCopy(scaledMask.get(), 0, 0, side, side, mask.get(), 0, 0, 200, 200);
+        (void)RotateBlock(scaled, kTurn, 0);
+        (void)RotateMask(scaledMask, kTurn, 0);
+        const int32_t w = BlockWidth(scaledMask.get()), h = BlockHeight(scaledMask.get());
+        (void)CropCentred(scaled, w, h);
+        CompositeRequest q;
+        q.destination = skin.get();
+        q.destX = 128 - w / 2;
+        q.destY = 128 - h / 2;
+        q.picture = scaled.get();
+        q.mask = scaledMask.get();
+        q.widthLimit = w;
+        q.heightLimit = h;
+        benchmark::DoNotOptimize(CompositeThroughMask(q));
+    }
+}
+BENCHMARK(StampChainZephine)->Arg(50)->Arg(70)->Unit(benchmark::kMicrosecond);
+
+// resize, warpAffine (nearest) of picture and mask onto the turned size, the mask's covered
+// box, the same box of the picture, and a blend through the mask into the skin.
+void StampChainOpenCv(benchmark::State& state) {
+    const cv::Mat picture = MatOf(Patterned(200, 200).get());
+    const cv::Mat mask = MatOf(Patterned(200, 200, 8).get());
+    cv::Mat skin = MatOf(Patterned(256, 256).get());
+    cv::Mat scaled, scaledMask, turned, turnedMask, covered, mask3, inverse, a, b;
+    const auto side = static_cast<int>(2 * state.range(0));
+    const float half = side / 2.0f;
+    for (auto _ : state) {
+        cv::resize(picture, scaled, cv::Size(side, side), 0, 0, cv::INTER_LINEAR);
+        cv::resize(mask, scaledMask, cv::Size(side, side), 0, 0, cv::INTER_LINEAR);
+        const cv::RotatedRect box(cv::Point2f(half, half), cv::Size2f(side, side),
+                                  -kTurn * 57.29578f);
+        const cv::Rect bounds = box.boundingRect();
+        cv::Mat m = cv::getRotationMatrix2D(cv::Point2f(half, half), kTurn * 57.29578, 1.0);
+        m.at<double>(0, 2) += bounds.width / 2.0 - half;
+        m.at<double>(1, 2) += bounds.height / 2.0 - half;
+        cv::warpAffine(scaled, turned, m, bounds.size(), cv::INTER_NEAREST);
+        cv::warpAffine(scaledMask, turnedMask, m, bounds.size(), cv::INTER_NEAREST);
+        cv::threshold(turnedMask, covered, 19, 255, cv::THRESH_BINARY);
+        const cv::Rect trim = cv::boundingRect(covered);
+        const cv::Mat cutMask = turnedMask(trim), cutPicture = turned(trim);
+        cv::Mat target =
+            skin(cv::Rect(128 - trim.width / 2, 128 - trim.height / 2, trim.width, trim.height));
+        cv::merge(std::vector<cv::Mat>{cutMask, cutMask, cutMask}, mask3);
+        cv::bitwise_not(mask3, inverse);
+        cv::multiply(cutPicture, mask3, a, 1.0 / 255);
+        cv::multiply(target, inverse, b, 1.0 / 255);
+        cv::add(a, b, target);
+        benchmark::DoNotOptimize(skin.data);
+    }
+}
+BENCHMARK(StampChainOpenCv)->Arg(50)->Arg(70)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
