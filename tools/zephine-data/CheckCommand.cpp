@@ -73,6 +73,16 @@ void CheckFace(const std::string& root, Report& report) {
     }
 }
 
+// The mean of the mask's values, 0 (nothing) to 1 (the whole cell).
+double MaskCoverage(const Dib& mask) {
+    const int64_t stride = (int64_t{mask.Width()} + 3) / 4 * 4;
+    const uint8_t* rows = mask.PixelBytes();
+    double sum = 0;
+    for (int64_t y = 0; y < mask.Height(); ++y)
+        for (int64_t x = 0; x < mask.Width(); ++x) sum += rows[y * stride + x];
+    return sum / (255.0 * double(mask.Width()) * double(mask.Height()));
+}
+
 std::string MaskProblem(const std::string& path, const Dib& stamp) {
     if (!Exists(path)) return "missing";
     const Dib mask = Dib::LoadFromFile(path);
@@ -85,6 +95,12 @@ std::string MaskProblem(const std::string& path, const Dib& stamp) {
         return "is " + std::to_string(mask.Width()) + "x" + std::to_string(mask.Height()) +
                ", its stamp is " + std::to_string(stamp.Width()) + "x" +
                std::to_string(stamp.Height());
+    }
+    // A mask that covers almost nothing lays an invisible stamp; one that covers almost all of
+    // its cell lays a square.
+    const double cover = MaskCoverage(mask);
+    if (cover < 0.05 || cover > 0.95) {
+        return "covers " + std::to_string(int(cover * 100 + 0.5)) + "% of its cell; a stamp covers 5% to 95%";
     }
     return {};
 }
