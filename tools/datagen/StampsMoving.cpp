@@ -60,7 +60,8 @@ void Bicycle(cairo_t* cr) {
     for (double x : {24.0, 76.0}) {
         cairo_new_sub_path(cr);
         cairo_arc(cr, x, 66, 20, 0, 2 * M_PI);
-        Outline(cr, 6, ink);
+        Outline(cr, 10, ink);
+        Outline(cr, 4, 0x8D99AE);
         cairo_new_path(cr);
         Dot(cr, x, 66, 4, ink);
     }
@@ -303,8 +304,8 @@ void Saucer(cairo_t* cr) {
 }
 
 void Comet(cairo_t* cr) {
-    Blob(cr, {70, 26, 6, 96, 40, 70, 12, 98, 78, 40}, 0xFFC43D);
-    Blob(cr, {70, 28, 30, 76, 76, 38}, 0xFFE14D);
+    Poly(cr, {60, 14, 26, 44, 2, 98, 46, 76, 88, 42}, 0xFFC43D);
+    Poly(cr, {64, 26, 30, 56, 20, 84, 50, 64, 78, 40}, 0xFFE14D);
     Circle(cr, 74, 30, 20, 0xFF9F1C);
     Shine(cr, 68, 24, 5);
 }
