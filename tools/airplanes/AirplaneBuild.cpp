@@ -95,6 +95,8 @@ bool FoldPlane(const PlaneDescription& d, FoldedPlane& out, std::string& error) 
         }
         const Vec2 from = area > 0 ? far + (middle * (1 / area) - far) * 0.3 : far;
         out.diagrams.push_back({scene.plan.before, step, la, Flat(b), from, Reflect(from, la, Flat(b))});
+        scene.kind = step.kind;
+        scene.lineA = la, scene.lineB = Flat(b), scene.arrowFrom = from, scene.arrowTo = Reflect(from, la, Flat(b));
         out.scenes.push_back(std::move(scene));
     }
     return true;

@@ -99,6 +99,18 @@ void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, Rgb c) {
     FillPolygon({b, b - d * head + n * head * 0.55, b - d * head - n * head * 0.55}, c);
 }
 
+void Canvas::Bow(Vec2 from, Vec2 to, double thickness, Rgb c) {
+    const Vec2 d = to - from, n{-d.y * 0.3, d.x * 0.3};
+    Vec2 prev = from;
+    for (int i = 1; i <= 8; ++i) {
+        const double t = i / 8.0;
+        const Vec2 p = from + d * t + n * (4 * t * (1 - t));
+        if (i < 8) Line(prev, p, thickness, c);
+        else Arrow(prev, p, thickness, c);
+        prev = p;
+    }
+}
+
 void Canvas::Digits(const std::string& text, double x, double y, double size, Rgb c) {
     // 3 x 5 cells a digit, rows top to bottom.
     static const char* const glyphs[10] = {"111101101101111", "010110010010111", "111001111100111",

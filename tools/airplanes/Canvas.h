@@ -45,6 +45,8 @@ public:
     void Outline(const Polygon& p, double thickness, Rgb c);
     // An arrow with its head at b.
     void Arrow(Vec2 a, Vec2 b, double thickness, Rgb c);
+    // A curved arrow from a to b, bowed to the left of its way: how a flap turns over.
+    void Bow(Vec2 a, Vec2 b, double thickness, Rgb c);
     // Digits 0-9 in a blocky face, `size` pixels high, top-left at (x, y).
     void Digits(const std::string& text, double x, double y, double size, Rgb c);
     // Copies `other` scaled (nearest) into the rectangle.

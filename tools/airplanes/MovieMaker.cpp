@@ -7,6 +7,7 @@
 #include "Airplane3D.h"
 #include "Motion3.h"
 #include "Renderer.h"
+#include "StepsSheet.h"
 
 namespace {
 
@@ -85,13 +86,59 @@ struct Shooter {
     MovieResult& result;
     Renderer renderer{kMovieWidth, kMovieHeight, 2};
 
-    bool Shoot(const std::vector<Triangle3>& tris, const Canvas& background, const Camera& cam, bool key) {
+    // `over` draws on the finished frame: the fold's line and arrow.
+    bool Shoot(const std::vector<Triangle3>& tris, const Canvas& background, const Camera& cam, bool key,
+               const std::function<void(Canvas&)>& over = {}) {
         renderer.Clear(background);
         renderer.Draw(tris, skin, cam);
         ++result.frames;
-        return sink(renderer.Resolve(), key);
+        Canvas frame = renderer.Resolve();
+        if (over) over(frame);
+        return sink(frame, key);
     }
 };
+
+// The fold line across the paper and the arrow of the turn, as the steps sheet draws them, laid
+// on the paper as it lies in front of the camera; `fade` (0 .. 1) lets them go as the flap lands.
+void DrawFoldGuide(Canvas& frame, const FoldScene& f, const Look& look, const Renderer& r, double fade) {
+    if (fade <= 0) return;
+    int top = 0;
+    for (const Facet& facet : f.plan.before) top = std::max(top, facet.layer);
+    const double z = kLayerGap * (top + 1);
+    auto at = [&](Vec2 p, Vec2& out) {
+        return r.Project(look.pose.Apply((Display({p.x, p.y, z}) - look.centre) * look.scale), kTableCamera, out);
+    };
+    // Where the line crosses the paper, and a little past it on both sides.
+    const Vec2 d = (f.lineB - f.lineA) * (1 / std::max(Length(f.lineB - f.lineA), 1e-9));
+    double lo = 1e30, hi = -1e30, size = 0;
+    for (const Facet& facet : f.plan.before) {
+        const Polygon p = Placed(facet);
+        for (size_t k = 0; k < p.size(); ++k) {
+            const Vec2 u = p[k], v = p[(k + 1) % p.size()];
+            const double su = Cross(d, u - f.lineA), sv = Cross(d, v - f.lineA);
+            size = std::max(size, Length(u - f.lineA));
+            if ((su > 1e-9) == (sv > 1e-9) && std::abs(su) > 1e-9) continue;
+            const Vec2 cross = std::abs(su - sv) < 1e-12 ? u : u + (v - u) * (su / (su - sv));
+            lo = std::min(lo, Dot(cross - f.lineA, d)), hi = std::max(hi, Dot(cross - f.lineA, d));
+        }
+    }
+    if (hi < lo) return;
+    const double margin = size * 0.12;
+    Vec2 a, b, from, to;
+    if (!at(f.lineA + d * (lo - margin), a) || !at(f.lineA + d * (hi + margin), b) || !at(f.arrowFrom, from) ||
+        !at(f.arrowTo, to))
+        return;
+    Canvas guide = frame;
+    // A pale band under each keeps them readable on a busy skin.
+    const Rgb pale{255, 255, 245};
+    guide.Line(a, b, 3.8, pale);
+    guide.Line(a, b, 2.2, FoldColour(f.kind), FoldDashes(f.kind, 0.7));
+    guide.Bow(from, to, 4.2, pale);
+    guide.Bow(from, to, 2.4, kTurnArrow);
+    std::vector<Rgb>& out = frame.Pixels();
+    const std::vector<Rgb>& in = guide.Pixels();
+    for (size_t i = 0; i < out.size(); ++i) out[i] = Mix(out[i], in[i], fade);
+}
 
 bool FoldScenes(Shooter& s, const std::vector<FoldScene>& folds, Look& look) {
     const Canvas table = Table();
@@ -114,7 +161,10 @@ bool FoldScenes(Shooter& s, const std::vector<FoldScene>& folds, Look& look) {
                 for (size_t k = 0; k < facets.size(); ++k)
                     if (f.plan.moving[k]) places[k] = turn.After(places[k]);
             }
-            if (!s.Shoot(Shown(s.paper, facets, places, now), table, kTableCamera, i == 0)) return false;
+            // The guide shows before the flap moves and while it turns, and fades as it lands.
+            const double fade = std::clamp((turning - i) / 4.0, 0.0, 1.0);
+            const auto guide = [&](Canvas& frame) { DrawFoldGuide(frame, f, now, s.renderer, fade); };
+            if (!s.Shoot(Shown(s.paper, facets, places, now), table, kTableCamera, i == 0, guide)) return false;
         }
         look = to;
     }

@@ -18,7 +18,10 @@ inline constexpr int kFramesPerSecond = 15;  // one time unit of the movie is on
 struct FoldScene {
     FoldPlan plan;
     bool unfold = false;
+    FoldKind kind = FoldKind::valley;
     std::vector<Facet> after;
+    Vec2 lineA, lineB;         // the fold line, in folded-paper coordinates
+    Vec2 arrowFrom, arrowTo;   // a point of the moving part and where it lands
 };
 
 // Receives each frame in order; `key` asks for a picture the player can jump to. False stops.
