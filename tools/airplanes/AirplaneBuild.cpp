@@ -146,7 +146,7 @@ bool BuildAirplane(const PlaneDescription& d, const BuildOptions& o, std::string
     const std::string stem = Stem(o.model), modelDir = o.root + "/Diy/Model/";
     const Canvas skin = PaintSkin(d);
     if (!WriteText(modelDir + stem + ".ini", ModelFileText(model)) || skin.SaveBmp(modelDir + stem + ".bmp") != 1 ||
-        DrawLineOverlay(d, folded.paper.Creases()).SaveBmp(modelDir + stem + "m.bmp") != 1) {
+        DrawLineOverlay(d, folded.paper.Creases()).SavePalettedBmp(modelDir + stem + "m.bmp") != 1) {
         return error = "cannot write the model files in " + modelDir, false;
     }
     std::vector<uint8_t> alpha;

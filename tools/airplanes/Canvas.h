@@ -54,6 +54,9 @@ public:
 
     // Through Dib: 24-bit, the width must be a multiple of 4. 1 on success.
     [[nodiscard]] int SaveBmp(const std::string& path) const;
+    // An 8-bit paletted bitmap: the 256 commonest colours, every other pixel taking the nearest
+    // of them (for pictures of few colours, such as the line overlays). 1 on success.
+    [[nodiscard]] int SavePalettedBmp(const std::string& path) const;
     // Writes a PNG; `alpha` (one byte a pixel, 255 opaque) makes the rest see-through, the
     // colours then having been drawn over black.
     [[nodiscard]] bool SavePng(const std::string& path,

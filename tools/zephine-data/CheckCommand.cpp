@@ -238,6 +238,23 @@ std::string MarksProblem(SectionFile& frames, int model, int& markCount) {
     return {};
 }
 
+// The line overlay is laid on the skin pixel by pixel: 24-bit or paletted, and the skin's size.
+std::string OverlayProblem(const std::string& path, const std::string& skinPath) {
+    if (!Exists(path)) return "missing";
+    const Dib overlay = Dib::LoadFromFile(path);
+    if (overlay.IsEmpty()) return "not a bitmap the program can load";
+    const int bits = overlay.BitsPerPixel();
+    if (bits != 24 && bits != 8 && bits != 4 && bits != 1) {
+        return "is " + std::to_string(bits) + "-bit; an overlay is 24-bit or paletted";
+    }
+    const Dib skin = Dib::LoadFromFile(skinPath);
+    if (!skin.IsEmpty() && (skin.Width() != overlay.Width() || skin.Height() != overlay.Height())) {
+        return "is " + std::to_string(overlay.Width()) + "x" + std::to_string(overlay.Height()) +
+               ", its skin is " + std::to_string(skin.Width()) + "x" + std::to_string(skin.Height());
+    }
+    return {};
+}
+
 void CheckModel(const std::string& root, int model, SectionFile* frames, Report& report) {
     const std::string dir = root + "/Diy/Model/", movies = root + "/Diy/Movie/";
     const std::string stem = Stem(model);
@@ -245,7 +262,7 @@ void CheckModel(const std::string& root, int model, SectionFile* frames, Report&
     report.files += 5;
     Note(report, mesh, ModelProblem(mesh), true);
     Note(report, dir + stem + ".bmp", PictureProblem(dir + stem + ".bmp", 0, 0), true);
-    Note(report, dir + stem + "m.bmp", PictureProblem(dir + stem + "m.bmp", 0, 0), true);
+    Note(report, dir + stem + "m.bmp", OverlayProblem(dir + stem + "m.bmp", dir + stem + ".bmp"), true);
     Note(report, movies + stem + ".mov", Exists(movies + stem + ".mov") ? "" : "missing", true);
     Note(report, movies + "Step" + stem.substr(3) + ".bmp",
          PictureProblem(movies + "Step" + stem.substr(3) + ".bmp", 0, 0), true);
