@@ -267,8 +267,34 @@ int Dib::CopyBlockTo(Dib& dest, int32_t dx, int32_t dy, int32_t w, int32_t h, in
     return 1;
 }
 
+// The colour-table entry of pixel x in a row of 1, 4 or 8 bits; null for an index past the
+// table, which then counts as white.
+const uint8_t* Dib::TableColourAt(const uint8_t* row, int32_t x) const {
+    const int bits = BitsPerPixel();
+    const uint32_t byte = row[size_t(x) * size_t(bits) / 8];
+    const int shift = 8 - bits - int(size_t(x) * size_t(bits) % 8);
+    const uint32_t index = (byte >> shift) & ((1u << bits) - 1);
+    return index < ColourCount() ? block.get() + kHeaderSize + size_t{index} * 4 : nullptr;
+}
+
 int Dib::OverlayNonWhiteOnto(Dib* dest) const {
-    if (dest == nullptr || !IsUsable() || !dest->IsUsable()) return 0;
+    if (dest == nullptr || IsEmpty() || !dest->IsUsable()) return 0;
+    const int bits = BitsPerPixel();
+    if (bits == 1 || bits == 4 || bits == 8) {
+        // A paletted overlay: its colour table says what each pixel is.
+        const int32_t w = std::min(width, dest->width), h = std::min(height, dest->height);
+        const size_t stride = size_t(RowBytes(bits, width));
+        for (int32_t row = 0; row < h; ++row) {
+            const uint8_t* from = PixelBytes() + size_t(row) * stride;
+            uint8_t* to = dest->PixelBytes() + size_t(row) * size_t(dest->Stride());
+            for (int32_t x = 0; x < w; ++x, to += 3) {
+                const uint8_t* c = TableColourAt(from, x);
+                if (c != nullptr && (c[0] != 255 || c[1] != 255 || c[2] != 255)) std::memcpy(to, c, 3);
+            }
+        }
+        return 1;
+    }
+    if (!IsUsable()) return 0;
     const int32_t w = std::min(width, dest->width);
     const int32_t h = std::min(height, dest->height);
     // Pixels are paired by their place in storage (bottom row first).

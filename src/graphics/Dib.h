@@ -67,7 +67,9 @@ public:
     // picture are skipped. 1, or 0 when refused.
     int CopyBlockTo(Dib& dest, int32_t dx, int32_t dy, int32_t w, int32_t h, int32_t sx,
                     int32_t sy) const;
-    // Copies every pixel that is not pure white onto dest, paired by storage position.
+    // Copies every pixel that is not pure white onto dest, paired by storage position. The
+    // overlay may be 24-bit or paletted (1, 4 or 8 bits, read through its colour table); dest
+    // is 24-bit. 1, or 0 when refused.
     int OverlayNonWhiteOnto(Dib* dest) const;
 
     // The device bitmap of the drawing operations: an opaque object the display adapter makes
@@ -79,6 +81,7 @@ public:
     void SetDeviceBitmap(std::unique_ptr<DeviceBitmap> bitmap) { deviceBitmap = std::move(bitmap); }
 
 private:
+    [[nodiscard]] const uint8_t* TableColourAt(const uint8_t* row, int32_t x) const;
     struct FreeBlock {
         void operator()(uint8_t* p) const;
     };

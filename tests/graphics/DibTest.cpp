@@ -104,7 +104,9 @@ TEST(DibFileTest, OtherDepthsLoadWithTheirTableButAreNeverUsedAsColour) {
         EXPECT_EQ(other.BitsPerPixel(), bits);
         EXPECT_EQ(other.CopyBlockTo(colour, 0, 0, 4, 2, 0, 0), 0);
         EXPECT_EQ(colour.CopyBlockTo(other, 0, 0, 4, 2, 0, 0), 0);
-        EXPECT_EQ(other.OverlayNonWhiteOnto(&colour), 0);
+        // A paletted overlay is read through its table; the sheet under it must be 24-bit.
+        EXPECT_EQ(other.OverlayNonWhiteOnto(&colour), bits == 32 ? 0 : 1) << bits;
+        EXPECT_EQ(colour.OverlayNonWhiteOnto(&other), 0) << bits;
     }
 }
 
@@ -197,6 +199,48 @@ TEST(DibPixelTest, OverlaySkipsOnlyPureWhite) {
     EXPECT_EQ(under.PixelAt(0, 0)[0], 9);
     EXPECT_EQ(under.PixelAt(1, 1)[0], 254);
     EXPECT_EQ(top.OverlayNonWhiteOnto(nullptr), 0);
+}
+
+namespace {
+
+// A paletted bitmap file of 4 by 2: colour 0 white, 1 red, 2 blue (only `colours` entries
+// listed); `rows` holds the stored rows, bottom row first, each padded to 4 bytes.
+std::vector<uint8_t> PalettedFile(uint16_t bits, uint32_t colours, const std::vector<uint8_t>& rows) {
+    std::vector<uint8_t> f(14 + 40, 0);
+    const uint8_t table[3][4] = {{255, 255, 255, 0}, {0, 0, 200, 0}, {200, 0, 0, 0}};
+    for (uint32_t i = 0; i < colours; ++i) f.insert(f.end(), table[i % 3], table[i % 3] + 4);
+    auto put = [&](size_t at, uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) f[at + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    f[0] = 'B', f[1] = 'M';
+    put(2, uint32_t(f.size() + rows.size()), 4);
+    put(10, uint32_t(f.size()), 4);
+    put(14, 40, 4), put(18, 4, 4), put(22, 2, 4), put(26, 1, 2), put(28, bits, 2), put(46, colours, 4);
+    f.insert(f.end(), rows.begin(), rows.end());
+    return f;
+}
+
+}  // namespace
+
+TEST(DibPixelTest, PalettedOverlayCopiesItsNonWhiteColours) {
+    // 8 bits: bottom row white, red, white, blue; top row all white but for an index past the
+    // three-colour table, which counts as nothing drawn.
+    const Dib eight = Dib::LoadFromBytes(PalettedFile(8, 3, {0, 1, 0, 2, 0, 9, 0, 0}));
+    // 4 bits, two pixels a byte, high half first: the same bottom row.
+    const Dib four = Dib::LoadFromBytes(PalettedFile(4, 3, {0x01, 0x02, 0, 0, 0x00, 0x00, 0, 0}));
+    for (const Dib* overlay : {&eight, &four}) {
+        ASSERT_EQ(overlay->IsUsable(), false);
+        Dib under = Dib::CreateBlank(4, 2);
+        Fill(under, 9, 9, 9);
+        ASSERT_EQ(overlay->OverlayNonWhiteOnto(&under), 1);
+        EXPECT_EQ(under.PixelAt(0, 1)[2], 9);    // white leaves the sheet
+        EXPECT_EQ(under.PixelAt(1, 1)[2], 200);  // red, stored blue, green, red
+        EXPECT_EQ(under.PixelAt(1, 1)[0], 0);
+        EXPECT_EQ(under.PixelAt(3, 1)[0], 200);  // blue
+        EXPECT_EQ(under.PixelAt(1, 0)[0], 9);    // the index past the table
+    }
+    Dib paletted = Dib::LoadFromBytes(PalettedFile(8, 3, {0, 1, 0, 2, 0, 1, 0, 0}));
+    EXPECT_EQ(eight.OverlayNonWhiteOnto(&paletted), 0);  // the sheet itself must be 24-bit
 }
 
 TEST(DibPixelTest, PixelAtStaysInsideThePicture) {

@@ -87,6 +87,76 @@ TEST(GeneratedDataTest, StampMasksCoverTheMotifAndLeaveTheBorderClear) {
     }
 }
 
+namespace {
+
+// The mask scaled to 32 by 32 (each cell the mean of its pixels) and thresholded at half.
+std::vector<bool> Silhouette(const Dib& mask) {
+    constexpr int side = 32;
+    std::vector<bool> out(side * side);
+    const int w = mask.Width(), h = mask.Height(), stride = (w + 3) / 4 * 4;
+    const uint8_t* rows = mask.PixelBytes();
+    for (int cy = 0; cy < side; ++cy) {
+        for (int cx = 0; cx < side; ++cx) {
+            int sum = 0, n = 0;
+            for (int y = cy * h / side; y < (cy + 1) * h / side; ++y)
+                for (int x = cx * w / side; x < (cx + 1) * w / side; ++x) sum += rows[y * stride + x], ++n;
+            out[size_t(cy * side + cx)] = n > 0 && sum >= 128 * n;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// Each stamp is its own drawing: a recoloured or barely moved copy of another would show here as
+// (nearly) the same silhouette.
+TEST(GeneratedDataTest, NoTwoStampsShareAShape) {
+    ASSERT_FALSE(GeneratedTree().empty());
+    std::vector<std::vector<bool>> shapes;
+    for (int n = 1; n <= 112; ++n) {
+        const std::string name = (n < 10 ? "0" : "") + std::to_string(n) + ".bmp";
+        const Dib mask = Load("Diy/Piclib/msk/" + name);
+        ASSERT_EQ(mask.BitsPerPixel(), 8) << name;
+        shapes.push_back(Silhouette(mask));
+    }
+    int closest = 1 << 20;
+    for (size_t a = 0; a < shapes.size(); ++a) {
+        for (size_t b = a + 1; b < shapes.size(); ++b) {
+            int differ = 0;
+            for (size_t i = 0; i < shapes[a].size(); ++i) differ += shapes[a][i] != shapes[b][i];
+            closest = std::min(closest, differ);
+            EXPECT_GE(differ, 16) << "stamps " << a + 1 << " and " << b + 1 << " have nearly one shape";
+        }
+    }
+    RecordProperty("closest", closest);
+}
+
+// Where the mask is soft the picture holds the drawing's own colour, never paper white: laid on
+// a dark skin, a white-blended edge would show as a pale halo.
+TEST(GeneratedDataTest, StampEdgesCarryTheDrawingsColourNotWhite) {
+    ASSERT_FALSE(GeneratedTree().empty());
+    for (int n = 1; n <= 112; ++n) {
+        const std::string name = (n < 10 ? "0" : "") + std::to_string(n) + ".bmp";
+        const Dib picture = Load("Diy/Piclib/bmp/" + name);
+        const Dib mask = Load("Diy/Piclib/msk/" + name);
+        ASSERT_TRUE(picture.IsUsable()) << name;
+        const int stride = (mask.Width() + 3) / 4 * 4;
+        int soft = 0, pale = 0;
+        for (int y = 0; y < mask.Height(); ++y) {
+            for (int x = 0; x < mask.Width(); ++x) {
+                // Mask rows are stored bottom row first, as the picture's are.
+                const uint8_t m = mask.PixelBytes()[(mask.Height() - 1 - y) * stride + x];
+                if (m == 0 || m >= 128) continue;
+                const uint8_t* p = picture.PixelAt(x, y);
+                ++soft;
+                pale += p[0] > 230 && p[1] > 230 && p[2] > 230;
+            }
+        }
+        EXPECT_GT(soft, 0) << name << ": the mask has no soft edge";
+        EXPECT_LE(pale, soft / 50) << name;
+    }
+}
+
 TEST(GeneratedDataTest, SoundsHaveTheirIntendedLengths) {
     ASSERT_FALSE(GeneratedTree().empty());
     EXPECT_LT(Seconds("Sound/Diy/Eff/B100.wav"), 0.2);

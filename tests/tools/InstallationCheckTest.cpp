@@ -2,6 +2,7 @@
 // copy of it is reported by name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "InstallationTree.h"
@@ -79,6 +80,32 @@ TEST_F(CheckTest, ReportsStampsWithoutAMatchingGreyMask) {
     EXPECT_TRUE(Has(run, "Diy/Piclib/msk/07.bmp: missing")) << run.output;
     EXPECT_TRUE(Has(run, "Diy/Piclib/msk/08.bmp: is 24-bit; a mask is 8-bit grey")) << run.output;
     EXPECT_TRUE(Has(run, "Diy/Piclib/msk/112.bmp: is 48x48, its stamp is 96x96")) << run.output;
+}
+
+namespace {
+
+// An 8-bit grey mask of the stamp size with every pixel at `value`.
+std::vector<uint8_t> EvenMask(uint8_t value) {
+    std::vector<uint8_t> file = MakeBitmapFile({.width = 96, .height = 96, .bits = 8});
+    const size_t pixels = file[10] | file[11] << 8 | file[12] << 16 | size_t(file[13]) << 24;
+    std::fill(file.begin() + std::ptrdiff_t(pixels), file.end(), value);
+    return file;
+}
+
+}  // namespace
+
+TEST_F(CheckTest, ReportsStampMasksThatCoverAlmostNothingOrAlmostAll) {
+    ReplaceFile(dir, "Diy/Piclib/msk/20.bmp", EvenMask(0));
+    ReplaceFile(dir, "Diy/Piclib/msk/21.bmp", EvenMask(10));    // 4%
+    ReplaceFile(dir, "Diy/Piclib/msk/22.bmp", EvenMask(20));    // 8%: a faint stamp, but one
+    ReplaceFile(dir, "Diy/Piclib/msk/23.bmp", EvenMask(250));   // 98%
+    const CheckRun run = Check();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/20.bmp: covers 0% of its cell")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/21.bmp: covers 4% of its cell")) << run.output;
+    EXPECT_TRUE(Has(run, "Diy/Piclib/msk/23.bmp: covers 98% of its cell")) << run.output;
+    EXPECT_FALSE(Has(run, "msk/22.bmp")) << run.output;
+    EXPECT_TRUE(Has(run, ", 3 problems\n")) << run.output;
 }
 
 TEST_F(CheckTest, ReportsMissingAndOverlongTooltipTexts) {

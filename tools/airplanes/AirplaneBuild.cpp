@@ -40,11 +40,12 @@ bool Movie(const PlaneDescription& d, const FoldedPlane& f, const Canvas& skin, 
     MovieEncoder encoder;
     const std::string path = o.root + "/Diy/Movie/" + Stem(o.model) + ".mov";
     if (!encoder.Open(path, kMovieWidth, kMovieHeight, kFramesPerSecond, error)) return false;
-    std::vector<Canvas> shown;
-    int n = 0;
+    // The frame at every mark, then three of the flight, which is the last scene.
+    std::vector<Canvas> shown, last;
     const FrameSink sink = [&](const Canvas& frame, bool key) {
-        if (key || n % 25 == 24) shown.push_back(frame);
-        ++n;
+        if (key) shown.push_back(frame);
+        last.push_back(frame);
+        if (last.size() > size_t(kFlightFrames) + 1) last.erase(last.begin());
         return encoder.Add(frame, key);
     };
     MovieResult result;
@@ -52,8 +53,15 @@ bool Movie(const PlaneDescription& d, const FoldedPlane& f, const Canvas& skin, 
         error = "cannot write the movie " + path;
         return false;
     }
+    // The airplane is the subject of its flight: a smaller one means the camera work failed.
+    if (result.flightCover < 0.25) {
+        error = path + ": the flying airplane covers only " + std::to_string(int(result.flightCover * 100)) +
+                "% of the frame's height";
+        return false;
+    }
     std::string marks = "Frame" + std::to_string(o.model) + "=" + std::to_string(result.marks.size());
     for (int m : result.marks) marks += "," + std::to_string(m);
+    for (int quarter = 1; quarter <= 3 && !last.empty(); ++quarter) shown.push_back(last[last.size() * size_t(quarter) / 4]);
     char name[32];
     std::snprintf(name, sizeof name, "/%02d-strip.png", o.model);
     if (!o.pictures.empty() && !Strip(shown).SavePng(o.pictures + name)) return error = "cannot write the strip", false;
@@ -95,6 +103,8 @@ bool FoldPlane(const PlaneDescription& d, FoldedPlane& out, std::string& error) 
         }
         const Vec2 from = area > 0 ? far + (middle * (1 / area) - far) * 0.3 : far;
         out.diagrams.push_back({scene.plan.before, step, la, Flat(b), from, Reflect(from, la, Flat(b))});
+        scene.kind = step.kind;
+        scene.lineA = la, scene.lineB = Flat(b), scene.arrowFrom = from, scene.arrowTo = Reflect(from, la, Flat(b));
         out.scenes.push_back(std::move(scene));
     }
     return true;
@@ -136,7 +146,7 @@ bool BuildAirplane(const PlaneDescription& d, const BuildOptions& o, std::string
     const std::string stem = Stem(o.model), modelDir = o.root + "/Diy/Model/";
     const Canvas skin = PaintSkin(d);
     if (!WriteText(modelDir + stem + ".ini", ModelFileText(model)) || skin.SaveBmp(modelDir + stem + ".bmp") != 1 ||
-        DrawLineOverlay(d, folded.paper.Creases()).SaveBmp(modelDir + stem + "m.bmp") != 1) {
+        DrawLineOverlay(d, folded.paper.Creases()).SavePalettedBmp(modelDir + stem + "m.bmp") != 1) {
         return error = "cannot write the model files in " + modelDir, false;
     }
     std::vector<uint8_t> alpha;

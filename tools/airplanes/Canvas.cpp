@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <unordered_map>
+
+#include "base/BinaryFile.h"
 #include "graphics/Dib.h"
 
 Canvas::Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
@@ -99,6 +102,18 @@ void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, Rgb c) {
     FillPolygon({b, b - d * head + n * head * 0.55, b - d * head - n * head * 0.55}, c);
 }
 
+void Canvas::Bow(Vec2 from, Vec2 to, double thickness, Rgb c) {
+    const Vec2 d = to - from, n{-d.y * 0.3, d.x * 0.3};
+    Vec2 prev = from;
+    for (int i = 1; i <= 8; ++i) {
+        const double t = i / 8.0;
+        const Vec2 p = from + d * t + n * (4 * t * (1 - t));
+        if (i < 8) Line(prev, p, thickness, c);
+        else Arrow(prev, p, thickness, c);
+        prev = p;
+    }
+}
+
 void Canvas::Digits(const std::string& text, double x, double y, double size, Rgb c) {
     // 3 x 5 cells a digit, rows top to bottom.
     static const char* const glyphs[10] = {"111101101101111", "010110010010111", "111001111100111",
@@ -141,4 +156,51 @@ int Canvas::SaveBmp(const std::string& path) const {
         }
     }
     return dib.SaveToFile(path);
+}
+
+int Canvas::SavePalettedBmp(const std::string& path) const {
+    if (width < 1 || height < 1) return 0;
+    auto key = [](Rgb c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b; };
+    std::unordered_map<uint32_t, size_t> counts;
+    for (const Rgb& p : pixels) ++counts[key(p)];
+    std::vector<std::pair<size_t, uint32_t>> byCount;
+    for (const auto& [colour, n] : counts) byCount.push_back({n, colour});
+    std::sort(byCount.begin(), byCount.end(), [](auto a, auto b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    if (byCount.size() > 256) byCount.resize(256);
+    std::unordered_map<uint32_t, uint8_t> index;
+    for (const auto& [colour, n] : counts) {
+        size_t best = 0;
+        long bestDistance = -1;
+        for (size_t i = 0; i < byCount.size(); ++i) {
+            const uint32_t p = byCount[i].second;
+            const long dr = long(colour >> 16) - long(p >> 16), dg = long((colour >> 8) & 255) - long((p >> 8) & 255),
+                       db = long(colour & 255) - long(p & 255);
+            const long d = dr * dr + dg * dg + db * db;
+            if (bestDistance < 0 || d < bestDistance) bestDistance = d, best = i;
+        }
+        index[colour] = uint8_t(best);
+    }
+    const uint32_t stride = (uint32_t(width) + 3) / 4 * 4, table = 256 * 4;
+    const uint32_t imageSize = stride * uint32_t(height), offset = 14 + 40 + table;
+    std::vector<uint8_t> file(offset + imageSize, 0);
+    file[0] = 'B', file[1] = 'M';
+    PutU32(file.data() + 2, offset + imageSize);
+    PutU32(file.data() + 10, offset);
+    uint8_t* h = file.data() + 14;
+    PutU32(h, 40);
+    PutU32(h + 4, uint32_t(width));
+    PutU32(h + 8, uint32_t(height));
+    PutU16(h + 12, 1);
+    PutU16(h + 14, 8);
+    PutU32(h + 20, imageSize);
+    PutU32(h + 32, 256);
+    for (size_t i = 0; i < byCount.size(); ++i) {
+        uint8_t* e = file.data() + 54 + i * 4;
+        e[0] = uint8_t(byCount[i].second), e[1] = uint8_t(byCount[i].second >> 8), e[2] = uint8_t(byCount[i].second >> 16);
+    }
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = file.data() + offset + size_t(height - 1 - y) * stride;  // bottom row first
+        for (int x = 0; x < width; ++x) row[x] = index[key(pixels[size_t(y) * size_t(width) + size_t(x)])];
+    }
+    return WriteFileAtomically(path, {{file.data(), file.size()}}) ? 1 : 0;
 }

@@ -45,6 +45,8 @@ public:
     void Outline(const Polygon& p, double thickness, Rgb c);
     // An arrow with its head at b.
     void Arrow(Vec2 a, Vec2 b, double thickness, Rgb c);
+    // A curved arrow from a to b, bowed to the left of its way: how a flap turns over.
+    void Bow(Vec2 a, Vec2 b, double thickness, Rgb c);
     // Digits 0-9 in a blocky face, `size` pixels high, top-left at (x, y).
     void Digits(const std::string& text, double x, double y, double size, Rgb c);
     // Copies `other` scaled (nearest) into the rectangle.
@@ -52,6 +54,9 @@ public:
 
     // Through Dib: 24-bit, the width must be a multiple of 4. 1 on success.
     [[nodiscard]] int SaveBmp(const std::string& path) const;
+    // An 8-bit paletted bitmap: the 256 commonest colours, every other pixel taking the nearest
+    // of them (for pictures of few colours, such as the line overlays). 1 on success.
+    [[nodiscard]] int SavePalettedBmp(const std::string& path) const;
     // Writes a PNG; `alpha` (one byte a pixel, 255 opaque) makes the rest see-through, the
     // colours then having been drawn over black.
     [[nodiscard]] bool SavePng(const std::string& path,

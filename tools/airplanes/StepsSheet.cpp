@@ -6,6 +6,14 @@
 
 #include "SheetPictures.h"
 
+Rgb FoldColour(FoldKind kind) { return kind == FoldKind::valley ? Rgb{40, 80, 200} : Rgb{200, 40, 60}; }
+
+Dashes FoldDashes(FoldKind kind, double scale) {
+    Dashes d = kind == FoldKind::valley ? Dashes{9, 6} : Dashes{10, 4, 2, 4};
+    for (double& x : d) x *= scale;
+    return d;
+}
+
 namespace {
 
 struct Fit {
@@ -65,22 +73,7 @@ void DrawFoldLine(Canvas& c, const Fit& fit, const Box& cell, const StepDiagram&
         t1 = std::min(t1, tb);
     }
     if (t1 <= t0) return;
-    c.Line(p + dir * t0, p + dir * t1, 2.2,
-           s.step.kind == FoldKind::valley ? Rgb{40, 80, 200} : Rgb{200, 40, 60},
-           s.step.kind == FoldKind::valley ? Dashes{9, 6} : Dashes{10, 4, 2, 4});
-}
-
-// A curved arrow: a few straight pieces along a bow, the head on the last.
-void DrawBow(Canvas& c, Vec2 from, Vec2 to, Rgb colour) {
-    const Vec2 d = to - from, n{-d.y * 0.3, d.x * 0.3};
-    Vec2 prev = from;
-    for (int i = 1; i <= 8; ++i) {
-        const double t = i / 8.0;
-        const Vec2 p = from + d * t + n * (4 * t * (1 - t));
-        if (i < 8) c.Line(prev, p, 2.2, colour);
-        else c.Arrow(prev, p, 2.2, colour);
-        prev = p;
-    }
+    c.Line(p + dir * t0, p + dir * t1, 2.2, FoldColour(s.step.kind), FoldDashes(s.step.kind, 1));
 }
 
 }  // namespace
@@ -109,7 +102,7 @@ Canvas DrawStepsSheet(const std::vector<StepDiagram>& steps, const Canvas& finis
         const Fit fit = FitCell(s.paper, x + pad, y + pad, cw - 2 * pad, ch - 2 * pad);
         DrawPaper(c, fit, s.paper, front);
         DrawFoldLine(c, fit, {{x + 8, y + 8}, {x + cw - 8, y + ch - 8}}, s, s.lineA, s.lineB);
-        DrawBow(c, fit.Map(s.from), fit.Map(s.to), {240, 120, 20});
+        c.Bow(fit.Map(s.from), fit.Map(s.to), 2.2, kTurnArrow);
     }
     return c;
 }

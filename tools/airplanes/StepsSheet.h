@@ -16,6 +16,12 @@ struct StepDiagram {
     Vec2 from, to;      // the arrow: a point of the moving part and where it lands
 };
 
+// How a fold line is drawn, here and in the movie: valley dashed blue, mountain dash-dot red,
+// and the orange arrow of the turn. `scale` shrinks or grows the dashes with the line.
+[[nodiscard]] Rgb FoldColour(FoldKind kind);
+[[nodiscard]] Dashes FoldDashes(FoldKind kind, double scale);
+inline constexpr Rgb kTurnArrow{240, 120, 20};
+
 inline constexpr int kStepsWidth = 1024;
 inline constexpr int kStepsHeight = 724;
 

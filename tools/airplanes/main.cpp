@@ -72,7 +72,19 @@ int Frames(int argc, char** argv) {
 
 int Sheet(int argc, char** argv) {
     if (argc != 5) return Usage();
-    Canvas sheet(1200, 1500, {255, 255, 255});
+    // The airplanes, then the frames at the marks and three of the flight for four airplanes of
+    // four ways of flying (dart, glider, floater, stunt), then the steps sheet of the first.
+    const int strips[] = {1, 2, 4, 6};
+    std::vector<Canvas> loaded;
+    int height = 540 + 490;
+    for (int n : strips) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/%02d-strip.png", n);
+        Canvas strip;
+        if (LoadPng(std::string(argv[3]) + name, strip)) height += strip.Height() + 24, loaded.push_back(std::move(strip));
+        else loaded.emplace_back();
+    }
+    Canvas sheet(1200, height, {255, 255, 255});
     for (int n = 1; n <= 27; ++n) {
         char name[32];
         std::snprintf(name, sizeof name, "/%02d.png", n);
@@ -83,9 +95,12 @@ int Sheet(int argc, char** argv) {
         sheet.Paste(pic, x, y, int(pic.Width() * s), int(pic.Height() * s));
         sheet.Digits(std::to_string(n), x, y + 112, 12, {40, 40, 40});
     }
-    Canvas strip;
-    if (LoadPng(std::string(argv[3]) + "/01-strip.png", strip)) {
-        sheet.Paste(strip, 10, 540, std::min(1180, strip.Width()), strip.Height() * std::min(1180, strip.Width()) / strip.Width());
+    int y = 540;
+    for (size_t i = 0; i < loaded.size(); ++i) {
+        if (loaded[i].Width() == 0) continue;
+        sheet.Digits(std::to_string(strips[i]), 10, y + 4, 16, {40, 40, 40});
+        sheet.Paste(loaded[i], 40, y, loaded[i].Width(), loaded[i].Height());
+        y += loaded[i].Height() + 24;
     }
     const Dib steps = Dib::LoadFromFile(argv[4]);
     if (!steps.IsEmpty()) {
@@ -95,7 +110,7 @@ int Sheet(int argc, char** argv) {
                 const uint8_t* p = steps.PixelAt(x, y);
                 c.Set(x, y, {p[2], p[1], p[0]});
             }
-        sheet.Paste(c, 10, 1000, 680, 680 * c.Height() / c.Width());
+        sheet.Paste(c, 10, y, 680, 680 * c.Height() / c.Width());
     }
     return sheet.SavePng(argv[2]) ? 0 : 1;
 }

@@ -183,7 +183,7 @@ bool WriteStamps(const std::string& piclib, std::vector<std::string>& written) {
         DrawStamp(picture.Cr(), n);
         const std::string bmp = piclib + "bmp/" + StampName(n);
         const std::string msk = piclib + "msk/" + StampName(n);
-        if (!SaveBitmap(picture, bmp, false) || !SaveGreyMask(picture, msk)) {
+        if (!SaveStampPicture(picture, bmp) || !SaveGreyMask(picture, msk)) {
             std::fprintf(stderr, "zephine-datagen: cannot write %s\n", bmp.c_str());
             return false;
         }

@@ -70,6 +70,60 @@ bool SaveBitmap(const Picture& picture, const std::string& path, bool whiteTrans
     return dib.SaveToFile(path) == 1;
 }
 
+bool SaveStampPicture(const Picture& picture, const std::string& path) {
+    cairo_surface_flush(picture.Surface());
+    const uint8_t* data = cairo_image_surface_get_data(picture.Surface());
+    const int stride = cairo_image_surface_get_stride(picture.Surface());
+    const int w = picture.Width(), h = picture.Height();
+    struct Colour {
+        double r = 0, g = 0, b = 0;
+        bool known = false;
+    };
+    std::vector<Colour> colours(size_t(w) * size_t(h));
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Rgba p = PixelOf(data, stride, x, y);
+            if (p.a == 0) continue;
+            colours[size_t(y * w + x)] = {p.r * 255.0 / p.a, p.g * 255.0 / p.a, p.b * 255.0 / p.a, true};
+        }
+    }
+    // Grow the drawn colours outwards a few pixels; what is left takes the outline's ink.
+    for (int pass = 0; pass < 4; ++pass) {
+        std::vector<Colour> grown = colours;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (colours[size_t(y * w + x)].known) continue;
+                Colour sum;
+                int n = 0;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= w || ny >= h || !colours[size_t(ny * w + nx)].known) continue;
+                        const Colour& c = colours[size_t(ny * w + nx)];
+                        sum.r += c.r, sum.g += c.g, sum.b += c.b, ++n;
+                    }
+                }
+                if (n > 0) grown[size_t(y * w + x)] = {sum.r / n, sum.g / n, sum.b / n, true};
+            }
+        }
+        colours.swap(grown);
+    }
+    Dib dib = Dib::CreateBlank(w, h);
+    if (dib.IsEmpty()) return false;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Colour& c = colours[size_t(y * w + x)];
+            uint8_t* to = dib.PixelAt(x, y);
+            if (to == nullptr) return false;
+            const uint32_t ink = 0x3A2E5C;
+            to[0] = c.known ? uint8_t(std::min(255.0, c.b + 0.5)) : uint8_t(ink);
+            to[1] = c.known ? uint8_t(std::min(255.0, c.g + 0.5)) : uint8_t(ink >> 8);
+            to[2] = c.known ? uint8_t(std::min(255.0, c.r + 0.5)) : uint8_t(ink >> 16);
+        }
+    }
+    return dib.SaveToFile(path) == 1;
+}
+
 bool SaveGreyMask(const Picture& picture, const std::string& path) {
     cairo_surface_flush(picture.Surface());
     const uint8_t* data = cairo_image_surface_get_data(picture.Surface());

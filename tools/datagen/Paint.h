@@ -33,6 +33,10 @@ private:
 // are laid over white. False when the file cannot be written.
 [[nodiscard]] bool SaveBitmap(const Picture& picture, const std::string& path,
                               bool whiteTransparent);
+// Writes a stamp's picture: each drawn pixel in its own colour, not laid over white, and each
+// pixel the drawing leaves clear in the colour of the drawing next to it, so that the stamp's
+// soft edge blends into the skin under it (and its scaling blends with no white either).
+[[nodiscard]] bool SaveStampPicture(const Picture& picture, const std::string& path);
 // Writes an 8-bit grey bitmap (256-entry grey colour table) from the picture's coverage: the
 // stamp masks. Width must be a multiple of 4.
 [[nodiscard]] bool SaveGreyMask(const Picture& picture, const std::string& path);

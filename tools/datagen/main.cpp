@@ -1,5 +1,5 @@
 // zephine-datagen: makes the installation's pictures and sounds.
-//   zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG]
+//   zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG] [--stamp-sheet PNG]
 //   zephine-datagen sounds ROOT
 #include <cstdio>
 #include <cstring>
@@ -9,12 +9,13 @@
 
 #include "FaceWriter.h"
 #include "Sounds.h"
+#include "StampSheet.h"
 
 namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG]\n"
+                 "usage: zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG] [--stamp-sheet PNG]\n"
                  "       zephine-datagen sounds ROOT\n");
     return 2;
 }
@@ -41,6 +42,7 @@ bool ReadLabels(const std::string& path, Labels& labels) {
 int Pictures(int argc, char** argv) {
     if (argc < 4) return Usage();
     GenerateOptions options;
+    std::string stampSheet;
     options.root = argv[2];
     if (!ReadLabels(argv[3], options.labels)) {
         std::fprintf(stderr, "zephine-datagen: cannot read the labels file %s\n", argv[3]);
@@ -51,6 +53,8 @@ int Pictures(int argc, char** argv) {
             options.planesDir = argv[i + 1];
         } else if (std::strcmp(argv[i], "--sheet") == 0) {
             options.sheet = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--stamp-sheet") == 0) {
+            stampSheet = argv[i + 1];
         } else {
             return Usage();
         }
@@ -59,6 +63,10 @@ int Pictures(int argc, char** argv) {
     if (written.empty()) return 1;
     if (!options.sheet.empty() && !WriteContactSheet(written, options.root + "/Diy/Face/", options.sheet)) {
         std::fprintf(stderr, "zephine-datagen: cannot write %s\n", options.sheet.c_str());
+        return 1;
+    }
+    if (!stampSheet.empty() && !WriteStampSheet(options.root + "/Diy/Piclib/", stampSheet)) {
+        std::fprintf(stderr, "zephine-datagen: cannot write %s\n", stampSheet.c_str());
         return 1;
     }
     std::printf("%zu pictures written\n", written.size());

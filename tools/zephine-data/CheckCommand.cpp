@@ -73,6 +73,16 @@ void CheckFace(const std::string& root, Report& report) {
     }
 }
 
+// The mean of the mask's values, 0 (nothing) to 1 (the whole cell).
+double MaskCoverage(const Dib& mask) {
+    const int64_t stride = (int64_t{mask.Width()} + 3) / 4 * 4;
+    const uint8_t* rows = mask.PixelBytes();
+    double sum = 0;
+    for (int64_t y = 0; y < mask.Height(); ++y)
+        for (int64_t x = 0; x < mask.Width(); ++x) sum += rows[y * stride + x];
+    return sum / (255.0 * double(mask.Width()) * double(mask.Height()));
+}
+
 std::string MaskProblem(const std::string& path, const Dib& stamp) {
     if (!Exists(path)) return "missing";
     const Dib mask = Dib::LoadFromFile(path);
@@ -85,6 +95,12 @@ std::string MaskProblem(const std::string& path, const Dib& stamp) {
         return "is " + std::to_string(mask.Width()) + "x" + std::to_string(mask.Height()) +
                ", its stamp is " + std::to_string(stamp.Width()) + "x" +
                std::to_string(stamp.Height());
+    }
+    // A mask that covers almost nothing lays an invisible stamp; one that covers almost all of
+    // its cell lays a square.
+    const double cover = MaskCoverage(mask);
+    if (cover < 0.05 || cover > 0.95) {
+        return "covers " + std::to_string(int(cover * 100 + 0.5)) + "% of its cell; a stamp covers 5% to 95%";
     }
     return {};
 }
@@ -222,6 +238,23 @@ std::string MarksProblem(SectionFile& frames, int model, int& markCount) {
     return {};
 }
 
+// The line overlay is laid on the skin pixel by pixel: 24-bit or paletted, and the skin's size.
+std::string OverlayProblem(const std::string& path, const std::string& skinPath) {
+    if (!Exists(path)) return "missing";
+    const Dib overlay = Dib::LoadFromFile(path);
+    if (overlay.IsEmpty()) return "not a bitmap the program can load";
+    const int bits = overlay.BitsPerPixel();
+    if (bits != 24 && bits != 8 && bits != 4 && bits != 1) {
+        return "is " + std::to_string(bits) + "-bit; an overlay is 24-bit or paletted";
+    }
+    const Dib skin = Dib::LoadFromFile(skinPath);
+    if (!skin.IsEmpty() && (skin.Width() != overlay.Width() || skin.Height() != overlay.Height())) {
+        return "is " + std::to_string(overlay.Width()) + "x" + std::to_string(overlay.Height()) +
+               ", its skin is " + std::to_string(skin.Width()) + "x" + std::to_string(skin.Height());
+    }
+    return {};
+}
+
 void CheckModel(const std::string& root, int model, SectionFile* frames, Report& report) {
     const std::string dir = root + "/Diy/Model/", movies = root + "/Diy/Movie/";
     const std::string stem = Stem(model);
@@ -229,7 +262,7 @@ void CheckModel(const std::string& root, int model, SectionFile* frames, Report&
     report.files += 5;
     Note(report, mesh, ModelProblem(mesh), true);
     Note(report, dir + stem + ".bmp", PictureProblem(dir + stem + ".bmp", 0, 0), true);
-    Note(report, dir + stem + "m.bmp", PictureProblem(dir + stem + "m.bmp", 0, 0), true);
+    Note(report, dir + stem + "m.bmp", OverlayProblem(dir + stem + "m.bmp", dir + stem + ".bmp"), true);
     Note(report, movies + stem + ".mov", Exists(movies + stem + ".mov") ? "" : "missing", true);
     Note(report, movies + "Step" + stem.substr(3) + ".bmp",
          PictureProblem(movies + "Step" + stem.substr(3) + ".bmp", 0, 0), true);
