@@ -61,6 +61,9 @@ void PaintWorkshop::CloseWorks() {
     flags.directPaint = false;
     flags.dragActive = 0;
     const ScreenLayout& l = host.Layout();
+    // The release of this click may ask for a direct paint before the paint runs; the
+    // backdrop over the box comes back all the same.
+    RestoreBackdrop(l.worksBox);
     host.Invalidate(l.canvas);
     host.Invalidate(l.view);
     // The tool buttons and the pencil's panel come back.

@@ -157,6 +157,23 @@ TEST(WorksBoxTest, OpeningAndClosingLeavesAnUnsavedPaintingAsItWas) {
     EXPECT_FALSE(fs::exists(r.Work(1, 1))) << "closing the box saves nothing";
 }
 
+TEST(WorksBoxTest, ClosingWithPressAndReleaseBeforeThePaintStillClearsTheBox) {
+    // The pencil's release asks for a direct paint of the panes; the backdrop over the closed
+    // box must come back all the same, even when the press and the release come in together.
+    WorksRig r;
+    r.OpenBox();
+    const Rect& box = r.L().worksBox;
+    const int32_t x = box.right - 20, y = box.top + 40;  // in the box, off both panes
+    ASSERT_FALSE(r.L().canvas.Contains(x, y));
+    ASSERT_FALSE(r.L().view.Contains(x, y));
+    r.f.window.client.Fill({x - 2, y - 2, x + 3, y + 3}, 0x123456);
+    r.ClickAt(r.L().saveback);
+    r.PaintAll();
+    const Rect& screen = r.L().Screen;
+    EXPECT_EQ(r.f.window.client.PixelAt(x, y),
+              r.c->BackBuffer().PixelAt(x - screen.left, y - screen.top));
+}
+
 TEST(WorksBoxTest, ChoosingAThumbnailLoadsThatWorkAndKeepsThePainting) {
     WorksRig r;
     r.Stroke();
