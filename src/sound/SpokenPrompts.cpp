@@ -26,10 +26,16 @@ void SpokenPrompts::StartBackgroundTune() {
 void SpokenPrompts::PlayCue(const PathString& name) {
     PathString file = CueFile(name);
     // A finished cue is released when another one starts, so the sentences of a long session
-    // do not pile up in memory; one that still plays is left alone.
-    if (sound != nullptr && file != currentCue && currentCue != noCue &&
-        sound->IsPlaying(currentCue) == 0) {
-        (void)sound->RemoveByName(currentCue);
+    // do not pile up in memory. One that still plays is left alone, and released at a later cue
+    // once it has finished.
+    if (sound != nullptr) {
+        if (file != currentCue && currentCue != noCue) lingering.push_back(currentCue);
+        std::erase(lingering, file);
+        std::erase_if(lingering, [this](const PathString& cue) {
+            if (sound->IsPlaying(cue) != 0) return false;
+            (void)sound->RemoveByName(cue);
+            return true;
+        });
     }
     currentCue = file;
     if (sound != nullptr) (void)sound->Play(file, false, false);

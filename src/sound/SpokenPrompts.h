@@ -2,6 +2,8 @@
 // one cue at a time, and whether the current cue has finished.
 #pragma once
 
+#include <vector>
+
 #include "base/PathString.h"
 
 class SoundEngine;
@@ -32,6 +34,8 @@ public:
 
 private:
     PathString currentCue = " ";  // the full path of the cue last started, " " when none
+    // Cues a newer cue overtook while they still played: released once they have finished.
+    std::vector<PathString> lingering;
     SoundEngine* sound = nullptr;
     PathString cueDir;
     PathString effectDir;

@@ -49,12 +49,19 @@ TEST(SpokenPromptsTest, WithoutSoundEveryCueIsFinishedAndNothingPlays) {
     EXPECT_EQ(prompts.CurrentCue(), " ");
 }
 
-TEST(SpokenPromptsTest, ANewCueDoesNotStopOneThatStillPlays) {
+TEST(SpokenPromptsTest, ANewCueDoesNotStopOneThatStillPlaysButReleasesItOnceFinished) {
     VoiceRig rig;
     rig.prompts.PlayCue("c205");
     rig.prompts.PlayCue("c206");
     EXPECT_TRUE(rig.CuePlays("c205"));
     EXPECT_TRUE(rig.CuePlays("c206"));
+    // Overtaken cues do not stay in memory for the rest of the session (a long random session
+    // grew by one sentence's buffer for each).
+    rig.device.FinishAll();
+    rig.prompts.PlayCue("c207");
+    EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c205")), nullptr);
+    EXPECT_EQ(rig.engine.Find(rig.prompts.CueFile("c206")), nullptr);
+    EXPECT_TRUE(rig.CuePlays("c207"));
 }
 
 TEST(SpokenPromptsTest, AFinishedCueIsReleasedWhenTheNextOneStarts) {
