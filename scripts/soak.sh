@@ -3,8 +3,10 @@
 # driven at random for MINUTES minutes: presses, drags and releases on the layout's controls
 # (and now and then anywhere), long holds, keys and releases outside the window. It never
 # presses `exit`, except once at the end. Passes when nothing crashed, the sanitizers reported
-# nothing, a stroke still paints at the end, the exit is clean, and resident memory grew by less
-# than 10 MB after the first minute.
+# nothing, a stroke still paints at the end, the exit is clean, and (in runs of 10 minutes or
+# more) resident memory grew by less than 10 MB after the first minute. A shorter run reports
+# its memory only: one-time loads (the first print starts GTK, the first movie FFmpeg) still
+# fall after its first minute.
 # Usage: scripts/soak.sh MINUTES [SEED]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -173,5 +175,5 @@ wait "$app_pid"; status=$?; app_pid=""
 grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/log" && fail "a sanitizer report"
 growth=$(( ${end_rss:-0} - ${warm_rss:-${end_rss:-0}} ))
 echo "soak: $minutes min, $actions actions, 0 crashes, memory after warm-up ${warm_rss:-?} kB, at the end ${end_rss:-?} kB (+$growth kB)"
-[ "$growth" -lt 10240 ] || fail "memory grew by $growth kB after warm-up"
+[ "$minutes" -lt 10 ] || [ "$growth" -lt 10240 ] || fail "memory grew by $growth kB after warm-up"
 echo "SOAK PASS"
