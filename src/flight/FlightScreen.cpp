@@ -58,6 +58,9 @@ void FlightScreen::LoadMarks() {
 
 void FlightScreen::OpenMovie() {
     if (movieUnavailable) return;
+    // The child's painting of this very airplane is folded and flown; another airplane's movie,
+    // or one before anything is painted, plays as it was made.
+    player.UseTexture(modelNumber == host.ModelNumber() ? host.PaintedTexture() : BgrRows{});
     movieUnavailable = !player.Open(MovieFileName(host.Paths().movieDir, modelNumber));
 }
 

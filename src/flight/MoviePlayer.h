@@ -22,6 +22,10 @@ public:
     // False when a movie is already open, or the file cannot be opened as a movie. On success
     // the current time is the start and the step interval follows the time scale.
     [[nodiscard]] bool Open(const PathString& path);
+    // What the paper of the movies opened from now on wears, for a source that draws them.
+    void UseTexture(const BgrRows& texture) {
+        if (source != nullptr) source->UseTexture(texture);
+    }
     // Closes the movie (nothing when none is open) and lets its pictures go.
     void Close();
 

@@ -23,12 +23,20 @@ BgrRows BgrRowsOf(const Dib& dib) {
 
 bool View3D::LoadModel(const PathString& path) { return mesh.Load(path); }
 
+Dib TextureOfSkin(const Dib& skin) {
+    const int32_t side = View3D::kTextureSide;
+    Dib texture = Dib::CreateBlank(side, side);
+    if (skin.IsEmpty() || texture.IsEmpty() ||
+        StretchCopy(texture.Block(), 0, 0, side, side, skin.Block(), 0, 0, skin.Width(), skin.Height()) != 1)
+        return Dib();
+    return texture;
+}
+
 bool View3D::LoadSkin(const PathString& path) {
     skin = Dib::LoadFromFile(path);
-    texture = Dib::CreateBlank(kTextureSide, kTextureSide);
-    bool scaled = !skin.IsEmpty() && !texture.IsEmpty() &&
-                  StretchCopy(texture.Block(), 0, 0, kTextureSide, kTextureSide, skin.Block(), 0,
-                              0, skin.Width(), skin.Height()) == 1;
+    texture = TextureOfSkin(skin);
+    const bool scaled = !texture.IsEmpty();
+    if (!scaled) texture = Dib::CreateBlank(kTextureSide, kTextureSide);
     if (canvasZoom == 0) canvasZoom = 1.0f;
     textureCopy1 = Dib::CreateBlank(kTextureSide, kTextureSide);
     textureCopy2 = Dib::CreateBlank(kTextureSide, kTextureSide);

@@ -15,6 +15,9 @@
 
 // A picture's rows as the GL surface takes them (empty rows for an unusable picture).
 [[nodiscard]] BgrRows BgrRowsOf(const Dib& dib);
+// The view's texture made from a skin picture: the skin stretched to 256 by 256. Empty when the
+// skin is.
+[[nodiscard]] Dib TextureOfSkin(const Dib& skin);
 
 class View3D {
 public:

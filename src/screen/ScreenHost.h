@@ -10,6 +10,7 @@
 
 #include "base/InstallPaths.h"
 #include "base/ScreenLayout.h"
+#include "platform/GlDevice.h"
 #include "screen/Screen.h"
 #include "tours/TourHost.h"
 
@@ -57,6 +58,9 @@ public:
     virtual void ReloadModel(int32_t model) = 0;
     [[nodiscard]] virtual View3D& View() = 0;
     [[nodiscard]] virtual GlSurface* Gl() = 0;
+    // The view's texture when the child has painted it (it differs from the model's own skin),
+    // else empty rows.
+    [[nodiscard]] virtual BgrRows PaintedTexture() const = 0;
 
     // A text of the "String" section of Zephine.ini in the child's language (the key is "c" or
     // "e" followed by the name), or the fallback.

@@ -32,7 +32,8 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
     tips = std::make_unique<TipControl>(platform.tipWindow);
     if (tips->Create()) tips->Activate(true);
     workshop = std::make_unique<PaintWorkshop>(*this);
-    flight = std::make_unique<FlightScreen>(*this, platform.movies);
+    movies = std::make_unique<FoldMovieSource>(platform.movies, platform.makeGlSurface);
+    flight = std::make_unique<FlightScreen>(*this, movies.get());
 
     mode = Mode::workshop;
     workshop->Enter();

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "flight/FoldMovieSource.h"
 #include "graphics/View3D.h"
 #include "platform/GlSurface.h"
 #include "platform/Platform.h"
@@ -66,6 +67,7 @@ public:
     void ReloadModel(int32_t model) override;
     [[nodiscard]] View3D& View() override { return *view3d; }
     [[nodiscard]] GlSurface* Gl() override { return glSurface.get(); }
+    [[nodiscard]] BgrRows PaintedTexture() const override;
     [[nodiscard]] std::string Text(std::string_view name,
                                    std::string_view fallback) const override;
     [[nodiscard]] bool AskYesNo(const std::string& text) override;
@@ -115,6 +117,8 @@ private:
     // always exists once set-up has run.
     std::unique_ptr<GlSurface> glSurface;
     std::unique_ptr<View3D> view3d;
+    Dib unpaintedTexture;  // the texture as the model's skin makes it
+    std::unique_ptr<FoldMovieSource> movies;
 
     // The engine is none when sound could not start; the prompts and tours then stay quiet.
     std::unique_ptr<SoundEngine> sound;

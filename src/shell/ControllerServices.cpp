@@ -1,4 +1,6 @@
 // The Controller's shared services: sound and prompts, the model and its view.
+#include <cstring>
+
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "shell/Controller.h"
@@ -42,6 +44,17 @@ void Controller::LoadView() {
     if (!view3d->LoadModel(names.model)) platform.messageBoxes.Show("Load Error", names.model);
     // A skin that cannot be read leaves a black texture: the child can still paint.
     (void)view3d->LoadSkin(names.texture);
+    unpaintedTexture = view3d->texture.Clone();
+}
+
+BgrRows Controller::PaintedTexture() const {
+    const Dib& texture = view3d->texture;
+    if (!texture.IsUsable()) return {};
+    const size_t size = size_t(texture.Stride()) * size_t(texture.Height());
+    const bool painted = !unpaintedTexture.IsUsable() || unpaintedTexture.Width() != texture.Width() ||
+                         unpaintedTexture.Height() != texture.Height() ||
+                         std::memcmp(unpaintedTexture.PixelBytes(), texture.PixelBytes(), size) != 0;
+    return painted ? BgrRowsOf(texture) : BgrRows{};
 }
 
 void Controller::ReloadModel(int32_t model) {

@@ -6,12 +6,14 @@
 
 #include "AirplaneBuild.h"
 #include "SheetPictures.h"
+#include "graphics/View3D.h"
+#include "platform/gl/OsMesaSurface.h"
 
 namespace {
 
-int Near(const Canvas& frame, Rgb colour) {
+int Near(const Canvas& frame, RgbPixel colour) {
     int n = 0;
-    for (const Rgb& p : frame.Pixels())
+    for (const RgbPixel& p : frame.Pixels())
         n += std::abs(p.r - colour.r) + std::abs(p.g - colour.g) + std::abs(p.b - colour.b) < 40;
     return n;
 }
@@ -31,7 +33,11 @@ TEST(AirplaneMovieTest, MarksStayPutFoldLinesShowAndTheFlightFillsTheFrame) {
         return true;
     };
     MovieResult result;
-    ASSERT_TRUE(MakeMovie(d, folded.paper, folded.scenes, PaintSkin(d), keep, result));
+    FoldAnimation animation;
+    ASSERT_TRUE(MakeFoldAnimation(d, folded.paper, folded.scenes, animation, result, error)) << error;
+    const Dib texture = TextureOfSkin(PaintSkin(d).ToDib());
+    OsMesaSurface gl(kMovieWidth, kMovieHeight);
+    ASSERT_TRUE(RenderFoldMovie(animation, BgrRowsOf(texture), gl, keep));
 
     // The flight screen's tests and the step thumbnails are tied to these frame numbers.
     EXPECT_EQ(result.marks, (std::vector<int>{0, 40, 64, 88, 112, 136, 160, 184, 208, 232, 270}));
@@ -43,7 +49,7 @@ TEST(AirplaneMovieTest, MarksStayPutFoldLinesShowAndTheFlightFillsTheFrame) {
     for (size_t i = 0; i < folded.scenes.size(); ++i) {
         const Canvas& atMark = frames[size_t(result.marks[i])];
         const Canvas& landed = frames[size_t(result.marks[i + 1] - 1)];
-        const Rgb line = FoldColour(folded.scenes[i].kind);
+        const RgbPixel line = FoldColour(folded.scenes[i].kind);
         EXPECT_GT(Near(atMark, line), Near(landed, line) + 20) << "fold " << i + 1;
         EXPECT_GT(Near(atMark, kTurnArrow), Near(landed, kTurnArrow) + 10) << "fold " << i + 1;
     }

@@ -16,7 +16,7 @@ PlaneDescription Sheet(double w, double h) {
 }
 
 bool Inked(const Canvas& c, int x, int y) {
-    const Rgb p = c.Get(x, y);
+    const RgbPixel p = c.Get(x, y);
     return p.r != 255 || p.g != 255 || p.b != 255;
 }
 
@@ -45,7 +45,7 @@ TEST(AirplanePicturesTest, SkinIsAWholeSheetThatSavesAsA24BitBitmap) {
         EXPECT_EQ(skin.Width(), kSkinLongSide) << pattern;
         EXPECT_NEAR(skin.Height(), 724, 1) << pattern;
         int coloured = 0;
-        for (const Rgb& p : skin.Pixels()) coloured += p.g < 128 ? 1 : 0;
+        for (const RgbPixel& p : skin.Pixels()) coloured += p.g < 128 ? 1 : 0;
         EXPECT_GT(coloured, int(skin.Pixels().size()) / 20) << pattern << " has no design";
     }
 }

@@ -5,10 +5,14 @@
 #include <fstream>
 
 #include "ModelWriter.h"
+#include "PngWriter.h"
 #include "MovieEncoder.h"
 #include "Narration.h"
 #include "Renderer.h"
 #include "SheetPictures.h"
+#include "base/BinaryFile.h"
+#include "graphics/View3D.h"
+#include "platform/gl/OsMesaSurface.h"
 
 namespace {
 
@@ -37,8 +41,25 @@ Canvas Strip(const std::vector<Canvas>& frames) {
 
 bool Movie(const PlaneDescription& d, const FoldedPlane& f, const Canvas& skin, const BuildOptions& o,
            std::string& error) {
+    FoldAnimation animation;
+    MovieResult result;
+    if (!MakeFoldAnimation(d, f.paper, f.scenes, animation, result, error)) return false;
+    const std::string stem = o.root + "/Diy/Movie/" + Stem(o.model), path = stem + ".mov";
+    // The airplane is the subject of its flight: a smaller one means the camera work failed.
+    if (result.flightCover < 0.25) {
+        error = path + ": the flying airplane covers only " + std::to_string(int(result.flightCover * 100)) +
+                "% of the frame's height";
+        return false;
+    }
+    const std::vector<uint8_t> bytes = FoldAnimationBytes(animation);
+    if (!WriteFileAtomically(stem + ".fan", {{bytes.data(), bytes.size()}}))
+        return error = "cannot write " + stem + ".fan", false;
+    // The movie wears the skin as the workshop's 3D view does before anything is painted, and is
+    // drawn as the flight screen draws the child's painting.
+    const Dib texture = TextureOfSkin(skin.ToDib());
+    OsMesaSurface gl(kMovieWidth, kMovieHeight);
+    if (!gl.HasContext()) return error = "no OpenGL context to draw the movie with", false;
     MovieEncoder encoder;
-    const std::string path = o.root + "/Diy/Movie/" + Stem(o.model) + ".mov";
     if (!encoder.Open(path, kMovieWidth, kMovieHeight, kFramesPerSecond, error)) return false;
     // The frame at every mark, then three of the flight, which is the last scene.
     std::vector<Canvas> shown, last;
@@ -48,15 +69,8 @@ bool Movie(const PlaneDescription& d, const FoldedPlane& f, const Canvas& skin, 
         if (last.size() > size_t(kFlightFrames) + 1) last.erase(last.begin());
         return encoder.Add(frame, key);
     };
-    MovieResult result;
-    if (!MakeMovie(d, f.paper, f.scenes, skin, sink, result) || !encoder.Finish()) {
+    if (!RenderFoldMovie(animation, BgrRowsOf(texture), gl, sink) || !encoder.Finish()) {
         error = "cannot write the movie " + path;
-        return false;
-    }
-    // The airplane is the subject of its flight: a smaller one means the camera work failed.
-    if (result.flightCover < 0.25) {
-        error = path + ": the flying airplane covers only " + std::to_string(int(result.flightCover * 100)) +
-                "% of the frame's height";
         return false;
     }
     std::string marks = "Frame" + std::to_string(o.model) + "=" + std::to_string(result.marks.size());
@@ -64,7 +78,7 @@ bool Movie(const PlaneDescription& d, const FoldedPlane& f, const Canvas& skin, 
     for (int quarter = 1; quarter <= 3 && !last.empty(); ++quarter) shown.push_back(last[last.size() * size_t(quarter) / 4]);
     char name[32];
     std::snprintf(name, sizeof name, "/%02d-strip.png", o.model);
-    if (!o.pictures.empty() && !Strip(shown).SavePng(o.pictures + name)) return error = "cannot write the strip", false;
+    if (!o.pictures.empty() && !SavePng(Strip(shown), o.pictures + name)) return error = "cannot write the strip", false;
     return o.marks.empty() || WriteText(o.marks, marks + "\n") || (error = "cannot write " + o.marks, false);
 }
 
@@ -113,7 +127,7 @@ bool FoldPlane(const PlaneDescription& d, FoldedPlane& out, std::string& error) 
 Canvas RenderModel(const std::vector<Triangle3>& model, const Canvas& skin, bool white, std::vector<uint8_t>* alpha) {
     const int w = 240, h = 180;
     Renderer r(w, h, 3);
-    r.Clear(Canvas(1, 1, white ? Rgb{255, 255, 255} : Rgb{}));
+    r.Clear(Canvas(1, 1, white ? RgbPixel{255, 255, 255} : RgbPixel{}));
     std::vector<Triangle3> tris = model;
     Transform(tris, Motion{}, kViewScale);
     r.Draw(tris, skin, Camera{});
@@ -153,7 +167,7 @@ bool BuildAirplane(const PlaneDescription& d, const BuildOptions& o, std::string
     const Canvas picture = RenderModel(model, skin, false, &alpha);
     char name[32];
     std::snprintf(name, sizeof name, "/%02d.png", o.model);
-    if (!o.pictures.empty() && !picture.SavePng(o.pictures + name, &alpha)) return error = "cannot write the picture", false;
+    if (!o.pictures.empty() && !SavePng(picture, o.pictures + name, &alpha)) return error = "cannot write the picture", false;
     const Canvas steps = DrawStepsSheet(folded.diagrams, RenderModel(model, skin, true, nullptr), d);
     if (steps.SaveBmp(o.root + "/Diy/Movie/Step" + stem.substr(3) + ".bmp") != 1) return error = "cannot write the steps sheet", false;
     if (o.movie && !Movie(d, folded, skin, o, error)) return false;

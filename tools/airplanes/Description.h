@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Geometry.h"
+#include "graphics/Geometry.h"
 
 enum class FoldKind { valley, mountain };
 

@@ -1,7 +1,7 @@
 // Motion3: turning smoothly between two orientations (quaternions), for the movie's camera work.
 #pragma once
 
-#include "Geometry.h"
+#include "graphics/Geometry.h"
 
 struct Quat {
     double w = 1, x = 0, y = 0, z = 0;

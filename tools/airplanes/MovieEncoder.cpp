@@ -93,7 +93,7 @@ bool MovieEncoder::Open(const std::string& path, int width, int height, int fps,
 bool MovieEncoder::Add(const Canvas& picture, bool key) {
     State& s = *state;
     if (picture.Width() != s.codec->width || picture.Height() != s.codec->height) return false;
-    std::memcpy(s.rgb.data(), picture.Pixels().data(), picture.Pixels().size() * sizeof(Rgb));
+    std::memcpy(s.rgb.data(), picture.Pixels().data(), picture.Pixels().size() * sizeof(RgbPixel));
     if (av_frame_make_writable(s.frame) < 0) return false;
     const uint8_t* src[1] = {s.rgb.data()};
     const int stride[1] = {picture.Width() * 3};

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "Canvas.h"
+#include "graphics/Canvas.h"
 
 class MovieEncoder {
 public:

@@ -1,4 +1,5 @@
-// The movie's scenes: folds on a table, the opening, and the flight across a sky.
+// The movie's scenes, recorded as a fold animation: folds on a table, the opening, and the
+// flight across a sky.
 #include "MovieMaker.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 #include "Airplane3D.h"
 #include "Motion3.h"
 #include "Renderer.h"
-#include "StepsSheet.h"
+#include "graphics/FoldRenderer.h"
 
 namespace {
 
@@ -17,21 +18,31 @@ struct Look {  // how the paper is placed in front of the camera
     Motion pose;
     Vec3 centre;
     double scale = 1;
+
+    // The scene position of a display position: pose((p - centre) * scale), as one affine map.
+    [[nodiscard]] Motion Map() const {
+        Motion s;
+        for (int i = 0; i < 3; ++i) s.m[i][i] = scale;
+        s.t = centre * -scale;
+        return pose.After(s);
+    }
 };
 
-Canvas Table() {
-    Canvas c(kMovieWidth, kMovieHeight, {});
-    for (int y = 0; y < kMovieHeight; ++y)
-        c.FillRect(0, y, kMovieWidth, 1, Mix({255, 244, 214}, {240, 214, 170}, double(y) / kMovieHeight));
-    return c;
+Motion Scaling(double k) {
+    Motion s;
+    for (int i = 0; i < 3; ++i) s.m[i][i] = k;
+    return s;
 }
 
-std::vector<Triangle3> Shown(const Paper& paper, const std::vector<Facet>& facets,
-                             const std::vector<Motion>& places, const Look& look) {
-    std::vector<Triangle3> tris = Triangulate(paper, facets, places);
-    for (Triangle3& t : tris)
-        for (MeshCorner& c : t.c) c.position = look.pose.Apply((Display(c.position) - look.centre) * look.scale);
-    return tris;
+Motion Translation(Vec3 t) {
+    Motion m;
+    m.t = t;
+    return m;
+}
+
+FoldCamera CameraOf(const Camera& c) {
+    auto f = [](Vec3 v) { return std::array<float, 3>{float(v.x), float(v.y), float(v.z)}; };
+    return {f(c.eye), f(c.target), f(c.up), float(c.fovDegrees)};
 }
 
 std::vector<Motion> Lifted(const std::vector<Facet>& facets) {
@@ -64,35 +75,78 @@ Look Between(const Look& a, const Look& b, double t) {
 
 const Camera kTableCamera{{0, -3.4, 7.4}, {0, -0.1, 0}, {0, 1, 0}, 30};
 
-struct Shooter {
+// Writes the frames. The mesh is the finished paper's facets, each a fan of triangles; an
+// earlier state of the paper moves each of them with the facet it was cut from.
+struct Recorder {
     const Paper& paper;
-    const Canvas& skin;
-    const FrameSink& sink;
+    FoldAnimation& anim;
     MovieResult& result;
-    Renderer renderer{kMovieWidth, kMovieHeight, 2};
+    std::vector<float> lastPositions;
 
-    // `over` draws on the finished frame: the fold's line and arrow.
-    // `cover`, when given, receives how much of each pixel the paper covers.
-    bool Shoot(const std::vector<Triangle3>& tris, const Canvas& background, const Camera& cam, bool key,
-               const std::function<void(Canvas&)>& over = {}, std::vector<uint8_t>* cover = nullptr) {
-        renderer.Clear(background);
-        renderer.Draw(tris, skin, cam);
+    void Mesh() {
+        for (const Facet& f : paper.Facets()) {
+            const size_t base = anim.uv.size() / 2;
+            for (Vec2 p : f.sheet) {
+                const Vec2 uv = paper.TextureOf(p);
+                anim.uv.push_back(float(uv.x));
+                anim.uv.push_back(float(uv.y));
+            }
+            for (size_t k = 1; k + 1 < f.sheet.size(); ++k)
+                for (size_t v : {base, base + k, base + k + 1}) anim.triangles.push_back(uint16_t(v));
+        }
+    }
+
+    // The motion of every finished facet, from the motions of the facets of an earlier state.
+    std::vector<Motion> Finished(const std::vector<Facet>& facets, const std::vector<Motion>& places) const {
+        std::vector<Motion> out;
+        for (const Facet& f : paper.Facets()) {
+            const Vec2 middle = Centroid(f.sheet);
+            size_t k = 0;
+            while (k + 1 < facets.size() && !Contains(facets[k].sheet, middle, 1e-6)) ++k;
+            out.push_back(places[k]);
+        }
+        return out;
+    }
+
+    // The display positions under the facets' motions, as a pose (the last one again when equal).
+    uint16_t Pose(const std::vector<Motion>& finishedPlaces, const Motion& before = {}) {
+        std::vector<float> positions;
+        for (size_t i = 0; i < paper.Facets().size(); ++i)
+            for (Vec2 p : paper.Facets()[i].sheet) {
+                const Vec3 q = before.Apply(Display(finishedPlaces[i].Apply({p.x, p.y, 0})));
+                positions.insert(positions.end(), {float(q.x), float(q.y), float(q.z)});
+            }
+        if (anim.poses.empty() || positions != lastPositions) {
+            anim.poses.push_back(MakeFoldPose(positions));
+            lastPositions = std::move(positions);
+        }
+        return uint16_t(anim.poses.size() - 1);
+    }
+
+    FoldFrame& Frame(uint16_t pose, const Motion& transform, const Camera& camera) {
+        FoldFrame f;
+        f.pose = pose;
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) f.transform[size_t(i * 4 + j)] = float(transform.m[i][j]);
+            f.transform[size_t(i * 4 + 3)] = float(i == 0 ? transform.t.x : i == 1 ? transform.t.y : transform.t.z);
+        }
+        f.camera = CameraOf(camera);
+        anim.frames.push_back(f);
         ++result.frames;
-        Canvas frame = renderer.Resolve(cover);
-        if (over) over(frame);
-        return sink(frame, key);
+        return anim.frames.back();
     }
 };
 
 // The fold line across the paper and the arrow of the turn, as the steps sheet draws them, laid
 // on the paper as it lies in front of the camera; `fade` (0 .. 1) lets them go as the flap lands.
-void DrawFoldGuide(Canvas& frame, const FoldScene& f, const Look& look, const Renderer& r, double fade) {
+void FoldGuide(FoldFrame& frame, const FoldScene& f, const Look& look, double fade) {
     if (fade <= 0) return;
     int top = 0;
     for (const Facet& facet : f.plan.before) top = std::max(top, facet.layer);
     const double z = kLayerGap * (top + 1);
+    const FoldCamera camera = CameraOf(kTableCamera);
     auto at = [&](Vec2 p, Vec2& out) {
-        return r.Project(look.pose.Apply((Display({p.x, p.y, z}) - look.centre) * look.scale), kTableCamera, out);
+        return ProjectToPicture(camera, kMovieWidth, kMovieHeight, look.Map().Apply(Display({p.x, p.y, z})), out);
     };
     // Where the line crosses the paper, and a little past it on both sides.
     const Vec2 d = (f.lineB - f.lineA) * (1 / std::max(Length(f.lineB - f.lineA), 1e-9));
@@ -114,32 +168,24 @@ void DrawFoldGuide(Canvas& frame, const FoldScene& f, const Look& look, const Re
     if (!at(f.lineA + d * (lo - margin), a) || !at(f.lineA + d * (hi + margin), b) || !at(f.arrowFrom, from) ||
         !at(f.arrowTo, to))
         return;
-    Canvas guide = frame;
-    // A pale band under each keeps them readable on a busy skin.
-    const Rgb pale{255, 255, 245};
-    guide.Line(a, b, 3.8, pale);
-    guide.Line(a, b, 2.2, FoldColour(f.kind), FoldDashes(f.kind, 0.7));
-    guide.Bow(from, to, 4.2, pale);
-    guide.Bow(from, to, 2.4, kTurnArrow);
-    std::vector<Rgb>& out = frame.Pixels();
-    const std::vector<Rgb>& in = guide.Pixels();
-    for (size_t i = 0; i < out.size(); ++i) out[i] = Mix(out[i], in[i], fade);
+    frame.guide = f.kind == FoldKind::valley ? FoldGuideKind::valley : FoldGuideKind::mountain;
+    frame.guideFade = float(fade);
+    frame.guideLine = {float(a.x), float(a.y), float(b.x), float(b.y)};
+    frame.guideArrow = {float(from.x), float(from.y), float(to.x), float(to.y)};
 }
 
-bool FoldScenes(Shooter& s, const std::vector<FoldScene>& folds, Look& look) {
-    const Canvas table = Table();
+void FoldScenes(Recorder& r, const std::vector<FoldScene>& folds, Look& look) {
     for (const FoldScene& f : folds) {
-        s.result.marks.push_back(s.result.frames);
+        r.result.marks.push_back(r.result.frames);
         const Look from = look, to = FlatLook(f.unfold ? f.plan.before : f.after);
         const int turning = f.unfold ? 2 * kTurnFrames : kTurnFrames;
         for (int i = 0; i < turning + kHoldFrames; ++i) {
             double t = std::min(1.0, double(i) / kTurnFrames);
             if (f.unfold) t = i < kTurnFrames ? t : std::max(0.0, 2 - double(i) / kTurnFrames);
             const Look now = Between(from, to, Ease(double(i) / (turning + kHoldFrames - 1)));
-            std::vector<Motion> places;
             const bool done = !f.unfold && i >= turning;
             const std::vector<Facet>& facets = done ? f.after : f.plan.before;
-            places = Lifted(facets);
+            std::vector<Motion> places = Lifted(facets);
             if (!done) {
                 // Turn a little short of flat so the flap never sinks into the paper below.
                 const Motion turn = Motion::Rotation(f.plan.axisPoint, f.plan.axisDirection,
@@ -147,39 +193,44 @@ bool FoldScenes(Shooter& s, const std::vector<FoldScene>& folds, Look& look) {
                 for (size_t k = 0; k < facets.size(); ++k)
                     if (f.plan.moving[k]) places[k] = turn.After(places[k]);
             }
+            FoldFrame& frame = r.Frame(r.Pose(r.Finished(facets, places)), now.Map(), kTableCamera);
             // The guide shows before the flap moves and while it turns, and fades as it lands.
-            const double fade = std::clamp((turning - i) / 4.0, 0.0, 1.0);
-            const auto guide = [&](Canvas& frame) { DrawFoldGuide(frame, f, now, s.renderer, fade); };
-            if (!s.Shoot(Shown(s.paper, facets, places, now), table, kTableCamera, i == 0, guide)) return false;
+            FoldGuide(frame, f, now, std::clamp((turning - i) / 4.0, 0.0, 1.0));
         }
         look = to;
     }
-    return true;
 }
 
-bool OpenScene(Shooter& s, const PlaneDescription& d, Look& look, const PlaneAxes& axes) {
-    s.result.marks.push_back(s.result.frames);
-    const Canvas table = Table();
-    const std::vector<Motion> open = OpenedPlaces(s.paper, d.opens, 1);
+// Where the opened airplane's points lie: every facet corner under the motions.
+std::vector<Vec3> Corners(const Paper& paper, const std::vector<Motion>& places, const Motion& then) {
+    std::vector<Vec3> out;
+    for (size_t i = 0; i < paper.Facets().size(); ++i)
+        for (Vec2 p : paper.Facets()[i].sheet) out.push_back(then.Apply(Display(places[i].Apply({p.x, p.y, 0}))));
+    return out;
+}
+
+void Bounds(const std::vector<Vec3>& points, Vec3& lo, Vec3& hi) {
+    lo = {1e30, 1e30, 1e30}, hi = {-1e30, -1e30, -1e30};
+    for (Vec3 p : points) {
+        lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+        hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    }
+}
+
+void OpenScene(Recorder& r, const PlaneDescription& d, Look& look, const PlaneAxes& axes) {
+    r.result.marks.push_back(r.result.frames);
     Look show;
     show.pose = ModelPose(axes);
-    std::vector<Triangle3> tris = Shown(s.paper, s.paper.Facets(), open, show);
-    Vec3 lo{1e30, 1e30, 1e30}, hi{-1e30, -1e30, -1e30};
-    for (const Triangle3& t : tris)
-        for (const MeshCorner& c : t.c) {
-            lo = {std::min(lo.x, c.position.x), std::min(lo.y, c.position.y), std::min(lo.z, c.position.z)};
-            hi = {std::max(hi.x, c.position.x), std::max(hi.y, c.position.y), std::max(hi.z, c.position.z)};
-        }
+    Vec3 lo, hi;
+    Bounds(Corners(r.paper, OpenedPlaces(r.paper, d.opens, 1), show.Map()), lo, hi);
     show.scale = std::min(3.0 / (hi.x - lo.x), 2.2 / (hi.y - lo.y));
     show.centre = show.pose.Inverse().Apply((lo + hi) * 0.5);
     for (int i = 0; i < kOpenFrames + kHoldFrames; ++i) {
         const double t = Ease(std::min(1.0, double(i) / kOpenFrames));
         const Look now = Between(look, show, t);
-        const auto places = OpenedPlaces(s.paper, d.opens, t);
-        if (!s.Shoot(Shown(s.paper, s.paper.Facets(), places, now), table, kTableCamera, i == 0)) return false;
+        (void)r.Frame(r.Pose(OpenedPlaces(r.paper, d.opens, t)), now.Map(), kTableCamera);
     }
     look = show;
-    return true;
 }
 
 // How the airplane flies at t (0 .. 1): its heading (a turn), its pitch and any roll of its own;
@@ -217,43 +268,32 @@ Motion Turned(const Attitude& a, double bank) {
         .After(Motion::Rotation({}, {0, 0, 1}, a.pitch).After(Motion::Rotation({}, {1, 0, 0}, a.roll + bank)));
 }
 
-// The sky seen from a camera that has moved `across` units: the clouds drift past, the hills slower.
-Canvas MovingSky(double across, double up) {
-    Canvas c(kMovieWidth, kMovieHeight, {});
-    for (int y = 0; y < kMovieHeight; ++y)
-        c.FillRect(0, y, kMovieWidth, 1, Mix({90, 170, 245}, {205, 232, 255}, double(y) / kMovieHeight));
-    const double span = kMovieWidth + 120;
-    for (int i = 0; i < 5; ++i) {
-        const double x = std::fmod(std::fmod(30 + i * 83 - across * 36, span) + span, span) - 60;
-        const double y = 30 + (i % 3) * 42 + up * 20;
-        for (int k = 0; k < 4; ++k) c.FillCircle({x + k * 13 - 20, y + (k % 2) * 4}, 12 + (k % 3) * 3, {255, 255, 255});
-    }
-    Polygon hills{{0, 240}};
-    for (int x = 0; x <= 320; x += 8) hills.push_back({double(x), 212 + up * 30 - 10 * std::sin((x + across * 60) / 45.0)});
-    hills.push_back({320, 240});
-    c.FillPolygon(hills, {120, 200, 110});
-    return c;
-}
-
-void SoftDisc(Canvas& c, Vec2 at, double r, double alpha) {
-    Polygon p;
-    for (int i = 0; i < 16; ++i) p.push_back({at.x + r * std::cos(i * M_PI / 8), at.y + r * std::sin(i * M_PI / 8)});
-    c.FillPolygon(p, {255, 255, 255}, alpha);
-}
-
 // One frame of the flight: where the airplane is, how it lies, and how large the camera sees it.
 struct FlightFrame {
     Vec3 at;
     Motion turn;
     double zoom = 1;
+
+    [[nodiscard]] Motion Map() const { return Translation(at).After(turn).After(Scaling(zoom)); }
 };
 
 // The camera follows from behind and above, so the airplane stays the subject of every frame.
 Camera Chase(Vec3 at) { return {at + Vec3{-1.5, 4.2, 6.4}, at, {0, 1, 0}, 30}; }
 
+// How much of the picture's height the points cover.
+double Cover(const std::vector<Vec3>& points, const Motion& map, const Camera& camera) {
+    double top = kMovieHeight, bottom = 0;
+    for (Vec3 p : points) {
+        Vec2 at;
+        if (!ProjectToPicture(CameraOf(camera), kMovieWidth, kMovieHeight, map.Apply(p), at)) continue;
+        top = std::min(top, std::max(at.y, 0.0)), bottom = std::max(bottom, std::min(at.y, double(kMovieHeight)));
+    }
+    return std::max(0.0, bottom - top) / kMovieHeight;
+}
+
 // The path, and for each frame the zoom that keeps the airplane at least a quarter of the frame
 // high (aiming at 0.3) and within it; zooms are smoothed so the camera never jumps.
-std::vector<FlightFrame> PlanFlight(const std::string& style, const std::vector<Triangle3>& base, const Renderer& r) {
+std::vector<FlightFrame> PlanFlight(const std::string& style, const std::vector<Vec3>& base) {
     std::vector<FlightFrame> frames;
     Vec3 at{};
     for (int i = 0; i <= kFlightFrames; ++i) {
@@ -265,12 +305,11 @@ std::vector<FlightFrame> PlanFlight(const std::string& style, const std::vector<
         FlightFrame f{at, Turned(a, bank), 1};
         at = at + f.turn.Apply({1, 0, 0}) * a.speed;
         Vec2 lo{1e30, 1e30}, hi{-1e30, -1e30};
-        for (const Triangle3& tri : base)
-            for (const MeshCorner& c : tri.c) {
-                Vec2 p;
-                if (!r.Project(f.turn.Apply(c.position) + f.at, Chase(f.at), p)) continue;
-                lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)}, hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
-            }
+        for (Vec3 c : base) {
+            Vec2 p;
+            if (!ProjectToPicture(CameraOf(Chase(f.at)), kMovieWidth, kMovieHeight, f.turn.Apply(c) + f.at, p)) continue;
+            lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)}, hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+        }
         const double w = std::max(hi.x - lo.x, 1.0), h = std::max(hi.y - lo.y, 1.0);
         f.zoom = std::min(std::max(1.0, 0.32 * kMovieHeight / h), std::min(0.94 * kMovieWidth / w, 0.8 * kMovieHeight / h));
         frames.push_back(f);
@@ -288,60 +327,65 @@ std::vector<FlightFrame> PlanFlight(const std::string& style, const std::vector<
     return frames;
 }
 
-bool FlightScene(Shooter& s, const PlaneDescription& d, const PlaneAxes& axes) {
-    s.result.marks.push_back(s.result.frames);
-    const auto places = OpenedPlaces(s.paper, d.opens, 1);
-    Look fly;
-    // Nose along +x, up along +y, as Turned expects.
-    fly.pose = Pose(axes, {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
-    std::vector<Triangle3> base = Shown(s.paper, s.paper.Facets(), places, fly);
-    FitToView(base);
+void FlightScene(Recorder& r, const PlaneDescription& d, const PlaneAxes& axes) {
+    r.result.marks.push_back(r.result.frames);
+    const auto places = OpenedPlaces(r.paper, d.opens, 1);
+    // Nose along +x, up along +y, as Turned expects; fitted to the view, then 2.2 units long.
+    const Motion fly = Pose(axes, {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
+    Vec3 lo, hi;
+    Bounds(Corners(r.paper, places, fly), lo, hi);
+    const Vec3 size = hi - lo;
+    const double fit = std::min({1.2 / std::max(size.x, 1e-9), 0.9 / std::max(size.y, 1e-9), 1.0 / std::max(size.z, 1e-9)});
+    Motion toBase = Scaling(fit).After(Translation((lo + hi) * -0.5)).After(fly);
     double length = 0;
-    for (const Triangle3& t : base)
-        for (const MeshCorner& c : t.c) length = std::max(length, std::abs(c.position.x));
-    for (Triangle3& t : base)
-        for (MeshCorner& c : t.c) c.position = c.position * (1.1 / std::max(length, 1e-9));
-    const std::vector<FlightFrame> plan = PlanFlight(d.flight, base, s.renderer);
-    std::vector<Vec3> trail;  // where the tail has been
-    s.result.flightCover = 1;
-    for (size_t i = 0; i < plan.size(); ++i) {
-        const FlightFrame& f = plan[i];
+    for (Vec3 p : Corners(r.paper, places, toBase)) length = std::max(length, std::abs(p.x));
+    toBase = Scaling(1.1 / std::max(length, 1e-9)).After(toBase);
+    const std::vector<Vec3> base = Corners(r.paper, places, toBase);
+    const std::vector<FlightFrame> plan = PlanFlight(d.flight, base);
+    const uint16_t pose = r.Pose(places, toBase);
+    r.result.flightCover = 1;
+    for (const FlightFrame& f : plan) {
         const Camera camera = Chase(f.at);
-        Canvas sky = MovingSky(f.at.x - f.at.z * 0.5, std::clamp(-f.at.y * 0.3, -1.0, 1.0));
-        trail.push_back(f.turn.Apply(Vec3{-1.1, 0, 0} * f.zoom) + f.at);
-        if (trail.size() > 24) trail.erase(trail.begin());
-        // A soft trail, widening and fading behind the airplane.
-        for (size_t k = 0; k + 1 < trail.size(); ++k) {
-            const double age = double(trail.size() - 1 - k) / 24;
-            for (double part : {0.0, 0.5}) {
-                Vec2 p;
-                if (s.renderer.Project(trail[k] + (trail[k + 1] - trail[k]) * part, camera, p))
-                    SoftDisc(sky, p, 2.5 + 7 * age, 0.45 * (1 - age));
-            }
-        }
-        std::vector<Triangle3> tris = base;
-        for (Triangle3& t : tris)
-            for (MeshCorner& c : t.c) c.position = f.turn.Apply(c.position * f.zoom) + f.at;
-        std::vector<uint8_t> cover;
-        if (!s.Shoot(tris, sky, camera, i == 0, {}, &cover)) return false;
-        int top = kMovieHeight, bottom = -1;
-        for (int y = 0; y < kMovieHeight; ++y)
-            for (int x = 0; x < kMovieWidth; ++x)
-                if (cover[size_t(y * kMovieWidth + x)] > 0) top = std::min(top, y), bottom = std::max(bottom, y);
-        s.result.flightCover = std::min(s.result.flightCover, double(bottom - top + 1) / kMovieHeight);
+        FoldFrame& frame = r.Frame(pose, f.Map(), camera);
+        frame.backdrop = FoldBackdrop::sky;
+        frame.sky = {float(f.at.x - f.at.z * 0.5), float(std::clamp(-f.at.y * 0.3, -1.0, 1.0))};
+        const Vec3 tail = f.turn.Apply(Vec3{-1.1, 0, 0} * f.zoom) + f.at;
+        frame.tail = {float(tail.x), float(tail.y), float(tail.z)};
+        r.result.flightCover = std::min(r.result.flightCover, Cover(base, f.Map(), camera));
     }
-    return true;
 }
 
 }  // namespace
 
-bool MakeMovie(const PlaneDescription& d, const Paper& finished, const std::vector<FoldScene>& folds,
-               const Canvas& skin, const FrameSink& sink, MovieResult& result) {
+bool MakeFoldAnimation(const PlaneDescription& d, const Paper& finished, const std::vector<FoldScene>& folds,
+                       FoldAnimation& out, MovieResult& result, std::string& error) {
     result = {};
+    out = FoldAnimation();
+    out.width = kMovieWidth, out.height = kMovieHeight, out.framesPerSecond = kFramesPerSecond;
     PlaneAxes axes;
-    std::string error;
-    if (folds.empty() || !AxesOf(d, finished, OpenedPlaces(finished, d.opens, 1), axes, error)) return false;
-    Shooter s{finished, skin, sink, result};
+    if (folds.empty()) return error = d.file + ": an airplane without a fold has no movie", false;
+    if (!AxesOf(d, finished, OpenedPlaces(finished, d.opens, 1), axes, error)) return false;
+    size_t corners = 0;
+    for (const Facet& f : finished.Facets()) corners += f.sheet.size();
+    if (corners > size_t(FoldAnimation::kMaxVertices)) return error = d.file + ": too many facets for a movie", false;
+    Recorder r{finished, out, result, {}};
+    r.Mesh();
     Look look = FlatLook(folds.front().plan.before);
-    return FoldScenes(s, folds, look) && OpenScene(s, d, look, axes) && FlightScene(s, d, axes);
+    FoldScenes(r, folds, look);
+    OpenScene(r, d, look, axes);
+    FlightScene(r, d, axes);
+    out.marks.assign(result.marks.begin(), result.marks.end());
+    return true;
+}
+
+bool RenderFoldMovie(const FoldAnimation& animation, const BgrRows& texture, GlSurface& gl, const FrameSink& sink) {
+    FoldRenderer renderer;
+    Canvas frame;
+    size_t mark = 0;
+    for (int32_t t = 0; t < int32_t(animation.frames.size()); ++t) {
+        const bool key = mark < animation.marks.size() && animation.marks[mark] == t;
+        mark += key ? 1 : 0;
+        if (!renderer.Render(animation, t, texture, gl, frame) || !sink(frame, key)) return false;
+    }
+    return true;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Description.h"
-#include "Geometry.h"
+#include "graphics/Geometry.h"
 
 struct Facet {
     Polygon sheet;  // in sheet coordinates; never changes shape, only splits
@@ -66,6 +66,8 @@ private:
     std::vector<GroupFold> groupFolds;
 };
 
+// The part of a convex polygon on the side of the line a->b where Cross(b - a, p - a) * side >= 0.
+[[nodiscard]] Polygon ClipHalfPlane(const Polygon& poly, Vec2 a, Vec2 b, double side);
 // True when the facet's middle lies in every region.
 [[nodiscard]] bool InRegions(const Facet& f, const std::vector<SheetRegion>& where);
 // The facet's corners in the folded paper (z dropped).

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 
-#include "Canvas.h"
+#include "PngWriter.h"
 
-bool Canvas::SavePng(const std::string& path, const std::vector<uint8_t>* alpha) const {
+bool SavePng(const Canvas& canvas, const std::string& path, const std::vector<uint8_t>* alpha) {
+    const int width = canvas.Width(), height = canvas.Height();
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
     cairo_surface_flush(s);
@@ -14,7 +15,7 @@ bool Canvas::SavePng(const std::string& path, const std::vector<uint8_t>* alpha)
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + size_t(y) * size_t(stride));
         for (int x = 0; x < width; ++x) {
-            const Rgb c = Get(x, y);
+            const RgbPixel c = canvas.Get(x, y);
             const uint32_t a = alpha != nullptr ? (*alpha)[size_t(y) * size_t(width) + size_t(x)] : 255;
             // The colours were drawn over black, so they already carry their alpha, as cairo
             // keeps them.

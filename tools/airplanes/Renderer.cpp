@@ -70,7 +70,7 @@ void Renderer::Raster(const Vec3 (&p)[3], const Vec2 (&uv)[3], double shade, con
             u /= iz;
             v /= iz;
             const int tx = std::clamp(int(u * tw), 0, tw - 1), ty = std::clamp(int((1 - v) * th), 0, th - 1);
-            const Rgb c = tex.Get(tx, ty);
+            const RgbPixel c = tex.Get(tx, ty);
             colour.Set(x, y, {uint8_t(c.r * shade), uint8_t(c.g * shade), uint8_t(c.b * shade)});
         }
     }
@@ -97,7 +97,7 @@ Canvas Renderer::Resolve(std::vector<uint8_t>* coverage) const {
             for (int j = 0; j < factor; ++j) {
                 for (int i = 0; i < factor; ++i) {
                     const int sx = x * factor + i, sy = y * factor + j;
-                    const Rgb c = colour.Get(sx, sy);
+                    const RgbPixel c = colour.Get(sx, sy);
                     r += c.r;
                     g += c.g;
                     b += c.b;

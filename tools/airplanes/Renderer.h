@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Airplane3D.h"
-#include "Canvas.h"
+#include "graphics/Canvas.h"
 
 struct Camera {
     Vec3 eye{0, 0, 8};

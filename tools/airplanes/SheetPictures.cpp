@@ -7,7 +7,7 @@
 
 namespace {
 
-Rgb Colour(const SkinDesign& s, size_t i) {
+RgbPixel Colour(const SkinDesign& s, size_t i) {
     return RgbOf(s.colours[1 + i % (s.colours.size() - 1)]);
 }
 
@@ -126,7 +126,7 @@ Canvas DrawLineOverlay(const PlaneDescription& d, const std::vector<Crease>& cre
         if (i % 2 == 1) shifted.push_back(0);
         shifted.push_back(dashes[i] - left);
         for (size_t n = 1; n <= dashes.size() * 80; ++n) shifted.push_back(dashes[(i + n) % dashes.size()]);
-        const Rgb colour = k.kind == FoldKind::valley ? Rgb{40, 80, 200} : Rgb{200, 40, 60};
+        const RgbPixel colour = k.kind == FoldKind::valley ? RgbPixel{40, 80, 200} : RgbPixel{200, 40, 60};
         c.Line(a, b, 2.5, colour, shifted);
     }
     c.Outline({{1.5, 1.5}, {w - 1.5, 1.5}, {w - 1.5, h - 1.5}, {1.5, h - 1.5}}, 3, {0, 0, 0});

@@ -2,7 +2,7 @@
 // line overlay with the cut line and the creases at their places.
 #pragma once
 
-#include "Canvas.h"
+#include "graphics/Canvas.h"
 #include "Description.h"
 #include "Paper.h"
 

@@ -5,14 +5,11 @@
 #include <cmath>
 
 #include "SheetPictures.h"
+#include "graphics/FoldRenderer.h"
 
-Rgb FoldColour(FoldKind kind) { return kind == FoldKind::valley ? Rgb{40, 80, 200} : Rgb{200, 40, 60}; }
+RgbPixel FoldColour(FoldKind kind) { return FoldLineColour(kind == FoldKind::valley); }
 
-Dashes FoldDashes(FoldKind kind, double scale) {
-    Dashes d = kind == FoldKind::valley ? Dashes{9, 6} : Dashes{10, 4, 2, 4};
-    for (double& x : d) x *= scale;
-    return d;
-}
+Dashes FoldDashes(FoldKind kind, double scale) { return FoldLineDashes(kind == FoldKind::valley, scale); }
 
 namespace {
 
@@ -37,14 +34,14 @@ Fit FitCell(const std::vector<Facet>& paper, double x, double y, double w, doubl
     return f;
 }
 
-void DrawPaper(Canvas& c, const Fit& fit, const std::vector<Facet>& paper, Rgb front) {
+void DrawPaper(Canvas& c, const Fit& fit, const std::vector<Facet>& paper, RgbPixel front) {
     std::vector<const Facet*> order;
     for (const Facet& f : paper) order.push_back(&f);
     std::stable_sort(order.begin(), order.end(), [](auto a, auto b) { return a->layer < b->layer; });
     for (const Facet* f : order) {
         Polygon p;
         for (Vec2 v : Placed(*f)) p.push_back(fit.Map(v));
-        c.FillPolygon(p, f->place.m[2][2] > 0 ? front : Rgb{250, 250, 250});
+        c.FillPolygon(p, f->place.m[2][2] > 0 ? front : RgbPixel{250, 250, 250});
         c.Outline(p, 1.2, {70, 70, 90});
     }
 }
@@ -84,7 +81,7 @@ Canvas DrawStepsSheet(const std::vector<StepDiagram>& steps, const Canvas& finis
     const int cells = int(steps.size()) + 1;
     const int cols = cells <= 6 ? 3 : 4, rows = (cells + cols - 1) / cols;
     const double cw = double(kStepsWidth - 20) / cols, ch = double(kStepsHeight - 20) / rows;
-    const Rgb front = Mix(RgbOf(d.skin.colours.size() > 1 ? d.skin.colours[1] : 0xDDDDDD),
+    const RgbPixel front = Mix(RgbOf(d.skin.colours.size() > 1 ? d.skin.colours[1] : 0xDDDDDD),
                           {255, 255, 255}, 0.7);
     for (int i = 0; i < cells; ++i) {
         const double x = 10 + cw * (i % cols), y = 10 + ch * (i / cols);

@@ -5,9 +5,10 @@
 
 #include <vector>
 
-#include "Canvas.h"
+#include "graphics/Canvas.h"
 #include "Description.h"
 #include "Paper.h"
+#include "graphics/FoldRenderer.h"
 
 struct StepDiagram {
     std::vector<Facet> paper;  // before the fold
@@ -18,9 +19,8 @@ struct StepDiagram {
 
 // How a fold line is drawn, here and in the movie: valley dashed blue, mountain dash-dot red,
 // and the orange arrow of the turn. `scale` shrinks or grows the dashes with the line.
-[[nodiscard]] Rgb FoldColour(FoldKind kind);
+[[nodiscard]] RgbPixel FoldColour(FoldKind kind);
 [[nodiscard]] Dashes FoldDashes(FoldKind kind, double scale);
-inline constexpr Rgb kTurnArrow{240, 120, 20};
 
 inline constexpr int kStepsWidth = 1024;
 inline constexpr int kStepsHeight = 724;

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "AirplaneBuild.h"
+#include "PngWriter.h"
 #include "graphics/Dib.h"
 
 namespace {
@@ -112,7 +113,7 @@ int Sheet(int argc, char** argv) {
             }
         sheet.Paste(c, 10, y, 680, 680 * c.Height() / c.Width());
     }
-    return sheet.SavePng(argv[2]) ? 0 : 1;
+    return SavePng(sheet, argv[2]) ? 0 : 1;
 }
 
 int Check(int argc, char** argv) {

@@ -1,4 +1,5 @@
-// Geometry: the small vector and rigid-motion types the fold simulator and the renderer share.
+// Geometry: the small vector and rigid-motion types of the fold simulator, its renderer and the
+// fold movies.
 #pragma once
 
 #include <cmath>
@@ -99,5 +100,3 @@ inline bool Contains(const Polygon& p, Vec2 q, double eps) {
     }
     return true;
 }
-// The part of a convex polygon on the side of the line a->b where Cross(b - a, p - a) * side >= 0.
-Polygon ClipHalfPlane(const Polygon& poly, Vec2 a, Vec2 b, double side);

@@ -1,6 +1,6 @@
 // Drawing on a Canvas: polygons by scanline with a little edge smoothing, thick dashed lines
 // as quads, a blocky digit face for the step numbers.
-#include "Canvas.h"
+#include "graphics/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,41 +10,46 @@
 #include "base/BinaryFile.h"
 #include "graphics/Dib.h"
 
-Canvas::Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
+Canvas::Canvas(int w, int h, RgbPixel fill) : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
 
-Rgb Canvas::Get(int x, int y) const {
+RgbPixel Canvas::Get(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return {};
     return pixels[size_t(y) * size_t(width) + size_t(x)];
 }
 
-void Canvas::Set(int x, int y, Rgb c) {
+void Canvas::Set(int x, int y, RgbPixel c) {
     if (x < 0 || y < 0 || x >= width || y >= height) return;
     pixels[size_t(y) * size_t(width) + size_t(x)] = c;
 }
 
-void Canvas::Blend(int x, int y, Rgb c, double alpha) {
+void Canvas::Blend(int x, int y, RgbPixel c, double alpha) {
     if (x < 0 || y < 0 || x >= width || y >= height || alpha <= 0) return;
-    Rgb& p = pixels[size_t(y) * size_t(width) + size_t(x)];
+    RgbPixel& p = pixels[size_t(y) * size_t(width) + size_t(x)];
     p = Mix(p, c, std::min(alpha, 1.0));
 }
 
-void Canvas::FillRect(int x, int y, int w, int h, Rgb c) {
+void Canvas::FillRect(int x, int y, int w, int h, RgbPixel c) {
     for (int j = std::max(y, 0); j < std::min(y + h, height); ++j)
         for (int i = std::max(x, 0); i < std::min(x + w, width); ++i) Set(i, j, c);
 }
 
 // Four sub-rows a pixel row, coverage counted across them: smooth enough for print.
-void Canvas::FillPolygon(const Polygon& p, Rgb c, double alpha) {
+void Canvas::FillPolygon(const Polygon& p, RgbPixel c, double alpha) {
     if (p.size() < 3) return;
-    double top = 1e30, bottom = -1e30;
+    double top = 1e30, bottom = -1e30, left = 1e30, right = -1e30;
     for (Vec2 v : p) {
         top = std::min(top, v.y);
         bottom = std::max(bottom, v.y);
+        left = std::min(left, v.x);
+        right = std::max(right, v.x);
     }
     const int y0 = std::max(0, int(std::floor(top))), y1 = std::min(height - 1, int(bottom));
+    // Only the columns the polygon spans are touched: the movie frames fill many small ones.
+    const int x0 = std::max(0, int(std::floor(left))), x1 = std::min(width - 1, int(std::ceil(right)));
+    if (x1 < x0) return;
     std::vector<double> cover(size_t(std::max(width, 1)));
     for (int y = y0; y <= y1; ++y) {
-        std::fill(cover.begin(), cover.end(), 0.0);
+        std::fill(cover.begin() + x0, cover.begin() + x1 + 1, 0.0);
         for (int s = 0; s < 4; ++s) {
             const double sy = y + (s + 0.5) / 4;
             std::vector<double> xs;
@@ -60,11 +65,11 @@ void Canvas::FillPolygon(const Polygon& p, Rgb c, double alpha) {
                 }
             }
         }
-        for (int x = 0; x < width; ++x) Blend(x, y, c, cover[size_t(x)] * alpha);
+        for (int x = x0; x <= x1; ++x) Blend(x, y, c, cover[size_t(x)] * alpha);
     }
 }
 
-void Canvas::FillCircle(Vec2 o, double r, Rgb c) {
+void Canvas::FillCircle(Vec2 o, double r, RgbPixel c) {
     Polygon p;
     const int n = std::max(12, int(r * 2));
     for (int i = 0; i < n; ++i) {
@@ -74,7 +79,7 @@ void Canvas::FillCircle(Vec2 o, double r, Rgb c) {
     FillPolygon(p, c);
 }
 
-void Canvas::Line(Vec2 a, Vec2 b, double thickness, Rgb c, const Dashes& dashes) {
+void Canvas::Line(Vec2 a, Vec2 b, double thickness, RgbPixel c, const Dashes& dashes) {
     const double len = Length(b - a);
     if (len < 1e-9) return;
     const Vec2 d = (b - a) * (1 / len), n{-d.y * thickness / 2, d.x * thickness / 2};
@@ -89,11 +94,11 @@ void Canvas::Line(Vec2 a, Vec2 b, double thickness, Rgb c, const Dashes& dashes)
     }
 }
 
-void Canvas::Outline(const Polygon& p, double thickness, Rgb c) {
+void Canvas::Outline(const Polygon& p, double thickness, RgbPixel c) {
     for (size_t i = 0; i < p.size(); ++i) Line(p[i], p[(i + 1) % p.size()], thickness, c);
 }
 
-void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, Rgb c) {
+void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, RgbPixel c) {
     const double len = Length(b - a);
     if (len < 1e-9) return;
     const Vec2 d = (b - a) * (1 / len), n{-d.y, d.x};
@@ -102,7 +107,7 @@ void Canvas::Arrow(Vec2 a, Vec2 b, double thickness, Rgb c) {
     FillPolygon({b, b - d * head + n * head * 0.55, b - d * head - n * head * 0.55}, c);
 }
 
-void Canvas::Bow(Vec2 from, Vec2 to, double thickness, Rgb c) {
+void Canvas::Bow(Vec2 from, Vec2 to, double thickness, RgbPixel c) {
     const Vec2 d = to - from, n{-d.y * 0.3, d.x * 0.3};
     Vec2 prev = from;
     for (int i = 1; i <= 8; ++i) {
@@ -114,7 +119,7 @@ void Canvas::Bow(Vec2 from, Vec2 to, double thickness, Rgb c) {
     }
 }
 
-void Canvas::Digits(const std::string& text, double x, double y, double size, Rgb c) {
+void Canvas::Digits(const std::string& text, double x, double y, double size, RgbPixel c) {
     // 3 x 5 cells a digit, rows top to bottom.
     static const char* const glyphs[10] = {"111101101101111", "010110010010111", "111001111100111",
                                            "111001111001111", "101101111001001", "111100111001111",
@@ -142,27 +147,32 @@ void Canvas::Paste(const Canvas& o, int x, int y, int w, int h) {
         for (int i = 0; i < w; ++i) Set(x + i, y + j, o.Get(i * o.width / w, j * o.height / h));
 }
 
-int Canvas::SaveBmp(const std::string& path) const {
-    if (width % 4 != 0) return 0;
+Dib Canvas::ToDib() const {
     Dib dib = Dib::CreateBlank(width, height);
-    if (dib.IsEmpty()) return 0;
+    if (dib.IsEmpty()) return dib;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             uint8_t* p = dib.PixelAt(x, y);
-            const Rgb c = Get(x, y);
+            const RgbPixel c = Get(x, y);
             p[0] = c.b;
             p[1] = c.g;
             p[2] = c.r;
         }
     }
-    return dib.SaveToFile(path);
+    return dib;
+}
+
+int Canvas::SaveBmp(const std::string& path) const {
+    if (width % 4 != 0) return 0;
+    const Dib dib = ToDib();
+    return dib.IsEmpty() ? 0 : dib.SaveToFile(path);
 }
 
 int Canvas::SavePalettedBmp(const std::string& path) const {
     if (width < 1 || height < 1) return 0;
-    auto key = [](Rgb c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b; };
+    auto key = [](RgbPixel c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b; };
     std::unordered_map<uint32_t, size_t> counts;
-    for (const Rgb& p : pixels) ++counts[key(p)];
+    for (const RgbPixel& p : pixels) ++counts[key(p)];
     std::vector<std::pair<size_t, uint32_t>> byCount;
     for (const auto& [colour, n] : counts) byCount.push_back({n, colour});
     std::sort(byCount.begin(), byCount.end(), [](auto a, auto b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
