@@ -1,12 +1,15 @@
 // The flight screen's figures on model 1's generated movie (320 by 240, 15 frames a second):
 // one step of continuous play (draw the picture in hand, decode the next), a jump to a step mark
-// (seek and decode to it), and the memory held after 20 whole plays.
+// (seek and decode to it), the memory held after 20 whole plays, and one picture of the movie
+// drawn live from its fold animation with a painted texture.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <vector>
 
+#include "flight/FoldMovieSource.h"
 #include "flight/MoviePlayer.h"
+#include "platform/gl/OsMesaSurface.h"
 #include "platform/movie/FfmpegMovieSource.h"
 
 namespace {
@@ -78,5 +81,24 @@ void BM_MemoryOverTwentyPlays(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MemoryOverTwentyPlays)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Every frame of the movie in turn, as continuous play asks for them.
+void BM_LiveFrame(benchmark::State& state) {
+    FoldMovieSource source(nullptr, [](int32_t w, int32_t h) -> std::unique_ptr<GlSurface> {
+        return std::make_unique<OsMesaSurface>(w, h);
+    });
+    std::vector<uint8_t> texture(256 * 768);
+    for (size_t i = 0; i < texture.size(); ++i) texture[i] = uint8_t(i * 7 / 3);
+    source.UseTexture({texture.data(), 256, 256, 768});
+    if (!source.Open(kMovie) || !source.Drawing()) return state.SkipWithError("no fold animation");
+    MoviePicture picture;
+    int32_t t = 0;
+    for (auto _ : state) {
+        if (!source.PictureAt(t, picture)) return state.SkipWithError("no picture");
+        t = (t + 1) % source.Duration();
+    }
+    state.counters["frames"] = double(source.Duration());
+}
+BENCHMARK(BM_LiveFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -13,6 +13,8 @@ constexpr uint16_t kVersion = 1;
 // Coordinates, camera and pixel numbers beyond this are no airplane's: they would only overflow
 // the arithmetic of drawing.
 constexpr float kLargest = 1e6f;
+// The guide's pixels may lie off the picture, but not so far that drawing its dashes takes long.
+constexpr float kLargestPixel = 4.0f * FoldAnimation::kMaxSide;
 
 class Cursor {
 public:
@@ -90,7 +92,7 @@ bool ReadHeader(Cursor& in, Header& h, std::string& error) {
     // Everything that follows has a known least size: a short file is refused before anything
     // is allocated for it.
     const size_t least = size_t(h.marks) * 2 + size_t(h.vertices) * 8 + size_t(h.triangles) * 6 +
-                         size_t(h.poses) * (24 + size_t(h.vertices) * 6) + size_t(h.frames) * 128;
+                         size_t(h.poses) * (24 + size_t(h.vertices) * 6) + size_t(h.frames) * 148;
     if (!in.Has(least)) return error = "the file is shorter than its counts say", false;
     return true;
 }
@@ -104,7 +106,9 @@ bool ReadFrame(Cursor& in, const Header& h, FoldFrame& f) {
     return in.Floats(f.transform) && in.Floats(f.camera.eye) && in.Floats(f.camera.target) &&
            in.Floats(f.camera.up) && in.F32(f.camera.fovDegrees) && f.camera.fovDegrees >= 1 &&
            f.camera.fovDegrees <= 170 && in.Floats(f.sky) && in.Floats(f.tail) && in.F32(f.guideFade) &&
-           in.Floats(f.guideLine) && in.Floats(f.guideArrow);
+           in.Floats(f.guideLine) && in.Floats(f.guideArrow) &&
+           std::all_of(f.guideLine.begin(), f.guideLine.end(), [](float v) { return std::abs(v) <= kLargestPixel; }) &&
+           std::all_of(f.guideArrow.begin(), f.guideArrow.end(), [](float v) { return std::abs(v) <= kLargestPixel; });
 }
 
 bool ReadBody(Cursor& in, const Header& h, FoldAnimation& a, std::string& error) {

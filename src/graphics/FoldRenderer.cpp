@@ -123,17 +123,32 @@ void FoldRenderer::DrawBackdrop(const FoldAnimation& a, int32_t t) {
 void FoldRenderer::DrawPaper(const FoldAnimation& a, const FoldFrame& f, int32_t surfaceHeight, GlSurface& gl) {
     const FoldPose& pose = a.poses[f.pose];
     const std::array<float, 12>& m = f.transform;
-    corners.clear();
-    for (uint16_t i : a.triangles) {
-        const std::array<float, 3> p = a.Position(pose, i);
-        corners.push_back({a.uv[size_t(i) * 2], a.uv[size_t(i) * 2 + 1],
-                           m[0] * p[0] + m[1] * p[1] + m[2] * p[2] + m[3],
-                           m[4] * p[0] + m[5] * p[1] + m[6] * p[2] + m[7],
-                           m[8] * p[0] + m[9] * p[1] + m[10] * p[2] + m[11]});
+    for (std::vector<GlCorner>& s : shaded) s.clear();
+    const Vec3 light = Normalised(Vec3{0.4, 0.7, 0.6});
+    for (size_t t = 0; t + 2 < a.triangles.size(); t += 3) {
+        GlCorner c[3];
+        for (size_t k = 0; k < 3; ++k) {
+            const uint16_t i = a.triangles[t + k];
+            const std::array<float, 3> p = a.Position(pose, i);
+            c[k] = {a.uv[size_t(i) * 2], a.uv[size_t(i) * 2 + 1], m[0] * p[0] + m[1] * p[1] + m[2] * p[2] + m[3],
+                    m[4] * p[0] + m[5] * p[1] + m[6] * p[2] + m[7], m[8] * p[0] + m[9] * p[1] + m[10] * p[2] + m[11]};
+        }
+        // Lit a little by how the paper faces the light, either face alike, so that a flap
+        // stands out from the paper under it.
+        const Vec3 n = Normalised(Cross(Vec3{c[1].x - c[0].x, c[1].y - c[0].y, c[1].z - c[0].z},
+                                        Vec3{c[2].x - c[0].x, c[2].y - c[0].y, c[2].z - c[0].z}));
+        const double shade = kDarkest + (1 - kDarkest) * std::abs(Dot(n, light));
+        const size_t level = std::min(kShades - 1, size_t(std::lround((shade - kDarkest) / (1 - kDarkest) * (kShades - 1))));
+        shaded[level].insert(shaded[level].end(), c, c + 3);
     }
     gl.SetViewport({0, surfaceHeight - a.height, a.width, a.height});
     gl.LoadMatrices(PerspectiveMatrix(f.camera.fovDegrees, double(a.width) / a.height, kNear, kFar), LookAt(f.camera));
-    gl.DrawTriangles(corners);
+    for (size_t level = 0; level < kShades; ++level) {
+        if (shaded[level].empty()) continue;
+        gl.SetShade(float(kDarkest + (1 - kDarkest) * double(level) / (kShades - 1)));
+        gl.DrawTriangles(shaded[level]);
+    }
+    gl.SetShade(1);
     gl.Flush();
 }
 

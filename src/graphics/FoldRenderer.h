@@ -4,6 +4,7 @@
 // two differ only in the texture.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +37,9 @@ private:
 
     Canvas backdrop;
     std::vector<uint8_t> rows;      // the backdrop as the surface takes it
-    std::vector<GlCorner> corners;  // the paper's triangles of the frame
+    // The paper's triangles of the frame, by how brightly they are lit.
+    static constexpr size_t kShades = 16;
+    static constexpr double kDarkest = 0.62;
+    std::array<std::vector<GlCorner>, kShades> shaded;
     Surface readBack;
 };

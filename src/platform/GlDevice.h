@@ -53,6 +53,9 @@ public:
     virtual void PushName(uint32_t name) = 0;
     virtual void PopName() = 0;
 
+    // How bright the triangles drawn from now on are: the texture's colour times `shade`
+    // (0 to 1). Every surface starts at 1, the texture as it is.
+    virtual void SetShade(float shade) = 0;
     // Filled triangles, three corners each, both faces.
     virtual void DrawTriangles(std::span<const GlCorner> corners) = 0;
     virtual void Flush() = 0;

@@ -150,6 +150,18 @@ stroke() {  # X0 X1 Y: a press at (X0, Y), moves right in steps of 10 to X1, a r
   for x in $(seq "$1" 10 "$2"); do xdotool mousemove "$x" "$3"; done
   xdotool mouseup 1; sleep 0.5
 }
+# ImageMagick's text pixels ("x,y: (r,g,b) ...") as "x y r g b" lines.
+txt_pixels() {
+  sed -nE 's/^([0-9]+),([0-9]+): *\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4 \5/p'
+}
+# How many pixels of the movie picture (320 x 240 at (275, 256)) of the last shot, or of a
+# picture file, are a strong red.
+red_in_movie() {  # [PICTURE]
+  local from=${1:-$work/shot.png} crop="320x240+275+256"
+  [ -n "${1:-}" ] && crop="320x240+0+0"
+  /usr/bin/convert "$from" -crop "$crop" +repage -depth 8 txt:- | txt_pixels |
+    awk '$3 > 200 && $4 < 50 && $5 < 50 { n++ } END { print n + 0 }'
+}
 # Answers the message box of that caption (not the program's own window) with the key.
 answer_box() {  # CAPTION KEY
   box=""
@@ -523,6 +535,44 @@ case "$case_name" in
       fail "the flat pane changed on the way back from the flight screen"
     [ "$(area_changes "$work/painted.png" "$work/back.png" 209 159 652 289)" = 0 ] ||
       fail "the 3D pane changed on the way back from the flight screen"
+    click_exit_and_check 850 650 ;;
+  FlightFoldsAndFliesThePainting)
+    make_install; use_installed_data; start_display 1024x768; start_program e0
+    xdotool mousemove 5 5 click 1; sleep 0.4
+    # The strongest red of the colour chart, then the pencil at its thickest and fully opaque.
+    shot
+    read -r rx ry <<<"$(/usr/bin/convert "$work/shot.png" -crop 128x86+585+577 +repage -depth 8 txt:- | txt_pixels |
+      awk '{ s = $3 - $4 - $5; if (s > best) { best = s; x = $1; y = $2 } } END { print 585 + x, 577 + y }')"
+    xdotool mousemove "$rx" "$ry" click 1; sleep 0.3
+    xdotool mousemove 732 578 click 1 mousemove 761 578 click 1; sleep 0.3
+    # One press zigzagging over the whole flat pane: a second press so soon would be a double
+    # click, which the program ignores.
+    xdotool mousemove 260 215 mousedown 1
+    for y in $(seq 215 12 495); do
+      if [ $(((y - 215) / 12 % 2)) = 0 ]; then xs=$(seq 260 20 640); else xs=$(seq 640 -20 260); fi
+      for x in $xs; do xdotool mousemove "$x" "$y"; done
+    done
+    xdotool mouseup 1; sleep 0.5
+    shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-painted.png"
+    [ "$(red_in_movie)" -gt 20000 ] || fail "no red patch on the flat pane"
+    enter_flight
+    # The first frame, a frame in the middle of the folds (step 3's mark) and the flight (the
+    # last step) each show the painting's red where the paper shows.
+    for step in first 3 last; do
+      case $step in
+        first) t=0 ;;
+        3) press_away 500 603; press_away 500 603 1; t=64 ;;  # next twice
+        last) press_away 520 650 1; t=9999 ;;  # past the end: the last picture
+      esac
+      shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-$step.png"
+      movie_frame 1 "$t" "$work/made.bmp"
+      live=$(red_in_movie) made=$(red_in_movie "$work/made.bmp")
+      [ "$live" -gt $((made + 150)) ] || fail "at $step ($t) the movie shows $live red pixels, the movie file $made"
+    done
+    # Without its fold animation the movie file plays, painted or not.
+    rm "$work/share/zephine/Diy/Movie/Fly01.fan"
+    press_away 502 118 1.5; enter_flight
+    shot; expect_movie_frame 1 0
     click_exit_and_check 850 650 ;;
   TourPointerLeavesWithThePress)
     # With the sentences the pointer blinks on each button until its sentence ends. The click

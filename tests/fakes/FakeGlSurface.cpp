@@ -46,6 +46,7 @@ bool CoversOrigin(const std::array<double, 2> (&t)[3]) {
 void FakeGlSurface::DrawTriangles(std::span<const GlCorner> corners) {
     if (!selecting) {
         drawnTriangles += int(corners.size() / 3);
+        drawn.assign(corners.begin(), corners.end());
         return;
     }
     for (size_t i = 0; i + 3 <= corners.size(); i += 3) {

@@ -16,7 +16,10 @@ public:
     bool HasContext() const override { return true; }
     int32_t Width() const override { return width; }
     int32_t Height() const override { return height; }
-    void UploadTexture(const BgrRows&) override { ++uploads; }
+    void UploadTexture(const BgrRows& rows) override {
+        ++uploads;
+        texture = rows;
+    }
     void SetViewport(const GlViewport& v) override { viewport = v; }
     GlViewport Viewport() const override { return viewport; }
     void LoadMatrices(const GlMatrix& p, const GlMatrix& m) override {
@@ -29,6 +32,7 @@ public:
     void LoadName(uint32_t name) override { names.back() = name; }
     void PushName(uint32_t name) override { names.push_back(name); }
     void PopName() override { names.pop_back(); }
+    void SetShade(float s) override { shade = s; }
     void DrawTriangles(std::span<const GlCorner> corners) override;
     void Flush() override {}
     int DrawPicture(const BgrRows&, const Rect&, int32_t, int32_t) override {
@@ -48,5 +52,8 @@ public:
     int32_t hits = 0;
     std::vector<uint32_t> names;
     GlMatrix projection{}, modelView{};
+    float shade = 1;
     int uploads = 0, pictures = 0, depthClears = 0, copies = 0, drawnTriangles = 0;
+    BgrRows texture;                // the last uploaded
+    std::vector<GlCorner> drawn;    // the corners of the last triangles drawn
 };

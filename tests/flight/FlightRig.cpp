@@ -25,7 +25,7 @@ void WriteWave(const PathString& path, uint32_t frames) {
 
 }  // namespace
 
-FlightRig::FlightRig(const char* frames) {
+FlightRig::FlightRig(const char* frames, bool gl) {
     const std::string root = f.dir.Path();
     // Started from ROOT/Diy inside the test's own folder, so that the sound folders beside it
     // (ROOT/Sound) are the test's own too.
@@ -56,6 +56,12 @@ FlightRig::FlightRig(const char* frames) {
     for (const char* name : {"Fly01.mov", "Fly09.mov", "Fly10.mov"}) movies.movies[name] = 100;
     f.platform.audio = &audio;
     f.platform.movies = &movies;
+    if (gl)
+        f.platform.makeGlSurface = [this](int32_t w, int32_t h) -> std::unique_ptr<GlSurface> {
+            auto surface = std::make_unique<FakeGlSurface>(w, h);
+            surfaces.push_back(surface.get());
+            return surface;
+        };
     c = std::make_unique<Controller>(f.window, f.platform);
     c->Tours().Stop();  // no tour: presses act
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fakes/FakeAudioDevice.h"
+#include "fakes/FakeGlSurface.h"
 #include "fakes/FakeMovieSource.h"
 #include "fakes/FakePlatform.h"
 #include "flight/FlightScreen.h"
@@ -15,8 +16,10 @@ struct FlightRig {
     static constexpr uint32_t kWorkshopBackdrop = 0x203040;
     static constexpr uint32_t kFlightBackdrop = 0x80A0C0;
 
-    // `frames`: the frame file's FRAME section; none writes no frame file.
-    explicit FlightRig(const char* frames = "Frame1=3,0,40,90\nFrame9=2,0,30\nFrame10=2,0,20\n");
+    // `frames`: the frame file's FRAME section; none writes no frame file. `gl`: the platform
+    // makes fake 3D surfaces, kept in `surfaces`.
+    explicit FlightRig(const char* frames = "Frame1=3,0,40,90\nFrame9=2,0,30\nFrame10=2,0,20\n",
+                       bool gl = false);
 
     [[nodiscard]] FlightScreen& F() { return static_cast<FlightScreen&>(c->FlightMovieScreen()); }
     [[nodiscard]] const ScreenLayout& L() { return c->Layout(); }
@@ -35,6 +38,7 @@ struct FlightRig {
     FakePlatform f;
     FakeAudioDevice audio;
     FakeMovieSource movies;
+    std::vector<FakeGlSurface*> surfaces;
     InstallPaths paths;
     std::unique_ptr<Controller> c;
 };

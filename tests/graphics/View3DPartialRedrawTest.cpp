@@ -24,6 +24,7 @@ public:
     void LoadName(uint32_t name) override { log.push_back("load " + std::to_string(name)); }
     void PushName(uint32_t name) override { log.push_back("push " + std::to_string(name)); }
     void PopName() override { log.push_back("pop"); }
+    void SetShade(float) override {}
     void DrawTriangles(std::span<const GlCorner> corners) override {
         log.push_back("draw " + std::to_string(corners.size() / 3));
     }

@@ -9,9 +9,11 @@
 #include "Commands.h"
 #include "FaceTable.h"
 #include "graphics/Dib.h"
+#include "graphics/FoldAnimation.h"
 #include "graphics/ModelMesh.h"
 #include "graphics/SectionFile.h"
 #include "platform/ProfileReader.h"
+#include "platform/movie/FfmpegMovieSource.h"
 #include "base/Tokenizer.h"
 #include "sound/WaveReader.h"
 
@@ -255,15 +257,37 @@ std::string OverlayProblem(const std::string& path, const std::string& skinPath)
     return {};
 }
 
+// The fold animation the flight screen draws the child's painting with: it must agree with the
+// movie file (its frames) and the frame file (its marks), or the two would not play alike.
+std::string AnimationProblem(const std::string& path, const std::string& moviePath, SectionFile* frames, int model) {
+    if (!Exists(path)) return "missing";
+    FoldAnimation animation;
+    std::string error;
+    if (!LoadFoldAnimation(path, animation, error)) return error;
+    FfmpegMovieSource movie;
+    if (movie.Open(moviePath) && movie.Duration() != int32_t(animation.frames.size()))
+        return "holds " + std::to_string(animation.frames.size()) + " frames, the movie " +
+               std::to_string(movie.Duration());
+    if (frames != nullptr) {
+        std::string list = std::to_string(animation.marks.size());
+        for (int32_t m : animation.marks) list += "," + std::to_string(m);
+        const std::string said = frames->Value("FRAME", "Frame", model).value_or("");
+        if (said != list) return "its marks " + list + " are not frame.ini's " + said;
+    }
+    return {};
+}
+
 void CheckModel(const std::string& root, int model, SectionFile* frames, Report& report) {
     const std::string dir = root + "/Diy/Model/", movies = root + "/Diy/Movie/";
     const std::string stem = Stem(model);
     const std::string mesh = Exists(dir + stem + ".ini") ? dir + stem + ".ini" : dir + stem + ".fly";
-    report.files += 5;
+    report.files += 6;
     Note(report, mesh, ModelProblem(mesh), true);
     Note(report, dir + stem + ".bmp", PictureProblem(dir + stem + ".bmp", 0, 0), true);
     Note(report, dir + stem + "m.bmp", OverlayProblem(dir + stem + "m.bmp", dir + stem + ".bmp"), true);
     Note(report, movies + stem + ".mov", Exists(movies + stem + ".mov") ? "" : "missing", true);
+    Note(report, movies + stem + ".fan", AnimationProblem(movies + stem + ".fan", movies + stem + ".mov", frames, model),
+         true);
     Note(report, movies + "Step" + stem.substr(3) + ".bmp",
          PictureProblem(movies + "Step" + stem.substr(3) + ".bmp", 0, 0), true);
     int marks = 0;

@@ -147,6 +147,15 @@ void OsMesaSurface::PopName() {
     if (Current()) glPopName();
 }
 
+void OsMesaSurface::SetShade(float shade) {
+    if (!Current()) return;
+    // At full brightness the texture replaces the colour exactly, as the 3D view has it.
+    const bool full = !(shade < 1);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, full ? GL_DECAL : GL_MODULATE);
+    const float s = full ? 1.0f : std::max(shade, 0.0f);
+    glColor3f(s, s, s);
+}
+
 void OsMesaSurface::DrawTriangles(std::span<const GlCorner> corners) {
     if (!Current() || corners.size() < 3) return;
     glBegin(GL_TRIANGLES);

@@ -32,6 +32,7 @@ public:
     void LoadName(uint32_t name) override;
     void PushName(uint32_t name) override;
     void PopName() override;
+    void SetShade(float shade) override;
     void DrawTriangles(std::span<const GlCorner> corners) override;
     void Flush() override;
 

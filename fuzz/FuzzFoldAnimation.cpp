@@ -1,0 +1,64 @@
+// Fuzzes the fold-animation reader, and draws what it accepts (on a surface without OpenGL that
+// takes every call), so that every count, index and number it lets through is one the renderer
+// can use.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "graphics/FoldAnimation.h"
+#include "graphics/FoldRenderer.h"
+#include "platform/Surface.h"
+
+namespace {
+
+class NullSurface final : public GlSurface {
+public:
+    bool HasContext() const override { return true; }
+    int32_t Width() const override { return 320; }
+    int32_t Height() const override { return 240; }
+    void UploadTexture(const BgrRows&) override {}
+    void SetViewport(const GlViewport&) override {}
+    GlViewport Viewport() const override { return {}; }
+    void LoadMatrices(const GlMatrix&, const GlMatrix&) override {}
+    void BeginSelection(std::span<uint32_t>) override {}
+    int32_t EndSelection() override { return 0; }
+    bool IsSelecting() const override { return false; }
+    void LoadName(uint32_t) override {}
+    void PushName(uint32_t) override {}
+    void PopName() override {}
+    void SetShade(float) override {}
+    void DrawTriangles(std::span<const GlCorner> corners) override {
+        for (const GlCorner& c : corners) sum += c.u + c.v + c.x + c.y + c.z;
+    }
+    void Flush() override {}
+    int DrawPicture(const BgrRows&, const Rect&, int32_t, int32_t) override { return 1; }
+    void ClearDepth(const Rect&) override {}
+    int CopyToWindow(int32_t, int32_t, const Rect& dest, Surface& window) override {
+        window.Fill(dest, 0x808080);
+        return 1;
+    }
+    double sum = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FoldAnimation a;
+    std::string error;
+    if (!ReadFoldAnimation(std::span<const uint8_t>(data, size), a, error)) {
+        if (!a.frames.empty() || error.empty()) __builtin_trap();
+        return 0;
+    }
+    // Pictures larger than the movies' are read but not drawn here: they only slow the search.
+    if (a.width > 320 || a.height > 240) return 0;
+    NullSurface gl;
+    FoldRenderer renderer;
+    Canvas out;
+    const uint8_t texel[4] = {1, 2, 3, 0};
+    const int32_t last = int32_t(a.frames.size()) - 1;
+    for (int32_t t : {0, last / 2, last})
+        if (!renderer.Render(a, t, {texel, 1, 1, 4}, gl, out) || out.Width() != a.width) __builtin_trap();
+    return 0;
+}
