@@ -79,8 +79,11 @@ void View3D::Render(GlDevice& gl, const Rect& viewport) {
 }
 
 void View3D::DrawMesh(GlDevice& gl) {
-    bool selecting = gl.IsSelecting();
-    bool full = paintTarget.fullRedraw == 1;
+    const bool selecting = gl.IsSelecting();
+    // A pick must find any triangle under the point: the partial redraw is for drawing only.
+    // (On a machine slow enough to redraw part of the model while painting, a stroke on the
+    // model picked nothing after its first texel.)
+    const bool full = selecting || paintTarget.fullRedraw == 1;
     // A rectangle without area keeps the flag, so the next render again takes this path.
     if (!full && !HasRedrawArea(paintTarget.dirtyRect)) return;
     if (selecting) gl.LoadName(kMeshName);
@@ -106,7 +109,7 @@ void View3D::DrawMesh(GlDevice& gl) {
     }
     if (!batch.empty()) gl.DrawTriangles(batch);
     if (selecting) gl.PopName();
-    paintTarget.fullRedraw = 1;
+    else paintTarget.fullRedraw = 1;
 }
 
 bool View3D::Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x, int32_t y,

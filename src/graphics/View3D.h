@@ -39,7 +39,8 @@ public:
     // paint target holds its texel, triangle and the point. A failed pick changes nothing there.
     [[nodiscard]] bool Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x,
                             int32_t y, int32_t surfaceHeight);
-    // Emits the triangles: all of them, or those the dirty rectangle may touch.
+    // Emits the triangles: all of them, or while a stroke redraws part of the model, those the
+    // dirty rectangle may touch. A selection always emits all of them.
     void DrawMesh(GlDevice& gl);
 
     float canvasOffsetX = 0;

@@ -102,6 +102,17 @@ TEST(View3DPartialRedrawTest, SelectionNamesEveryTriangleUnderTheMeshName) {
     std::vector<std::string> expected = {"load 100", "push 0", "draw 1", "pop",
                                          "push 1",   "draw 1", "pop",    "pop"};
     EXPECT_EQ(gl.log, expected);
+
+    // While a stroke redraws only part of the model, a pick still sees every triangle, and the
+    // render after it still redraws only the part.
+    for (const Rect dirty : {Rect{}, Rect{10, 200, 40, 240}}) {
+        gl.log.clear();
+        view.paintTarget.fullRedraw = 0;
+        view.paintTarget.dirtyRect = dirty;
+        view.DrawMesh(gl);
+        EXPECT_EQ(gl.log, expected);
+        EXPECT_EQ(view.paintTarget.fullRedraw, 0);
+    }
 }
 
 TEST(View3DPartialRedrawTest, EmptyOrBrokenMeshDrawsNothing) {

@@ -20,23 +20,28 @@ int Near(const Canvas& frame, RgbPixel colour) {
     return n;
 }
 
+// Folds the airplane and makes its movie's animation.
+bool Animate(const char* plane, PlaneDescription& d, FoldedPlane& folded, FoldAnimation& a, MovieResult& result,
+             std::string& error) {
+    return ReadDescription(std::string(ZEPHINE_PLANES_DIR) + "/" + plane, d, error) && FoldPlane(d, folded, error) &&
+           MakeFoldAnimation(d, folded.paper, folded.scenes, a, result, error);
+}
+
 }  // namespace
 
 // The stunt airplane: its loop is the hardest flight to keep large in the frame.
 TEST(AirplaneMovieTest, MarksStayPutFoldLinesShowAndTheFlightFillsTheFrame) {
     PlaneDescription d;
     FoldedPlane folded;
+    FoldAnimation animation;
+    MovieResult result;
     std::string error;
-    ASSERT_TRUE(ReadDescription(std::string(ZEPHINE_PLANES_DIR) + "/06.plane", d, error)) << error;
-    ASSERT_TRUE(FoldPlane(d, folded, error)) << error;
+    ASSERT_TRUE(Animate("06.plane", d, folded, animation, result, error)) << error;
     std::vector<Canvas> frames;
     const FrameSink keep = [&](const Canvas& frame, bool) {
         frames.push_back(frame);
         return true;
     };
-    MovieResult result;
-    FoldAnimation animation;
-    ASSERT_TRUE(MakeFoldAnimation(d, folded.paper, folded.scenes, animation, result, error)) << error;
     const Dib texture = TextureOfSkin(PaintSkin(d).ToDib());
     OsMesaSurface gl(kMovieWidth, kMovieHeight);
     ASSERT_TRUE(RenderFoldMovie(animation, BgrRowsOf(texture), gl, keep));
@@ -64,12 +69,10 @@ TEST(AirplaneMovieTest, MarksStayPutFoldLinesShowAndTheFlightFillsTheFrame) {
 TEST(AirplaneMovieTest, TheFirstFrameShowsTheTextureAsTheFlatSheetDoes) {
     PlaneDescription d;
     FoldedPlane folded;
-    std::string error;
-    ASSERT_TRUE(ReadDescription(std::string(ZEPHINE_PLANES_DIR) + "/01.plane", d, error)) << error;
-    ASSERT_TRUE(FoldPlane(d, folded, error)) << error;
-    MovieResult result;
     FoldAnimation a;
-    ASSERT_TRUE(MakeFoldAnimation(d, folded.paper, folded.scenes, a, result, error)) << error;
+    MovieResult result;
+    std::string error;
+    ASSERT_TRUE(Animate("01.plane", d, folded, a, result, error)) << error;
     a.frames[0].guide = FoldGuideKind::none;
 
     const RgbPixel quarter[2][2] = {{{220, 30, 30}, {30, 200, 30}}, {{30, 30, 220}, {230, 220, 20}}};
