@@ -32,7 +32,7 @@ struct Platform {
     AudioDevice* audio = nullptr;  // none: the program runs without sound
     WorkFiles* workFiles = nullptr;  // none: works can be neither saved nor deleted
     Printer* printer = nullptr;      // none: nothing prints
-    MovieSource* movies = nullptr;  // none: the flight screen shows no movie
+    MovieSource* movies = nullptr;  // none: only movies drawn from fold animations show
     // Makes the off-screen 3D surface of the given size; unset or none: no 3D drawing.
     std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface = nullptr;
 };
