@@ -1,8 +1,6 @@
 // Choosing between the drawn movie and the movie file, and drawing the pictures.
 #include "flight/FoldMovieSource.h"
 
-#include <algorithm>
-
 void FoldMovieSource::UseTexture(const BgrRows& rows) {
     texturePixels.clear();
     texture = {};
@@ -55,15 +53,9 @@ bool FoldMovieSource::PictureAt(int32_t t, MoviePicture& picture) {
     if (!renderer.Render(animation, t, texture, *surface, frame)) return false;
     picture.width = frame.Width();
     picture.height = frame.Height();
-    picture.stride = (picture.width * 3 + 3) / 4 * 4;
+    picture.stride = Canvas::BgrStride(picture.width);
     const size_t size = size_t(picture.stride) * size_t(picture.height);
     if (picture.pixels.size() < size) picture.pixels.resize(size);
-    for (int32_t y = 0; y < picture.height; ++y) {
-        uint8_t* row = picture.pixels.data() + size_t(picture.height - 1 - y) * size_t(picture.stride);
-        for (int32_t x = 0; x < picture.width; ++x) {
-            const RgbPixel c = frame.Get(x, y);
-            row[x * 3] = c.b, row[x * 3 + 1] = c.g, row[x * 3 + 2] = c.r;
-        }
-    }
+    frame.ToBgrRows(picture.pixels.data(), picture.stride);
     return true;
 }

@@ -147,18 +147,17 @@ void Canvas::Paste(const Canvas& o, int x, int y, int w, int h) {
         for (int i = 0; i < w; ++i) Set(x + i, y + j, o.Get(i * o.width / w, j * o.height / h));
 }
 
+void Canvas::ToBgrRows(uint8_t* rows, int32_t stride) const {
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = rows + size_t(height - 1 - y) * size_t(stride);
+        const RgbPixel* in = pixels.data() + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x) row[x * 3] = in[x].b, row[x * 3 + 1] = in[x].g, row[x * 3 + 2] = in[x].r;
+    }
+}
+
 Dib Canvas::ToDib() const {
     Dib dib = Dib::CreateBlank(width, height);
-    if (dib.IsEmpty()) return dib;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint8_t* p = dib.PixelAt(x, y);
-            const RgbPixel c = Get(x, y);
-            p[0] = c.b;
-            p[1] = c.g;
-            p[2] = c.r;
-        }
-    }
+    if (!dib.IsEmpty()) ToBgrRows(dib.PixelBytes(), dib.Stride());
     return dib;
 }
 

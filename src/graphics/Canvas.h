@@ -53,6 +53,11 @@ public:
     // Copies `other` scaled (nearest) into the rectangle.
     void Paste(const Canvas& other, int x, int y, int w, int h);
 
+    // The bytes of a 24-bit bitmap's rows, bottom row first, blue, green, red, each `stride`
+    // bytes (at least width * 3).
+    void ToBgrRows(uint8_t* rows, int32_t stride) const;
+    // The padded stride of such rows: width * 3 rounded up to a multiple of 4.
+    [[nodiscard]] static int32_t BgrStride(int width) { return (width * 3 + 3) / 4 * 4; }
     // As a 24-bit Dib; empty when the canvas is.
     [[nodiscard]] Dib ToDib() const;
     // Through Dib: 24-bit, the width must be a multiple of 4. 1 on success.

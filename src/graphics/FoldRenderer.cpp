@@ -69,22 +69,37 @@ void DrawGuide(Canvas& frame, const FoldFrame& f) {
     const bool valley = f.guide == FoldGuideKind::valley;
     const Vec2 a{f.guideLine[0], f.guideLine[1]}, b{f.guideLine[2], f.guideLine[3]};
     const Vec2 from{f.guideArrow[0], f.guideArrow[1]}, to{f.guideArrow[2], f.guideArrow[3]};
+    auto draw = [&](Canvas& c) {
+        const RgbPixel pale{255, 255, 245};
+        c.Line(a, b, 3.8, pale);
+        c.Line(a, b, 2.2, FoldLineColour(valley), FoldLineDashes(valley, 0.7));
+        c.Bow(from, to, 4.2, pale);
+        c.Bow(from, to, 2.4, kTurnArrow);
+    };
+    // At full strength straight onto the frame; while it fades, on a copy let in by the fade.
+    if (f.guideFade >= 1) return draw(frame);
     Canvas guide = frame;
-    const RgbPixel pale{255, 255, 245};
-    guide.Line(a, b, 3.8, pale);
-    guide.Line(a, b, 2.2, FoldLineColour(valley), FoldLineDashes(valley, 0.7));
-    guide.Bow(from, to, 4.2, pale);
-    guide.Bow(from, to, 2.4, kTurnArrow);
-    const double fade = std::min(1.0, double(f.guideFade));
+    draw(guide);
+    const double fade = f.guideFade;
     std::vector<RgbPixel>& out = frame.Pixels();
     const std::vector<RgbPixel>& in = guide.Pixels();
     for (size_t i = 0; i < out.size(); ++i) out[i] = Mix(out[i], in[i], fade);
 }
 
+// The camera's axes, as gluLookAt makes them: right, up, and back from the target to the eye.
+struct CameraAxes {
+    Vec3 right, up, back;
+};
+
+CameraAxes AxesOf(const FoldCamera& c) {
+    const Vec3 back = Normalised(V(c.eye) - V(c.target));
+    const Vec3 right = Normalised(Cross(V(c.up), back));
+    return {right, Cross(back, right), back};
+}
+
 // gluLookAt.
 Matrix4 LookAt(const FoldCamera& c) {
-    const Vec3 back = Normalised(V(c.eye) - V(c.target));
-    const Vec3 right = Normalised(Cross(V(c.up), back)), up = Cross(back, right);
+    const auto [right, up, back] = AxesOf(c);
     const Vec3 e = V(c.eye);
     return {float(right.x), float(up.x), float(back.x), 0, float(right.y), float(up.y), float(back.y), 0,
             float(right.z), float(up.z), float(back.z), 0, float(-Dot(right, e)), float(-Dot(up, e)),
@@ -102,8 +117,7 @@ Dashes FoldLineDashes(bool valley, double scale) {
 }
 
 bool ProjectToPicture(const FoldCamera& cam, int32_t width, int32_t height, Vec3 p, Vec2& out) {
-    const Vec3 back = Normalised(V(cam.eye) - V(cam.target));
-    const Vec3 right = Normalised(Cross(V(cam.up), back)), up = Cross(back, right);
+    const auto [right, up, back] = AxesOf(cam);
     const double focal = height / 2.0 / std::tan(cam.fovDegrees * M_PI / 360);
     const Vec3 v = p - V(cam.eye);
     const double z = -Dot(v, back);
@@ -157,15 +171,9 @@ bool FoldRenderer::Render(const FoldAnimation& a, int32_t t, const BgrRows& text
     t = std::clamp(t, 0, int32_t(a.frames.size()) - 1);
     const FoldFrame& f = a.frames[size_t(t)];
     DrawBackdrop(a, t);
-    const int32_t stride = (a.width * 3 + 3) / 4 * 4;
+    const int32_t stride = Canvas::BgrStride(a.width);
     rows.assign(size_t(stride) * size_t(a.height), 0);
-    for (int32_t y = 0; y < a.height; ++y) {
-        uint8_t* row = rows.data() + size_t(a.height - 1 - y) * size_t(stride);  // bottom row first
-        for (int32_t x = 0; x < a.width; ++x) {
-            const RgbPixel c = backdrop.Get(x, y);
-            row[x * 3] = c.b, row[x * 3 + 1] = c.g, row[x * 3 + 2] = c.r;
-        }
-    }
+    backdrop.ToBgrRows(rows.data(), stride);
     const Rect area{0, 0, a.width, a.height};
     (void)gl.DrawPicture({rows.data(), a.width, a.height, stride}, area, 0, 0);
     gl.ClearDepth(area);

@@ -75,6 +75,14 @@ Look Between(const Look& a, const Look& b, double t) {
 
 const Camera kTableCamera{{0, -3.4, 7.4}, {0, -0.1, 0}, {0, 1, 0}, 30};
 
+// Every facet corner of the paper in display coordinates under the facets' motions, then `then`.
+std::vector<Vec3> Corners(const Paper& paper, const std::vector<Motion>& places, const Motion& then) {
+    std::vector<Vec3> out;
+    for (size_t i = 0; i < paper.Facets().size(); ++i)
+        for (Vec2 p : paper.Facets()[i].sheet) out.push_back(then.Apply(Display(places[i].Apply({p.x, p.y, 0}))));
+    return out;
+}
+
 // Writes the frames. The mesh is the finished paper's facets, each a fan of triangles; an
 // earlier state of the paper moves each of them with the facet it was cut from.
 struct Recorder {
@@ -109,13 +117,10 @@ struct Recorder {
     }
 
     // The display positions under the facets' motions, as a pose (the last one again when equal).
-    uint16_t Pose(const std::vector<Motion>& finishedPlaces, const Motion& before = {}) {
+    uint16_t Pose(const std::vector<Motion>& finishedPlaces, const Motion& then = {}) {
         std::vector<float> positions;
-        for (size_t i = 0; i < paper.Facets().size(); ++i)
-            for (Vec2 p : paper.Facets()[i].sheet) {
-                const Vec3 q = before.Apply(Display(finishedPlaces[i].Apply({p.x, p.y, 0})));
-                positions.insert(positions.end(), {float(q.x), float(q.y), float(q.z)});
-            }
+        for (Vec3 q : Corners(paper, finishedPlaces, then))
+            positions.insert(positions.end(), {float(q.x), float(q.y), float(q.z)});
         if (anim.poses.empty() || positions != lastPositions) {
             anim.poses.push_back(MakeFoldPose(positions));
             lastPositions = std::move(positions);
@@ -199,14 +204,6 @@ void FoldScenes(Recorder& r, const std::vector<FoldScene>& folds, Look& look) {
         }
         look = to;
     }
-}
-
-// Where the opened airplane's points lie: every facet corner under the motions.
-std::vector<Vec3> Corners(const Paper& paper, const std::vector<Motion>& places, const Motion& then) {
-    std::vector<Vec3> out;
-    for (size_t i = 0; i < paper.Facets().size(); ++i)
-        for (Vec2 p : paper.Facets()[i].sheet) out.push_back(then.Apply(Display(places[i].Apply({p.x, p.y, 0}))));
-    return out;
 }
 
 void Bounds(const std::vector<Vec3>& points, Vec3& lo, Vec3& hi) {

@@ -76,17 +76,6 @@ void Renderer::Raster(const Vec3 (&p)[3], const Vec2 (&uv)[3], double shade, con
     }
 }
 
-bool Renderer::Project(Vec3 p, const Camera& cam, Vec2& out) const {
-    const Vec3 back = Normalised(cam.eye - cam.target);
-    const Vec3 right = Normalised(Cross(cam.up, back)), up = Cross(back, right);
-    const double focal = height / 2.0 / std::tan(cam.fovDegrees * M_PI / 360);
-    const Vec3 v = p - cam.eye;
-    const double z = -Dot(v, back);
-    if (z < 1e-3) return false;
-    out = {width / 2.0 + focal * Dot(v, right) / z, height / 2.0 - focal * Dot(v, up) / z};
-    return true;
-}
-
 Canvas Renderer::Resolve(std::vector<uint8_t>* coverage) const {
     Canvas out(width, height, {});
     if (coverage != nullptr) coverage->assign(size_t(width) * size_t(height), 0);

@@ -22,8 +22,6 @@ public:
     // The background (scaled to the working size); coverage starts empty.
     void Clear(const Canvas& background);
     void Draw(const std::vector<Triangle3>& tris, const Canvas& texture, const Camera& camera);
-    // Where a point lands on the final picture; false when it lies behind the eye.
-    [[nodiscard]] bool Project(Vec3 p, const Camera& camera, Vec2& out) const;
     // The picture at the final size, and how much of each pixel the paper covers (0 .. 255).
     [[nodiscard]] Canvas Resolve(std::vector<uint8_t>* coverage = nullptr) const;
 
