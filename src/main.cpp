@@ -2,10 +2,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "platform/LauncherLink.h"
+#include "platform/ProfileReader.h"
 #include "platform/SystemFolders.h"
 #include "platform/audio/SdlAudioDevice.h"
 #include "platform/files/DiskWorkFiles.h"
@@ -19,44 +18,33 @@
 #include "platform/sdl/SdlTipWindow.h"
 #include "platform/sdl/SdlWindow.h"
 #include "shell/Application.h"
+#include "shell/LaunchOptions.h"
+#include "shell/StartupPaths.h"
 
 namespace {
 
-struct Options {
-    int32_t windowWidth = 0;  // --window WxH: a plain window for development
-    int32_t windowHeight = 0;
-    std::vector<const char*> args;  // the command line without the option
-};
-
-// "--window WxH" may come before the tail; it is taken out so that the tail rule sees the
-// command line as it would be without it.
-Options ReadOptions(int argc, char** argv) {
-    Options o;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i > 0 && arg == "--window" && i + 1 < argc) {
-            int w = 0, h = 0;
-            if (std::sscanf(argv[i + 1], "%dx%d", &w, &h) == 2 && w >= 1 && h >= 1 &&
-                w <= 16384 && h <= 16384) {
-                o.windowWidth = w;
-                o.windowHeight = h;
-            } else {
-                std::fprintf(stderr, "zephine: --window wants WIDTHxHEIGHT, got \"%s\"\n",
-                             argv[i + 1]);
-            }
-            ++i;
-            continue;
-        }
-        o.args.push_back(argv[i]);
-    }
-    return o;
+// [Display] Scale=1 in the settings file keeps the designed 1:1 presentation.
+bool SettingsAskUnscaled(const StartupEnvironment& environment) {
+    return ReadProfileString(SettingsFilePath(environment), "Display", "Scale", "") == "1";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = ReadOptions(argc, argv);
-    SdlWindow window(options.windowWidth, options.windowHeight);
+    const LaunchOptions options = ReadLaunchOptions(argc, argv);
+    switch (options.action) {
+        case LaunchOptions::Action::help: std::fputs(LaunchUsage(), stdout); return 0;
+        case LaunchOptions::Action::version: std::puts("zephine " ZEPHINE_VERSION); return 0;
+        case LaunchOptions::Action::error: std::fprintf(stderr, "%s\n", options.error.c_str()); return 2;
+        case LaunchOptions::Action::run: break;
+    }
+    if (!SdlWindow::DisplayAvailable()) {
+        std::fputs("zephine: cannot open a display (is DISPLAY set?)\n", stderr);
+        return 1;
+    }
+    const StartupEnvironment environment = ReadStartupEnvironment();
+    SdlWindow window(options.windowWidth, options.windowHeight,
+                     options.unscaled || SettingsAskUnscaled(environment));
     SdlClock clock;
     SdlCursors cursors;
     SdlTipWindow tipWindow(window);
@@ -70,7 +58,7 @@ int main(int argc, char** argv) {
                       tipWindow,
                       messageBoxes,
                       launcher,
-                      ReadStartupEnvironment(),
+                      environment,
                       JoinCommandLine(int(options.args.size()), options.args.data())};
     platform.audio = &audio;
     DiskWorkFiles workFiles(platform.environment.dataFolder);

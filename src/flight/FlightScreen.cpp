@@ -28,6 +28,8 @@ FlightScreen::FlightScreen(ScreenHost& h, MovieSource* movies) : host(h), player
 
 // Every visit starts stopped at the movie's beginning, on the first step page, with the model
 // the workshop shows.
+uint32_t FlightScreen::MarginColour() const { return EdgeColour(pictures.backdrop, kCalmMargin); }
+
 void FlightScreen::Enter() {
     pressed = Pressed::none;
     armed = false;

@@ -25,6 +25,7 @@ public:
     void ButtonUp(int32_t x, int32_t y) override;
     void Tick(int id, bool touring) override;
     void Enter() override;
+    [[nodiscard]] uint32_t MarginColour() const override;
     [[nodiscard]] CursorId CursorAt(int32_t x, int32_t y, bool touring) const override;
 
     // What tests look at.

@@ -2,6 +2,7 @@
 #include "graphics/DibDrawing.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -169,4 +170,24 @@ int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect&
     Rect clip;
     if (!Intersect(at, update, clip)) return 0;
     return DrawPictureClipped(picture, device, at.left, at.top, clip);
+}
+
+uint32_t EdgeColour(const Dib& picture, uint32_t fallback) {
+    const Surface s = ToSurface(picture);
+    if (s.IsEmpty()) return fallback;
+    // The edge's most common colour (to 4 bits a channel), not its average: a panel that
+    // touches the edge must not muddy the sky around it.
+    std::vector<uint32_t> count(4096, 0);
+    std::vector<std::array<uint64_t, 3>> sum(4096, {0, 0, 0});
+    auto add = [&](int32_t x, int32_t y) {
+        const uint32_t c = s.PixelAt(x, y);
+        const uint32_t bin = ((c >> 12) & 0xF00) | ((c >> 8) & 0xF0) | ((c >> 4) & 0xF);
+        ++count[bin];
+        sum[bin][0] += (c >> 16) & 0xFF, sum[bin][1] += (c >> 8) & 0xFF, sum[bin][2] += c & 0xFF;
+    };
+    for (int32_t x = 0; x < s.Width(); ++x) add(x, 0), add(x, s.Height() - 1);
+    for (int32_t y = 1; y + 1 < s.Height(); ++y) add(0, y), add(s.Width() - 1, y);
+    const size_t best = size_t(std::max_element(count.begin(), count.end()) - count.begin());
+    const uint64_t n = count[best];
+    return Rgb(uint8_t(sum[best][0] / n), uint8_t(sum[best][1] / n), uint8_t(sum[best][2] / n));
 }

@@ -43,6 +43,10 @@ int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop 
 // The picture as a surface of its own size (empty when the picture is not usable).
 [[nodiscard]] Surface ToSurface(const Dib& dib);
 
+// The average colour of the picture's outermost pixels (0x00RRGGBB): what a margin around it
+// shows so that it seems to go on. `fallback` for a picture that is not usable.
+[[nodiscard]] uint32_t EdgeColour(const Dib& picture, uint32_t fallback);
+
 // True when the rectangles share at least one pixel.
 [[nodiscard]] bool Meets(const Rect& a, const Rect& b);
 // Draws the part of the picture, placed with its top-left corner at (x, y), that lies inside

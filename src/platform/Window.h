@@ -71,6 +71,8 @@ public:
 
     // Modal boxes disable the window while they are open.
     virtual void SetEnabled(bool enabled) = 0;
+    // The colour shown around the design where the display is larger than it (0x00RRGGBB).
+    virtual void SetMarginColour(uint32_t /*colour*/) {}
     // While another toolkit's modal dialog runs its own loop: the window's due timers and its
     // painting, as the window's own loop would run them; input is left out.
     virtual void ServeWhileModal() {}

@@ -50,6 +50,13 @@ public:
     virtual void Tick(int id, bool touring) = 0;
     // The screen becomes the one shown (the Controller repaints it all afterwards).
     virtual void Enter() = 0;
+    // The area an open box covers (the works box), which the shared controls must not draw
+    // over; empty when none is open.
+    [[nodiscard]] virtual Rect CoveredArea() const { return {}; }
+    // The colour around the design on a larger display: the backdrop's edge, or a calm
+    // blue-grey without one.
+    [[nodiscard]] virtual uint32_t MarginColour() const { return kCalmMargin; }
+    static constexpr uint32_t kCalmMargin = 0x00B4C8D7;
     // The cursor over (x, y); `touring`: a guided tour runs.
     [[nodiscard]] virtual CursorId CursorAt(int32_t x, int32_t y, bool touring) const = 0;
 };

@@ -37,6 +37,7 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
 
     mode = Mode::workshop;
     workshop->Enter();
+    window.SetMarginColour(workshop->MarginColour());
     demo.StartAtStartUp();  // the greeting that opens the guided demonstration
     InvalidateAll();
 }
@@ -83,6 +84,7 @@ void Controller::SwitchTo(Mode next) {
     mode = next;
     if (Screen* screen = Current()) {
         screen->Enter();
+        window.SetMarginColour(screen->MarginColour());
         // A tour explains the screen it started on: it ends with that screen.
         demo.EndTourOnScreenChange(*screen);
     }
@@ -94,11 +96,22 @@ void Controller::Paint(int32_t left, int32_t top, int32_t right, int32_t bottom)
     if (screen == nullptr) return;
     const Rect update{left, top, right, bottom};
     screen->Paint(update);
-    PaintSharedControls(update);
+    PaintSharedControls(update, screen->CoveredArea());
 }
 
-void Controller::PaintSharedControls(const Rect& update) {
-    if (Meets(update, layout->vol)) volumeBar.Draw(clientDc, layout->vol, sound.get());
+void Controller::PaintSharedControls(const Rect& update, const Rect& covered) {
+    if (Meets(update, layout->vol)) {
+        // An open box covers the slider: what the box drew there is put back over it.
+        Rect under;
+        Surface kept;
+        if (Intersect(covered, layout->vol, under)) {
+            kept = Surface(under.Width(), under.Height());
+            (void)kept.BitBlt(0, 0, under.Width(), under.Height(), clientDc, under.left, under.top);
+        }
+        volumeBar.Draw(clientDc, layout->vol, sound.get());
+        if (!kept.IsEmpty())
+            (void)clientDc.BitBlt(under.left, under.top, under.Width(), under.Height(), kept, 0, 0);
+    }
     if (exitHeld) (void)DrawControl(exitPressed, clientDc, layout->exit, update);
 }
 

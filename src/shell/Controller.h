@@ -94,7 +94,7 @@ private:
     void LoadView();
     void HandBackToLauncher();
     [[nodiscard]] Screen* Current();
-    void PaintSharedControls(const Rect& update);
+    void PaintSharedControls(const Rect& update, const Rect& covered);
     void StepTours(int id);
     void UpdateCursor(int32_t x, int32_t y);
     void UpkeepCursorAndTips();

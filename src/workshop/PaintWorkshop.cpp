@@ -43,6 +43,7 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths(
     shelf.Tidy();
     stamp.LoadFirstStamp(paths.picLibDir);
     backdrop = Dib::LoadFromFile(paths.faceDir + "paintbk.bmp");
+    marginColour = EdgeColour(backdrop, kCalmMargin);
     if (!backdrop.IsEmpty()) {
         (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
                      host.DisplayWidth(), host.DisplayHeight());
@@ -55,6 +56,10 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths(
 }
 
 PaintWorkshop::~PaintWorkshop() = default;
+
+Rect PaintWorkshop::CoveredArea() const {
+    return works.IsOpen() ? host.Layout().worksBox : Rect{};
+}
 
 // Coming back from the flight screen: its backdrop is in the back buffer, and it may have
 // loaded another model.

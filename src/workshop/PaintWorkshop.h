@@ -31,6 +31,8 @@ public:
     void ButtonUp(int32_t x, int32_t y) override;
     void Tick(int id, bool touring) override;
     void Enter() override;
+    [[nodiscard]] uint32_t MarginColour() const override { return marginColour; }
+    [[nodiscard]] Rect CoveredArea() const override;
     [[nodiscard]] CursorId CursorAt(int32_t x, int32_t y, bool touring) const override;
 
     // What the tours show.
@@ -129,6 +131,7 @@ private:
     ScreenHost& host;
     WorkshopPictures pictures;
     Dib backdrop;  // paintbk.bmp, also the 3D pane's background
+    uint32_t marginColour = kCalmMargin;
     PaintFlags flags;
     ToolContext context{host, pictures, flags};  // what the tools reach of the workshop
     PenSettings pen;

@@ -30,6 +30,7 @@ make_install() {  # [empty]
 }
 
 start_display() {  # WIDTHxHEIGHT
+  IFS=x read -r display_w display_h <<<"$1"
   exec 5>"$work/display"
   Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
@@ -39,6 +40,8 @@ start_display() {  # WIDTHxHEIGHT
 }
 
 start_program() {  # ARGS...
+  unscaled=0
+  for arg in "$@"; do [ "$arg" = --unscaled ] && unscaled=1; done
   # Works and the trash go into the test's own data folder.
   SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" \
     "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
@@ -52,10 +55,37 @@ start_program() {  # ARGS...
   sleep 0.7  # the first paint and the first timer ticks
 }
 
-# The colour at (x, y) of the whole screen as "r,g,b".
-pixel() {
+# The screen pixel under the centre of design pixel (X, Y), by the program's own rule: the
+# 800 x 600 design at scale min(W / 800, H / 600), centred (1:1 with --unscaled). Off the screen
+# it is clamped to the screen's edge.
+at() {  # X Y
+  local w=$display_w h=$display_h dw dh dx dy x y
+  if [ "$unscaled" = 1 ]; then
+    x=$(($1 + w / 2 - 400)) y=$(($2 + h / 2 - 300))
+  else
+    if [ $((w * 600)) -le $((h * 800)) ]; then dw=$w dh=$(((3 * w + 2) / 4)); else dh=$h dw=$(((8 * h + 3) / 6)); fi
+    dx=$(((w - dw) / 2)) dy=$(((h - dh) / 2))
+    x=$(awk -v v="$1" -v d="$dw" -v o="$dx" 'BEGIN { n = (2 * v + 1) * d; print o + int(n / 1600) - (n < 0 && n % 1600 != 0) }')
+    y=$(awk -v v="$2" -v d="$dh" -v o="$dy" 'BEGIN { n = (2 * v + 1) * d; print o + int(n / 1200) - (n < 0 && n % 1200 != 0) }')
+  fi
+  [ "$x" -lt 0 ] && x=0; [ "$x" -ge "$w" ] && x=$((w - 1))
+  [ "$y" -lt 0 ] && y=0; [ "$y" -ge "$h" ] && y=$((h - 1))
+  echo "$x $y"
+}
+# A screen corner away from the controls, where the pointer rests with no tooltip: off the
+# design on the unscaled screens.
+rest() { echo "$((display_w - 1)) 0"; }
+# The device rectangle of a design one, as ImageMagick's crop geometry "WxH+X+Y".
+crop_of() {  # W H X Y
+  local x0 y0 x1 y1
+  read -r x0 y0 <<<"$(at "$3" "$4")"; read -r x1 y1 <<<"$(at $(($3 + $1)) $(($4 + $2)))"
+  echo "$((x1 - x0))x$((y1 - y0))+$x0+$y0"
+}
+# The colour at device pixel (x, y) of the last shot (or of a picture copied there) as "r,g,b".
+raw_pixel() {
   /usr/bin/convert "$work/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
+pixel() { raw_pixel $(at "$1" "$2"); }  # at design (X, Y)
 shot() { import -window root "$work/shot.png" || fail "screenshot"; }
 expect_pixel() {  # X Y "r,g,b"
   local got; got=$(pixel "$1" "$2")
@@ -75,14 +105,32 @@ wait_end() {  # [TENTHS]
 }
 
 click_exit_and_check() {  # X Y: press and release there; the program must end with status 0
-  xdotool mousemove "$1" "$2" mousedown 1 && sleep 0.2 && xdotool mouseup 1
+  xdotool mousemove $(at "$1" "$2") mousedown 1 && sleep 0.2 && xdotool mouseup 1
   wait_end
   [ "$ended" = 0 ] || fail "exit gave $ended"
 }
 
-# The width of the tooltip box whose top border starts at (x, y): its run of black pixels.
+# The top-left corner of the tooltip box for the pointer at design (X, Y): below the pointer by
+# 20 pixels grown with the scale (the scale never counts below 1 for the tip).
+tip_top() {  # X Y
+  local px py below
+  read -r px py <<<"$(at "$1" "$2")"
+  if [ "$unscaled" = 1 ]; then below=20
+  else below=$(awk -v w="$display_w" -v h="$display_h" 'BEGIN { s = w / 800; if (h / 600 < s) s = h / 600; if (s < 1) s = 1; printf "%d", 20 * s + 0.5 }'); fi
+  py=$((py + below))
+  # Kept on the screen, the box may start left of the pointer: its first black pixel.
+  px=$(/usr/bin/convert "$work/shot.png" -crop "${display_w}x1+0+$py" txt:- |
+    awk -F'[,:]' 'NR>1 && /#000000/ { print $1; exit }')
+  echo "${px:-0} $py"
+}
+# The height of the tooltip box whose top-left corner is at device (x, y): its left border.
+tip_height() {
+  /usr/bin/convert "$work/shot.png" -crop "1x300+$1+$2" txt:- |
+    awk 'NR>1 { if ($0 ~ /#000000/) n++; else exit } END { print n+0 }'
+}
+# The width of the tooltip box whose top border starts at device (x, y): its run of black pixels.
 tip_width() {
-  /usr/bin/convert "$work/shot.png" -crop "300x1+$1+$2" txt:- |
+  /usr/bin/convert "$work/shot.png" -crop "900x1+$1+$2" txt:- |
     awk 'NR>1 { if ($0 ~ /#000000/) n++; else exit } END { print n+0 }'
 }
 
@@ -119,46 +167,52 @@ movie_frame() {  # N T OUT.bmp [WxH]
   local movie; movie=$(printf '%s/share/zephine/Diy/Movie/Fly%02d.mov' "$work" "$1")
   "$E2E_DATA_TOOL" movie "$movie" "$2" "$3" ${4:+--size "$4"} >/dev/null || fail "frame $2 of $movie"
 }
-# How many pixels of the W x H area at (X, Y) of the last shot differ from a picture file.
+# How many pixels of the W x H design area at (X, Y) of the last shot differ from a picture
+# file; only on unscaled screens, where the design shows pixel for pixel.
 area_differs_from() {  # PICTURE W H X Y
-  /usr/bin/convert "$work/shot.png" -crop "$2x$3+$4+$5" +repage "$work/area-a.png"
+  /usr/bin/convert "$work/shot.png" -crop "$(crop_of "$2" "$3" "$4" "$5")" +repage "$work/area-a.png"
   /usr/bin/convert "$1" "$work/area-b.png"
   /usr/bin/compare -metric AE "$work/area-a.png" "$work/area-b.png" null: 2>&1 | cut -d' ' -f1
 }
-# The movie picture (320 x 240 at (275, 256) on a 1024 x 768 screen) is frame T of model N.
+# The movie picture (320 x 240 at (163, 172) of the design) is frame T of model N.
 expect_movie_frame() {  # N T
   movie_frame "$1" "$2" "$work/frame.bmp"
-  local n; n=$(area_differs_from "$work/frame.bmp" 320 240 275 256)
+  local n; n=$(area_differs_from "$work/frame.bmp" 320 240 163 172)
   [ "$n" = 0 ] || fail "the movie does not show frame $2 of model $1 ($n pixels differ)"
 }
 # Enters the flight screen from the workshop once the opening tour is ended; the pointer then
 # rests off the design, where no tooltip shows.
 enter_flight() {
-  xdotool mousemove 5 5 click 1; sleep 0.4
-  xdotool mousemove 581 118 click 1 mousemove 1010 10; sleep 1
+  end_tour
+  xdotool mousemove $(at 469 34) click 1 mousemove $(rest); sleep 1
 }
-press_away() {  # X Y: a click there, then the pointer off the design
-  xdotool mousemove "$1" "$2" click 1 mousemove 1010 10; sleep "${3:-0.6}"
+# A press off the controls ends the opening tour.
+end_tour() { xdotool mousemove $(at -107 -79) click 1; sleep "${1:-0.4}"; }
+press_away() {  # X Y: a click there, then the pointer to rest
+  xdotool mousemove $(at "$1" "$2") click 1 mousemove $(rest); sleep "${3:-0.6}"
 }
-# Box of the pixels that differ between two screenshots, as "W H CX CY" (centre).
-diff_box() {  # A.png B.png: within the flat pane (252, 204)-(647, 509), in screen terms
-  /usr/bin/convert "$1" "$2" -crop 395x305+252+204 +repage -compose difference -composite \
+# Box of the pixels that differ between two screenshots, as "W H CX CY" (centre), in device
+# pixels, within the flat pane (140, 120)-(535, 425) of the design.
+diff_box() {  # A.png B.png
+  local geometry x0 y0; geometry=$(crop_of 395 305 140 120)
+  read -r x0 y0 <<<"$(at 140 120)"
+  /usr/bin/convert "$1" "$2" -crop "$geometry" +repage -compose difference -composite \
     -colorspace gray -threshold 0 -format '%@' info: |
-    awk -F'[x+]' '{ print $1, $2, 252 + $3 + int($1 / 2), 204 + $4 + int($2 / 2) }'
+    awk -F'[x+]' -v x0="$x0" -v y0="$y0" '{ print $1, $2, x0 + $3 + int($1 / 2), y0 + $4 + int($2 / 2) }'
 }
-stroke() {  # X0 X1 Y: a press at (X0, Y), moves right in steps of 10 to X1, a release
-  xdotool mousemove "$1" "$3" mousedown 1
-  for x in $(seq "$1" 10 "$2"); do xdotool mousemove "$x" "$3"; done
+stroke() {  # X0 X1 Y: a press at design (X0, Y), moves right in steps of 10 to X1, a release
+  xdotool mousemove $(at "$1" "$3") mousedown 1
+  for x in $(seq "$1" 10 "$2"); do xdotool mousemove $(at "$x" "$3"); done
   xdotool mouseup 1; sleep 0.5
 }
 # ImageMagick's text pixels ("x,y: (r,g,b) ...") as "x y r g b" lines.
 txt_pixels() {
   sed -nE 's/^([0-9]+),([0-9]+): *\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4 \5/p'
 }
-# How many pixels of the movie picture (320 x 240 at (275, 256)) of the last shot, or of a
-# picture file, are a strong red.
+# How many pixels of the movie picture (320 x 240 at (163, 172) of the design) of the last
+# shot, or of a picture file, are a strong red.
 red_in_movie() {  # [PICTURE]
-  local from=${1:-$work/shot.png} crop="320x240+275+256"
+  local from=${1:-$work/shot.png} crop; crop=$(crop_of 320 240 163 172)
   [ -n "${1:-}" ] && crop="320x240+0+0"
   /usr/bin/convert "$from" -crop "$crop" +repage -depth 8 txt:- | txt_pixels |
     awk '$3 > 200 && $4 < 50 && $5 < 50 { n++ } END { print n + 0 }'
@@ -180,12 +234,12 @@ answer_box() {  # CAPTION KEY
 dismiss_load_error() { answer_box "Load Error" Return; }
 works="$work/data/zephine/works"
 # The works box's controls and its thumbnail cell C (0 to 7), on a 1024 x 768 screen.
-click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.4}"; }
-open_box() { click_at 236 119 0.8; }
-close_box() { click_at 447 500 0.8; }
-save_work() { click_at 306 109; }
-cell_x() { echo $((548 + 110 * ($1 % 2))); }
-cell_y() { echo $((187 + 85 * ($1 / 2))); }
+click_at() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.4}"; }
+open_box() { click_at 124 35 0.8; }
+close_box() { click_at 335 416 0.8; }
+save_work() { click_at 194 25; }
+cell_x() { echo $((436 + 110 * ($1 % 2))); }
+cell_y() { echo $((103 + 85 * ($1 / 2))); }
 click_cell() { click_at $(($(cell_x "$1") + 50)) $(($(cell_y "$1") + 37)) 0.6; }
 # A 256 x 256 work of one colour.
 make_work() {  # N COLOUR
@@ -196,14 +250,16 @@ work_pixel() {  # N X Y: the colour of the saved work at texel (X, Y)
   /usr/bin/convert "$works/Fly01-$1.bmp" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
 }
 # How many pixels of the W x H area at (X, Y) differ between two screenshots.
-area_changes() {  # A.png B.png W H X Y
+area_changes() {  # A.png B.png W H X Y: the design area
   # Through files: ImageMagick's policy refuses /dev/fd paths.
-  /usr/bin/convert "$1" -crop "$3x$4+$5+$6" +repage "$work/area-a.png"
-  /usr/bin/convert "$2" -crop "$3x$4+$5+$6" +repage "$work/area-b.png"
+  local geometry; geometry=$(crop_of "$3" "$4" "$5" "$6")
+  /usr/bin/convert "$1" -crop "$geometry" +repage "$work/area-a.png"
+  /usr/bin/convert "$2" -crop "$geometry" +repage "$work/area-b.png"
   /usr/bin/compare -metric AE "$work/area-a.png" "$work/area-b.png" null: 2>&1 | cut -d' ' -f1
 }
-dark_pixel() {  # X Y: every channel below 80
-  local got; got=$(pixel "$1" "$2")
+dark_pixel() {  # X Y: every channel below 80 (design; "raw X Y" for a picture's own pixel)
+  local got
+  if [ "$1" = raw ]; then got=$(raw_pixel "$2" "$3"); shift; else got=$(pixel "$1" "$2"); fi
   IFS=, read -r pr pg pb <<<"$got"
   [ "$pr" -lt 80 ] && [ "$pg" -lt 80 ] && [ "$pb" -lt 80 ] || fail "pixel ($1, $2) is $got, not dark"
 }
@@ -257,18 +313,18 @@ answer_all_boxes() {
 # Presses the middle of a layout rectangle, named as the program names it.
 tap() {  # NAME [SECONDS]
   read -r l t r b <<<"$("$E2E_DATA_TOOL" layout | awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }')"
-  xdotool mousemove $(((l + r) / 2 + 112)) $(((t + b) / 2 + 84)) click 1; sleep "${2:-0.25}"
+  xdotool mousemove $(at $(((l + r) / 2)) $(((t + b) / 2))) click 1; sleep "${2:-0.25}"
 }
 # Paint, choose tools, print, change the model, open the box and the flight screen, come back.
 use_every_screen() {
-  xdotool mousemove 5 5 click 1; sleep 0.3
-  stroke 300 400 300
-  tap picture; xdotool mousemove 330 280 click 1; sleep 0.2  # a stamp
+  end_tour 0.3
+  stroke 188 288 216
+  tap picture; xdotool mousemove $(at 218 196) click 1; sleep 0.2  # a stamp
   tap print; tap steppri 0.6
   tap ModelPick2 0.6
   tap docout 0.6; tap saveback
   tap mov 0.8; tap play 0.5; tap steppri 0.6; tap diy 0.6
-  tap pencil; stroke 300 400 330
+  tap pencil; stroke 188 288 246
 }
 
 backdrop="200,60,40"
@@ -286,102 +342,103 @@ case "$case_name" in
     start_program e0
     use_every_screen
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended; log: $(tail -5 "$work/log")"
-    xdotool mousemove 850 650 mousedown 1 && sleep 0.2 && xdotool mouseup 1
+    xdotool mousemove $(at 738 566) mousedown 1 && sleep 0.2 && xdotool mouseup 1
     wait_end; kill "$answerer" 2>/dev/null
     [ "$ended" = 0 ] || fail "exit gave $ended; log: $(tail -5 "$work/log")" ;;
   WorkshopPencilStrokeShowsOnBothPanesAndUndoes)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4  # ends the opening tour
+    xdotool mousemove $(at -107 -79) click 1; sleep 0.4  # ends the opening tour
     shot; cp "$work/shot.png" "$work/before.png"
-    expect_pixel 300 300 "200,200,200"  # the skin, at zoom 1 from the canvas' corner
-    xdotool mousemove 300 300 mousedown 1
-    for x in 310 320 330 340 350 360 370 380 390 400; do xdotool mousemove "$x" 300; done
+    expect_pixel 188 216 "200,200,200"  # the skin, at zoom 1 from the canvas' corner
+    xdotool mousemove $(at 188 216) mousedown 1
+    for x in 310 320 330 340 350 360 370 380 390 400; do xdotool mousemove $(at $(($x - 112)) 216); done
     xdotool mouseup 1; sleep 0.5
     shot; cp "$work/shot.png" "$work/after.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/before.png" "$E2E_KEEP-before.png" && cp "$work/after.png" "$E2E_KEEP-after.png"
-    dark_pixel 350 300
-    [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 652 289)" -gt 0 ] ||
+    dark_pixel 238 216
+    [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 540 205)" -gt 0 ] ||
       fail "the 3D pane did not change"
-    xdotool mousemove 876 120 click 1; sleep 0.5  # undo
-    shot; expect_pixel 350 300 "200,200,200"
-    click_exit_and_check 850 650 ;;
+    xdotool mousemove $(at 764 36) click 1; sleep 0.5  # undo
+    shot; expect_pixel 238 216 "200,200,200"
+    click_exit_and_check 738 566 ;;
   WorkshopStrokeOnTheModelPaintsTheSkin)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    end_tour
     shot; cp "$work/shot.png" "$work/before.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP.png"
-    xdotool mousemove 730 368 mousedown 1
-    for x in 736 742 748 754 760 766 772 778; do xdotool mousemove "$x" 368; done
+    xdotool mousemove $(at 618 284) mousedown 1
+    for x in 736 742 748 754 760 766 772 778; do xdotool mousemove $(at $(($x - 112)) 284); done
     xdotool mouseup 1; sleep 0.5
     shot; cp "$work/shot.png" "$work/after.png"
-    [ "$(area_changes "$work/before.png" "$work/after.png" 256 256 252 204)" -gt 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/after.png" 256 256 140 120)" -gt 0 ] ||
       fail "the flat pane did not change"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   WorkshopEraserRestoresTheSkin)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    stroke 300 400 300
-    shot; dark_pixel 350 300
-    xdotool mousemove 452 571 click 1; sleep 0.3  # the eraser
-    stroke 290 410 300
-    shot; expect_pixel 350 300 "200,200,200"
-    click_exit_and_check 850 650 ;;
+    end_tour
+    stroke 188 288 216
+    shot; dark_pixel 238 216
+    xdotool mousemove $(at 340 487) click 1; sleep 0.3  # the eraser
+    stroke 178 298 216
+    shot; expect_pixel 238 216 "200,200,200"
+    click_exit_and_check 738 566 ;;
   WorkshopColourChartPicksTheColour)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    shot; chart=$(pixel 640 600)
-    xdotool mousemove 640 600 click 1; sleep 0.5
-    shot; expect_pixel 741 652 "$chart"  # the swatch shows the colour under the pointer
-    click_exit_and_check 850 650 ;;
+    end_tour
+    shot; chart=$(pixel 528 516)
+    xdotool mousemove $(at 528 516) click 1; sleep 0.5
+    shot; expect_pixel 629 568 "$chart"  # the swatch shows the colour under the pointer
+    click_exit_and_check 738 566 ;;
   WorkshopStampLandsCentredOnThePress)
     make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    xdotool mousemove 389 571 click 1; sleep 0.5  # the stamp tool
+    end_tour
+    xdotool mousemove $(at 277 487) click 1; sleep 0.5  # the stamp tool
     shot; cp "$work/shot.png" "$work/before.png"
-    xdotool mousemove 320 280 click 1; sleep 0.5
+    xdotool mousemove $(at 208 196) click 1; sleep 0.5
     shot
     read -r w h cx cy <<<"$(diff_box "$work/before.png" "$work/shot.png")"
     [ "$w" -gt 4 ] && [ "$h" -gt 4 ] || fail "no stamp ($w x $h)"
-    [ $((cx - 320)) -ge -2 ] && [ $((cx - 320)) -le 2 ] && [ $((cy - 280)) -ge -2 ] &&
-      [ $((cy - 280)) -le 2 ] || fail "stamp centred at ($cx, $cy), not (320, 280)"
-    click_exit_and_check 850 650 ;;
+    read -r px py <<<"$(at 208 196)"
+    [ $((cx - px)) -ge -3 ] && [ $((cx - px)) -le 3 ] && [ $((cy - py)) -ge -3 ] &&
+      [ $((cy - py)) -le 3 ] || fail "stamp centred at ($cx, $cy), not ($px, $py)"
+    click_exit_and_check 738 566 ;;
   WorkshopViewButtonsChangeThePanes)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    end_tour
     shot; cp "$work/shot.png" "$work/start.png"
-    xdotool mousemove 673 112 click 1; sleep 0.3  # zoom in while held in the canvas
-    xdotool mousemove 400 350 mousedown 1; sleep 2.5; xdotool mouseup 1; sleep 0.4
+    xdotool mousemove $(at 561 28) click 1; sleep 0.3  # zoom in while held in the canvas
+    xdotool mousemove $(at 288 266) mousedown 1; sleep 2.5; xdotool mouseup 1; sleep 0.4
     shot; cp "$work/shot.png" "$work/zoomed.png"
-    [ "$(area_changes "$work/start.png" "$work/zoomed.png" 395 305 252 204)" -gt 100 ] ||
+    [ "$(area_changes "$work/start.png" "$work/zoomed.png" 395 305 140 120)" -gt 100 ] ||
       fail "zoom did not change the flat pane"
-    xdotool mousemove 739 110 click 1; sleep 0.3  # pan
-    xdotool mousemove 450 350 mousedown 1 mousemove 420 330 mousemove 380 300 mouseup 1
+    xdotool mousemove $(at 627 26) click 1; sleep 0.3  # pan
+    xdotool mousemove $(at 338 266) mousedown 1 mousemove $(at 308 246) mousemove $(at 268 216) mouseup 1
     sleep 0.5; shot; cp "$work/shot.png" "$work/panned.png"
-    [ "$(area_changes "$work/zoomed.png" "$work/panned.png" 395 305 252 204)" -gt 100 ] ||
+    [ "$(area_changes "$work/zoomed.png" "$work/panned.png" 395 305 140 120)" -gt 100 ] ||
       fail "pan did not move the flat pane"
-    xdotool mousemove 808 114 click 1; sleep 0.3  # rotate
-    xdotool mousemove 756 368 mousedown 1 mousemove 776 368 mousemove 800 380 mouseup 1
+    xdotool mousemove $(at 696 30) click 1; sleep 0.3  # rotate
+    xdotool mousemove $(at 644 284) mousedown 1 mousemove $(at 664 284) mousemove $(at 688 296) mouseup 1
     sleep 0.6; shot; cp "$work/shot.png" "$work/turned.png"
-    [ "$(area_changes "$work/panned.png" "$work/turned.png" 209 159 652 289)" -gt 100 ] ||
+    [ "$(area_changes "$work/panned.png" "$work/turned.png" 209 159 540 205)" -gt 100 ] ||
       fail "rotate did not turn the model"
-    xdotool mousemove 898 336 click 1; sleep 0.6  # swap the panes
+    xdotool mousemove $(at 786 252) click 1; sleep 0.6  # swap the panes
     shot
-    [ "$(area_changes "$work/turned.png" "$work/shot.png" 209 159 652 289)" -gt 100 ] ||
+    [ "$(area_changes "$work/turned.png" "$work/shot.png" 209 159 540 205)" -gt 100 ] ||
       fail "the swap did not change the small pane"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   WorkshopModelSlotLoadsAnotherModel)
     make_install; add_model 1; add_model 2 'rgb(250,210,60)'; start_display 1024x768
     start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    shot; expect_pixel 300 300 "200,200,200"
-    xdotool mousemove 150 363 click 1; sleep 0.8  # the second model of the column
-    shot; expect_pixel 300 300 "250,210,60"
-    click_exit_and_check 850 650 ;;
+    end_tour
+    shot; expect_pixel 188 216 "200,200,200"
+    xdotool mousemove $(at 38 279) click 1; sleep 0.8  # the second model of the column
+    shot; expect_pixel 188 216 "250,210,60"
+    click_exit_and_check 738 566 ;;
   WorksBoxSavesThreeWorksAndShowsThem)
     make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    end_tour
     open_box; shot; cp "$work/shot.png" "$work/empty.png"; close_box
-    for y in 300 320 340; do stroke 300 400 "$y"; save_work; done
+    for y in 300 320 340; do stroke 188 288 $(($y - 84)); save_work; done
     for n in 0 1 2; do
       [ "$(stat -c %s "$works/Fly01-$n.bmp")" = 196662 ] || fail "work $n is not 256 x 256 x 24 bits"
     done
@@ -391,7 +448,7 @@ case "$case_name" in
     IFS=, read -r r g b <<<"$(work_pixel 0 98 136)"
     [ "$r" -gt 150 ] || fail "work 0 has a stroke painted after it was saved"
     # An unsaved stroke stays on both panes through the box.
-    stroke 300 400 420
+    stroke 188 288 336
     shot; cp "$work/shot.png" "$work/before.png"
     open_box; shot; cp "$work/shot.png" "$work/full.png"
     for c in 0 1 2; do
@@ -401,45 +458,45 @@ case "$case_name" in
     [ "$(area_changes "$work/empty.png" "$work/full.png" 90 65 $(($(cell_x 3) + 5)) $(($(cell_y 3) + 5)))" = 0 ] ||
       fail "a thumbnail in the empty cell 3"
     close_box; shot
-    [ "$(area_changes "$work/before.png" "$work/shot.png" 395 305 252 204)" = 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/shot.png" 395 305 140 120)" = 0 ] ||
       fail "the flat pane changed through the box"
-    [ "$(area_changes "$work/before.png" "$work/shot.png" 209 159 652 289)" = 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/shot.png" 209 159 540 205)" = 0 ] ||
       fail "the 3D pane changed through the box"
     [ ! -e "$works/Fly01-3.bmp" ] || fail "the box saved a work"
-    click_exit_and_check 850 650
+    click_exit_and_check 738 566
     [ -e "$works/Fly01-3.bmp" ] || fail "the unsaved painting was not kept at the end" ;;
   WorksBoxLoadsAndDeletesAWork)
     make_install; use_generated_data; add_model
     make_work 0 'rgb(200,40,40)'; make_work 1 'rgb(40,160,40)'; make_work 2 'rgb(40,40,200)'
     start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    end_tour
     open_box; click_cell 1; close_box
-    shot; expect_pixel 300 300 "40,160,40"
-    IFS=, read -r r g b <<<"$(pixel 756 368)"
+    shot; expect_pixel 188 216 "40,160,40"
+    IFS=, read -r r g b <<<"$(pixel 644 284)"
     [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "the 3D pane is ($r,$g,$b), not the green work"
     open_box; click_cell 1
-    click_at 497 500 0; answer_box Zephine Escape  # No
+    click_at 385 416 0; answer_box Zephine Escape  # No
     [ -e "$works/Fly01-2.bmp" ] || fail "No deleted a work"
-    click_at 497 500 0; answer_box Zephine Return  # Yes
+    click_at 385 416 0; answer_box Zephine Return  # Yes
     [ ! -e "$works/Fly01-2.bmp" ] || fail "no renumbering after the delete"
     [ "$(work_pixel 1 5 5)" = "40,40,200" ] || fail "work 1 is $(work_pixel 1 5 5), not the former work 2; $(ls $works $work/data/Trash/files)"
     [ "$(work_pixel 0 5 5)" = "200,40,40" ] || fail "work 0 changed"
     [ -e "$work/data/Trash/files/Fly01-1.bmp" ] || fail "the deleted work is not in the trash"
-    close_box; click_exit_and_check 850 650 ;;
+    close_box; click_exit_and_check 738 566 ;;
   WorksBoxFullSavesNothing)
     make_install; use_generated_data; add_model
     mkdir -p "$works"
     for n in $(seq 0 999); do printf '%s' "$n" >"$works/Fly01-$n.bmp"; done
     sum_before=$(cat "$works"/* | md5sum)
     start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    stroke 300 400 300
-    xdotool mousemove 306 109 click 1
+    end_tour
+    stroke 188 288 216
+    xdotool mousemove $(at 194 25) click 1
     answer_box Zephine Return
     [ "$(ls "$works" | wc -l)" = 1000 ] || fail "a file was added"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed"
     # The end cannot keep the painting either, and says so before it ends.
-    xdotool mousemove 850 650 mousedown 1 && sleep 0.2 && xdotool mouseup 1
+    xdotool mousemove $(at 738 566) mousedown 1 && sleep 0.2 && xdotool mouseup 1
     answer_box Zephine Return
     wait_end; [ "$ended" = 0 ] || fail "exit gave $ended"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed at the end" ;;
@@ -449,10 +506,10 @@ case "$case_name" in
       -type TrueColor BMP3:"$work/share/zephine/Diy/Model/Fly01m.bmp"
     mkdir -p "$work/pdf"; export ZEPHINE_PRINT_TO="$work/pdf"
     start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
-    stroke 300 400 300
-    click_at 518 651  # the print tool
-    click_at 620 605 2  # print
+    end_tour
+    stroke 188 288 216
+    click_at 406 567  # the print tool
+    click_at 508 521 2  # print
     pdf="$work/pdf/du modele.pdf"
     [ -s "$pdf" ] || fail "no PDF; log: $(cat "$work/log")"
     pdftoppm -r 50 -png -singlefile "$pdf" "$work/page" || fail "pdftoppm"
@@ -466,92 +523,94 @@ case "$case_name" in
       fail "the sheet is $sw x $sh on a page $ph high"
     [ $((sw - sh)) -ge -2 ] && [ $((sw - sh)) -le 2 ] || fail "the sheet is $sw x $sh, not square"
     cp "$work/page.png" "$work/shot.png"
-    dark_pixel $((sx + 98 * sw / 256)) $((sy + 96 * sw / 256))    # the stroke
-    dark_pixel $((sx + 20 * sw / 256)) $((sy + 200 * sw / 256))   # the overlay's line
-    IFS=, read -r r g b <<<"$(pixel $((sx + 20 * sw / 256)) $((sy + 20 * sw / 256)))"
+    dark_pixel raw $((sx + 98 * sw / 256)) $((sy + 96 * sw / 256))    # the stroke
+    dark_pixel raw $((sx + 20 * sw / 256)) $((sy + 200 * sw / 256))   # the overlay's line
+    IFS=, read -r r g b <<<"$(raw_pixel $((sx + 20 * sw / 256)) $((sy + 20 * sw / 256)))"
     [ "$r" -ge 195 ] && [ "$r" -le 205 ] || fail "the skin prints as ($r,$g,$b)"
     # At half size the sheet is half as wide.
-    click_at 674 641; rm -f "$pdf"
-    click_at 620 605 2
+    click_at 562 557; rm -f "$pdf"
+    click_at 508 521 2
     pdftoppm -r 50 -png -singlefile "$pdf" "$work/half" || fail "no second PDF"
     read -r hw hh <<<"$(/usr/bin/convert "$work/half.png" -fuzz 3% -format '%@' info: | tr 'x+' '  ')"
     [ $((hw - sw / 2)) -ge -4 ] && [ $((hw - sw / 2)) -le 4 ] || fail "at 50% the sheet is $hw wide, not about $((sw / 2))"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
+  # The flight cases compare the movie's pictures pixel for pixel, so they run unscaled.
   FlightMovShowsTheFirstFrameAndPlayAdvances)
-    make_install; use_installed_data; start_display 1024x768; start_program e0
+    make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP.png"
+    shot
     expect_movie_frame 1 0
-    press_away 388 573 1.5  # play
+    press_away 276 489 1.5  # play
     shot
     movie_frame 1 0 "$work/first.bmp"
-    [ "$(area_differs_from "$work/first.bmp" 320 240 275 256)" -gt 1000 ] ||
+    [ "$(area_differs_from "$work/first.bmp" 320 240 163 172)" -gt 1000 ] ||
       fail "play did not advance the picture"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   FlightStepButtonJumpsToItsThumbnailsPicture)
-    make_install; use_installed_data; start_display 1024x768; start_program e0
+    make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
     shot
     movie_frame 1 40 "$work/thumb.bmp" 110x81
-    [ "$(area_differs_from "$work/thumb.bmp" 110 81 736 291)" = 0 ] ||
+    [ "$(area_differs_from "$work/thumb.bmp" 110 81 624 207)" = 0 ] ||
       fail "step button 2 does not show frame 40"
     # The step button jumps and plays; stop right after it, before the movie has gone far.
-    xdotool mousemove 791 331 click 1 mousemove 452 570 click 1 mousemove 1010 10; sleep 0.6
+    xdotool mousemove $(at 679 247) click 1 mousemove $(at 340 486) click 1 mousemove $(rest); sleep 0.6
     shot
     found=""
     for t in 40 41 42 43; do
       movie_frame 1 "$t" "$work/frame.bmp"
-      [ "$(area_differs_from "$work/frame.bmp" 320 240 275 256)" = 0 ] && found=$t && break
+      [ "$(area_differs_from "$work/frame.bmp" 320 240 163 172)" = 0 ] && found=$t && break
     done
     [ -n "$found" ] || fail "the movie is not at step 2's picture"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   FlightNextAndPreviousMoveBetweenMarks)
-    make_install; use_installed_data; start_display 1024x768; start_program e0
+    make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    press_away 500 603; shot; expect_movie_frame 1 40  # next
-    press_away 500 603; shot; expect_movie_frame 1 64
-    press_away 338 607; shot; expect_movie_frame 1 40  # previous
-    click_exit_and_check 850 650 ;;
+    press_away 388 519; shot; expect_movie_frame 1 40  # next
+    press_away 388 519; shot; expect_movie_frame 1 64
+    press_away 226 523; shot; expect_movie_frame 1 40  # previous
+    click_exit_and_check 738 566 ;;
   FlightModelButtonChangesTheMovie)
-    make_install; use_installed_data; start_display 1024x768; start_program e0
+    make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    press_away 150 363 1  # the second model of the column
+    press_away 38 279 1  # the second model of the column
     shot; expect_movie_frame 2 0
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   FlightDiyKeepsTheWorkshopPainting)
     make_install; use_installed_data; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    end_tour
     shot; cp "$work/shot.png" "$work/before.png"
-    stroke 300 400 300; sleep 0.5
+    stroke 188 288 216; sleep 0.5
     shot; cp "$work/shot.png" "$work/painted.png"
-    [ "$(area_changes "$work/before.png" "$work/painted.png" 395 305 252 204)" -gt 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/painted.png" 395 305 140 120)" -gt 0 ] ||
       fail "the stroke did not show on the flat pane"
-    [ "$(area_changes "$work/before.png" "$work/painted.png" 209 159 652 289)" -gt 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/painted.png" 209 159 540 205)" -gt 0 ] ||
       fail "the stroke did not show on the 3D pane"
-    press_away 581 118 1  # mov
-    press_away 502 118 1.5  # diy
+    press_away 469 34 1  # mov
+    press_away 390 34 1.5  # diy
     shot; cp "$work/shot.png" "$work/back.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/painted.png" "$E2E_KEEP-painted.png" && cp "$work/back.png" "$E2E_KEEP-back.png"
-    [ "$(area_changes "$work/painted.png" "$work/back.png" 395 305 252 204)" = 0 ] ||
+    [ "$(area_changes "$work/painted.png" "$work/back.png" 395 305 140 120)" = 0 ] ||
       fail "the flat pane changed on the way back from the flight screen"
-    [ "$(area_changes "$work/painted.png" "$work/back.png" 209 159 652 289)" = 0 ] ||
+    [ "$(area_changes "$work/painted.png" "$work/back.png" 209 159 540 205)" = 0 ] ||
       fail "the 3D pane changed on the way back from the flight screen"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   FlightFoldsAndFliesThePainting)
-    make_install; use_installed_data; start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 0.4
+    make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
+    end_tour
     # The strongest red of the colour chart, then the pencil at its thickest and fully opaque.
     shot
-    read -r rx ry <<<"$(/usr/bin/convert "$work/shot.png" -crop 128x86+585+577 +repage -depth 8 txt:- | txt_pixels |
-      awk '{ s = $3 - $4 - $5; if (s > best) { best = s; x = $1; y = $2 } } END { print 585 + x, 577 + y }')"
+    read -r cx cy <<<"$(at 473 493)"
+    read -r rx ry <<<"$(/usr/bin/convert "$work/shot.png" -crop "$(crop_of 128 86 473 493)" +repage -depth 8 txt:- | txt_pixels |
+      awk -v cx="$cx" -v cy="$cy" '{ s = $3 - $4 - $5; if (s > best) { best = s; x = $1; y = $2 } } END { print cx + x, cy + y }')"
     xdotool mousemove "$rx" "$ry" click 1; sleep 0.3
-    xdotool mousemove 732 578 click 1 mousemove 761 578 click 1; sleep 0.3
+    xdotool mousemove $(at 620 494) click 1 mousemove $(at 649 494) click 1; sleep 0.3
     # One press zigzagging over the whole flat pane: a second press so soon would be a double
     # click, which the program ignores.
-    xdotool mousemove 260 215 mousedown 1
+    xdotool mousemove $(at 148 131) mousedown 1
     for y in $(seq 215 12 495); do
       if [ $(((y - 215) / 12 % 2)) = 0 ]; then xs=$(seq 260 20 640); else xs=$(seq 640 -20 260); fi
-      for x in $xs; do xdotool mousemove "$x" "$y"; done
+      for x in $xs; do xdotool mousemove $(at $(($x - 112)) $(($y - 84))); done
     done
     xdotool mouseup 1; sleep 0.5
     shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-painted.png"
@@ -562,8 +621,8 @@ case "$case_name" in
     for step in first 3 last; do
       case $step in
         first) t=0 ;;
-        3) press_away 500 603; press_away 500 603 1; t=64 ;;  # next twice
-        last) press_away 520 650 1; t=9999 ;;  # past the end: the last picture
+        3) press_away 388 519; press_away 388 519 1; t=64 ;;  # next twice
+        last) press_away 408 566 1; t=9999 ;;  # past the end: the last picture
       esac
       shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-$step.png"
       movie_frame 1 "$t" "$work/made.bmp"
@@ -572,9 +631,9 @@ case "$case_name" in
     done
     # Without its fold animation the movie file plays, painted or not.
     rm "$work/share/zephine/Diy/Movie/Fly01.fan"
-    press_away 502 118 1.5; enter_flight
+    press_away 390 34 1.5; enter_flight
     shot; expect_movie_frame 1 0
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   TourPointerLeavesWithThePress)
     # With the sentences the pointer blinks on each button until its sentence ends. The click
     # that ends the tour lands while the program is busy (held stopped here), so its press and
@@ -582,33 +641,33 @@ case "$case_name" in
     make_install; use_generated_data; add_model
     cp -r "$E2E_DATA_TREE/Sound" "$work/share/zephine/" || fail "no generated sounds"
     start_display 1024x768; start_program e0
-    xdotool mousemove 5 5 click 1; sleep 1  # ends the opening tour
+    end_tour 1  # ends the opening tour
     shot; cp "$work/shot.png" "$work/before.png"
-    xdotool mousemove 846 524 click 1  # help: the short tour
+    xdotool mousemove $(at 734 440) click 1  # help: the short tour
     # The pointer's area at `docout`, (226, 109) to (264, 147), as the tour reaches it.
     for _ in $(seq 200); do
-      shot; [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 226 109)" -gt 0 ] && break
+      shot; [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)" -gt 0 ] && break
       sleep 0.2
     done
-    [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 226 109)" -gt 0 ] ||
+    [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)" -gt 0 ] ||
       fail "the tour never pointed at docout"
-    kill -STOP "$app_pid"; xdotool mousemove 400 350 mousedown 1 mouseup 1; sleep 0.2
+    kill -STOP "$app_pid"; xdotool mousemove $(at 288 266) mousedown 1 mouseup 1; sleep 0.2
     kill -CONT "$app_pid"; sleep 0.6
     shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-after.png"
-    changed=$(area_changes "$work/before.png" "$work/shot.png" 38 38 226 109)
+    changed=$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)
     [ "$changed" = 0 ] || fail "$changed pixels of the pointer stay at docout after the tour"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   WorksSurviveKillsDuringSaves)
     # Saves and new pencil sizes (each writes a brush-tip cache file) as fast as the program
     # takes them, and a SIGKILL at a random moment, eight times over.
     make_install; add_model; start_display 1024x768
     for round in $(seq 8); do
       start_program e0
-      xdotool mousemove 5 5 click 1; sleep 0.2
+      end_tour 0.2
       ( for k in $(seq 40); do
-          xdotool mousemove 306 109 click 1                       # save
-          xdotool mousemove 732 $((577 + k % 47)) click 1         # the pencil's size
-          xdotool mousemove $((300 + k)) 300 click 1              # a dot at that size
+          xdotool mousemove $(at 194 25) click 1                       # save
+          xdotool mousemove $(at 620 $((577 + k % 47 - 84))) click 1         # the pencil's size
+          xdotool mousemove $(at $((300 + k - 112)) 216) click 1              # a dot at that size
         done ) &
       driver=$!
       sleep "$((RANDOM % 3)).$((RANDOM % 10))"
@@ -629,64 +688,133 @@ case "$case_name" in
     leftovers=$(find "$works" -name '.*' -type f | wc -l)
     [ "$leftovers" = 0 ] || fail "$leftovers temporary files left among the works"
     echo "works checked: $count"
-    click_exit_and_check 850 650 ;;
-  BackdropIsCentred)
-    make_install; start_display 1024x768; start_program
+    click_exit_and_check 738 566 ;;
+  BackdropIsCentred|DesktopFillsTheDisplayHeight)
+    # Unscaled the design sits in the middle; scaled it fills the height of a wide display.
+    # Either way the margins show the backdrop's edge, never black.
+    make_install
+    if [ "$case_name" = BackdropIsCentred ]; then start_display 1024x768; start_program --unscaled
+    else start_display 1920x1080; start_program; fi
     shot
-    expect_pixel 112 84 "0,255,0"
-    expect_pixel 111 84 "0,0,0"
-    expect_pixel 112 83 "0,0,0"
-    expect_pixel 911 683 "0,0,255"
-    expect_pixel 912 683 "0,0,0"
-    expect_pixel 512 384 "$backdrop"
-    click_exit_and_check 850 650 ;;
+    # The corners' marks (4 pixels wide), read inside so that filtering leaves them whole.
+    expect_pixel 1 1 "0,255,0"
+    expect_pixel 798 598 "0,0,255"
+    expect_pixel 400 300 "$backdrop"
+    read -r x0 y0 <<<"$(at 0 0)"; read -r x1 y1 <<<"$(at 799 599)"
+    [ "$(raw_pixel $((x0 - 1)) "$y0")" = "$backdrop" ] || fail "the margin is $(raw_pixel $((x0 - 1)) "$y0")"
+    [ "$(raw_pixel $((x1 + 1)) "$y1")" = "$backdrop" ] || fail "the right margin is $(raw_pixel $((x1 + 1)) "$y1")"
+    if [ "$case_name" = DesktopFillsTheDisplayHeight ]; then
+      [ "$y0" = 0 ] && [ "$y1" = 1079 ] && [ "$x0" = 240 ] || fail "the design shows from ($x0, $y0) to ($x1, $y1)"
+    fi
+    click_exit_and_check 738 566 ;;
   ExitPressThenReleaseAnywhereEnds)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove 850 650 mousedown 1; sleep 0.3
-    shot; expect_pixel 800 620 "250,250,0"  # exit drawn pressed
-    xdotool mousemove 300 300; sleep 0.1; xdotool mouseup 1
+    xdotool mousemove $(at 738 566) mousedown 1; sleep 0.3
+    shot; expect_pixel 688 536 "250,250,0"  # exit drawn pressed
+    xdotool mousemove $(at 188 216); sleep 0.1; xdotool mouseup 1
     wait_end; [ "$ended" = 0 ] || fail "status $ended after press on exit, release elsewhere" ;;
   ReleaseOnExitAloneDoesNotEnd)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove 300 300 mousedown 1; sleep 0.1
-    xdotool mousemove 850 650; sleep 0.1; xdotool mouseup 1
+    xdotool mousemove $(at 188 216) mousedown 1; sleep 0.1
+    xdotool mousemove $(at 738 566); sleep 0.1; xdotool mouseup 1
     wait_end 50; [ "$ended" = running ] || fail "ended on a release without a press on exit"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   RightButtonDoesNothing)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove 850 650 mousedown 3; sleep 0.3
-    shot; expect_pixel 800 620 "$backdrop"
+    xdotool mousemove $(at 738 566) mousedown 3; sleep 0.3
+    shot; expect_pixel 688 536 "$backdrop"
     xdotool mouseup 3
     wait_end 50; [ "$ended" = running ] || fail "the right button ended the program"
-    click_exit_and_check 850 650 ;;
+    click_exit_and_check 738 566 ;;
   TooltipShowsInEnglish|TooltipShowsInChinese)
     lang=e; [ "$case_name" = TooltipShowsInChinese ] && lang=c
     make_install; start_display 1024x768; start_program "${lang}0"
     # A press ends the opening demonstration, during which no tips show.
-    xdotool mousemove 50 50 click 1; sleep 0.3
-    xdotool mousemove 800 600; sleep 0.3; xdotool mousemove 820 610; sleep 0.8
+    end_tour 0.3
+    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
     shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP"
-    expect_pixel 822 632 "255,255,225"  # inside the box, under the pointer
-    width=$(tip_width 820 630)
+    read -r tx ty <<<"$(tip_top 708 526)"
+    [ "$(raw_pixel $((tx + 2)) $((ty + 2)))" = "255,255,225" ] || fail "no tip box under the pointer"
+    width=$(tip_width "$tx" "$ty")
     if [ $lang = e ]; then
-      [ "$width" -gt 100 ] || fail "English tip is $width pixels wide"
+      [ "$width" -gt 128 ] || fail "English tip is $width pixels wide"
     else
-      [ "$width" -gt 20 ] && [ "$width" -lt 60 ] || fail "Chinese tip is $width pixels wide"
+      [ "$width" -gt 25 ] && [ "$width" -lt 90 ] || fail "Chinese tip is $width pixels wide"
     fi
     # Off the buttons the tip goes away.
-    xdotool mousemove 300 300; sleep 0.5
-    shot; expect_pixel 822 632 "$backdrop"
-    click_exit_and_check 850 650 ;;
+    xdotool mousemove $(at 188 216); sleep 0.5
+    shot; [ "$(raw_pixel $((tx + 2)) $((ty + 2)))" = "$backdrop" ] || fail "the tip stays" 
+    click_exit_and_check 738 566 ;;
   EmptyDataTreeRunsBlackAndExits)
     make_install empty; start_display 1024x768; start_program
     dismiss_load_error
-    shot; expect_pixel 512 384 "0,0,0"; expect_pixel 112 84 "0,0,0"
-    click_exit_and_check 850 650 ;;
-  SmallDisplayCutsTheDesign)
-    make_install; start_display 640x480; start_program
-    # Offsets (-80, -60): the design's corners are off the screen.
-    shot; expect_pixel 0 0 "$backdrop"; expect_pixel 639 479 "$backdrop"
-    click_exit_and_check 600 470 ;;
+    shot; expect_pixel 400 300 "0,0,0"; expect_pixel 0 0 "0,0,0"
+    click_exit_and_check 738 566 ;;
+  SmallDisplayCutsTheDesign|SmallDisplayShowsTheWholeDesign)
+    make_install; start_display 640x480
+    if [ "$case_name" = SmallDisplayCutsTheDesign ]; then
+      # Unscaled, offsets (-80, -60): the design's corners are off the screen.
+      start_program --unscaled
+      shot; expect_pixel 80 60 "$backdrop"; expect_pixel 719 539 "$backdrop"
+    else
+      # Scaled down to 0.8: the corners show.
+      start_program
+      shot; expect_pixel 1 1 "0,255,0"; expect_pixel 798 598 "0,0,255"
+    fi
+    click_exit_and_check 738 566 ;;
+  DesktopStrokeAndTipsAtFullHd)
+    # The tip's box at 800 x 600 first, then the same tip and a stroke at 1920 x 1080.
+    make_install; add_model; start_display 800x600; start_program e0
+    end_tour 0.3
+    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
+    shot; read -r tx ty <<<"$(tip_top 708 526)"; small=$(tip_height "$tx" "$ty")
+    [ "$small" -ge 20 ] || fail "the tip at 800 x 600 is $small pixels tall"
+    click_exit_and_check 738 566
+    kill "$xvfb_pid"; wait "$xvfb_pid" 2>/dev/null
+    start_display 1920x1080; start_program e0
+    end_tour
+    shot; cp "$work/shot.png" "$work/before.png"
+    stroke 188 288 216
+    shot; cp "$work/shot.png" "$work/after.png"
+    dark_pixel 238 216
+    [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 540 205)" -gt 0 ] ||
+      fail "the 3D pane did not change"
+    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
+    shot; read -r tx ty <<<"$(tip_top 708 526)"; big=$(tip_height "$tx" "$ty")
+    [ $((big * 10)) -ge $((small * 16)) ] || fail "the tip is $big pixels tall at 1920 x 1080, $small at 800 x 600"
+    click_exit_and_check 738 566 ;;
+  WorksBoxCoversTheVolumeKnob)
+    # The knob moves between two openings of the box; where the box covers the slider, the box
+    # must look the same.
+    make_install; use_generated_data; add_model; start_display 1920x1080; start_program e0
+    end_tour
+    open_box; shot; cp "$work/shot.png" "$work/first.png"; close_box
+    click_at 170 85; click_at 285 85; click_at 170 85
+    open_box; shot
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/first.png" "$E2E_KEEP-first.png" && cp "$work/shot.png" "$E2E_KEEP-second.png"
+    changed=$(area_changes "$work/first.png" "$work/shot.png" 88 25 202 73)
+    [ "$changed" = 0 ] || fail "$changed pixels of the slider show through the works box"
+    close_box; click_exit_and_check 738 566 ;;
+  NoDisplayExitsAtOnce)
+    make_install
+    env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" \
+      "$work/bin/zephine" e0 >"$work/log" 2>&1 &
+    app_pid=$!
+    wait_end 20
+    [ "$ended" = 1 ] || fail "with no display: $ended; log: $(cat "$work/log")"
+    [ "$(cat "$work/log")" = "zephine: cannot open a display (is DISPLAY set?)" ] ||
+      fail "with no display it says: $(cat "$work/log")" ;;
+  OptionsAnswerWithoutAWindow)
+    # With no display: a window or sound device asked for would fail differently.
+    make_install
+    run() { env -u DISPLAY -u WAYLAND_DISPLAY "$work/bin/zephine" "$@" >"$work/out" 2>"$work/err"; echo $?; }
+    [ "$(run --help)" = 0 ] && grep -q '^Usage: zephine' "$work/out" && [ ! -s "$work/err" ] || fail "--help"
+    [ "$(run --version)" = 0 ] && grep -q '^zephine [0-9]' "$work/out" || fail "--version: $(cat "$work/out")"
+    for bad in --bogus "--window 1024x768x" "--window 1024"; do
+      # shellcheck disable=SC2086
+      [ "$(run $bad)" = 2 ] && [ "$(wc -l <"$work/err")" = 1 ] && [ ! -s "$work/out" ] ||
+        fail "$bad: $(cat "$work/err")"
+    done ;;
   *) fail "unknown case $case_name" ;;
 esac
 echo "PASS: $case_name"

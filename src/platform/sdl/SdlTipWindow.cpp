@@ -1,14 +1,17 @@
-// SdlTipWindow: hover rules from TipHover, drawing with SDL2_ttf.
+// SdlTipWindow: hover rules from TipHover, drawing with SDL2_ttf. The box is laid out in device
+// pixels beside the scaled control, its text growing with the display's scale.
 #include "platform/sdl/SdlTipWindow.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr int kFontSize = 14;
-constexpr int kPadding = 4;
-constexpr int kBelowPointer = 20;  // the box sits under the cursor picture
+// At scale 1; all grow with the scale (never below these, so a small display stays readable).
+constexpr double kFontSize = 16;
+constexpr double kPadding = 4;
+constexpr double kBelowPointer = 20;  // the box sits under the cursor picture
 
 }  // namespace
 
@@ -20,10 +23,12 @@ std::string SdlTipWindow::FontPath() {
 
 SdlTipWindow::~SdlTipWindow() {
     window.SetOverlay(nullptr);
-    if (text != nullptr) SDL_FreeSurface(text);
+    if (text != nullptr) SDL_DestroyTexture(text);
     if (font != nullptr) TTF_CloseFont(font);
     if (ttfStarted) TTF_Quit();
 }
+
+double SdlTipWindow::Scale() const { return std::max(1.0, window.Scaling().Scale()); }
 
 bool SdlTipWindow::Create() {
     if (font != nullptr) return true;
@@ -31,7 +36,7 @@ bool SdlTipWindow::Create() {
         if (TTF_Init() != 0) return false;
         ttfStarted = true;
     }
-    font = TTF_OpenFont(FontPath().c_str(), kFontSize);
+    font = TTF_OpenFont(FontPath().c_str(), int(std::lround(kFontSize * Scale())));
     if (font == nullptr) return false;
     window.SetOverlay(this);
     return true;
@@ -69,39 +74,46 @@ void SdlTipWindow::Refresh() {
     const Rect before = shown;
     const std::string& wanted = hover.Visible() ? hover.Text() : std::string();
     if (wanted != rendered) {
-        if (text != nullptr) SDL_FreeSurface(text);
+        if (text != nullptr) SDL_DestroyTexture(text);
         text = nullptr;
         rendered = wanted;
-        if (!wanted.empty() && font != nullptr) {
-            text = TTF_RenderUTF8_Blended(font, wanted.c_str(), SDL_Color{0, 0, 0, 255});
+        SDL_Renderer* renderer = window.Renderer();
+        if (!wanted.empty() && font != nullptr && renderer != nullptr) {
+            if (SDL_Surface* s = TTF_RenderUTF8_Blended(font, wanted.c_str(), SDL_Color{0, 0, 0, 255})) {
+                text = SDL_CreateTextureFromSurface(renderer, s);
+                textWidth = s->w;
+                textHeight = s->h;
+                SDL_FreeSurface(s);
+            }
         }
     }
     shown = {};
     if (text != nullptr) {
-        const int32_t w = text->w + 2 * kPadding, h = text->h + 2 * kPadding;
+        const double scale = Scale();
+        const int32_t pad = int32_t(std::lround(kPadding * scale));
+        const int32_t w = textWidth + 2 * pad, h = textHeight + 2 * pad;
         // Under the pointer, kept on the screen.
-        const int32_t x = std::clamp(hover.X(), 0, std::max(0, window.Width() - w));
-        int32_t y = hover.Y() + kBelowPointer;
-        if (y + h > window.Height()) y = std::max(0, hover.Y() - h - 2);
+        const DisplayScale& s = window.Scaling();
+        int32_t width = 0, height = 0;
+        window.DeviceSize(width, height);
+        const int32_t px = s.DeviceX(hover.X()), py = s.DeviceY(hover.Y());
+        const int32_t x = std::clamp(px, 0, std::max(0, width - w));
+        int32_t y = py + int32_t(std::lround(kBelowPointer * scale));
+        if (y + h > height) y = std::max(0, py - h - 2);
         shown = {x, y, x + w, y + h};
     }
-    if (before == shown) return;
-    Rect both;
-    (void)Union(before, shown, both);
-    if (!both.IsEmpty()) window.Present(both);
+    if (before != shown) window.Redraw();
 }
 
-bool SdlTipWindow::Bounds(Rect& area) const {
-    area = shown;
-    return !shown.IsEmpty();
-}
-
-void SdlTipWindow::Draw(SDL_Surface* target) {
+void SdlTipWindow::Draw(SDL_Renderer* renderer) {
     if (text == nullptr || shown.IsEmpty()) return;
-    SDL_Rect box{shown.left, shown.top, shown.Width(), shown.Height()};
-    (void)SDL_FillRect(target, &box, SDL_MapRGB(target->format, 0, 0, 0));
-    SDL_Rect inside{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
-    (void)SDL_FillRect(target, &inside, SDL_MapRGB(target->format, 255, 255, 225));
-    SDL_Rect at{shown.left + kPadding, shown.top + kPadding, text->w, text->h};
-    (void)SDL_BlitSurface(text, nullptr, target, &at);
+    const SDL_Rect box{shown.left, shown.top, shown.Width(), shown.Height()};
+    (void)SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    (void)SDL_RenderFillRect(renderer, &box);
+    const SDL_Rect inside{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
+    (void)SDL_SetRenderDrawColor(renderer, 255, 255, 225, 255);
+    (void)SDL_RenderFillRect(renderer, &inside);
+    const int32_t pad = (shown.Width() - textWidth) / 2;
+    const SDL_Rect at{shown.left + pad, shown.top + pad, textWidth, textHeight};
+    (void)SDL_RenderCopy(renderer, text, nullptr, &at);
 }

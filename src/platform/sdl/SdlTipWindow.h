@@ -30,18 +30,21 @@ public:
     void Update() override;
 
     void Tick(uint32_t now) override;
-    bool Bounds(Rect& area) const override;
-    void Draw(SDL_Surface* target) override;
+    void Draw(SDL_Renderer* renderer) override;
 
 private:
-    // Re-renders the text and presents what changed on the screen.
+    // Re-renders the text and shows the frame again when the box changed.
     void Refresh();
+    // Device pixels per design pixel for the box, never below 1.
+    [[nodiscard]] double Scale() const;
 
     SdlWindow& window;
     TipHover hover;
     TTF_Font* font = nullptr;
     bool ttfStarted = false;
-    SDL_Surface* text = nullptr;
+    SDL_Texture* text = nullptr;
+    int32_t textWidth = 0;
+    int32_t textHeight = 0;
     std::string rendered;
-    Rect shown;  // the box on the screen; empty when hidden
+    Rect shown;  // the box on the screen in device pixels; empty when hidden
 };

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -23,9 +24,14 @@ void TraceFirstFrame() {
 
 }  // namespace
 
-SdlWindow::SdlWindow(int32_t developmentWidth, int32_t developmentHeight)
-    : devWidth(developmentWidth), devHeight(developmentHeight) {
-    // SDL's OpenGL presentation and OSMesa in one process crash in the first present.
+// Until a screen names its own: a soft blue-grey, calm beside any backdrop.
+constexpr uint32_t kDefaultMargin = 0x00B4C8D7;
+
+SdlWindow::SdlWindow(int32_t developmentWidth, int32_t developmentHeight, bool unscaled)
+    : devWidth(developmentWidth), devHeight(developmentHeight), unscaled(unscaled),
+      marginColour(kDefaultMargin) {
+    // The window surface must not be backed by SDL's own OpenGL renderer; the renderer made
+    // below is, and it shares GL's current context with OSMesa (see Present).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The first click on the window counts even when it did not have the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
@@ -33,22 +39,60 @@ SdlWindow::SdlWindow(int32_t developmentWidth, int32_t developmentHeight)
 }
 
 SdlWindow::~SdlWindow() {
+    if (frame != nullptr) SDL_DestroyTexture(frame);
+    if (renderer != nullptr) SDL_DestroyRenderer(renderer);
     if (window != nullptr) SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+bool SdlWindow::DisplayAvailable() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const bool chosen = asked != nullptr && *asked != '\0';
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v != nullptr && *v != '\0';
+    };
+    // Without a display named, SDL's own probing only prints noise before it gives up.
+    if (!chosen && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool stand_in = driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+                          std::strcmp(driver, "dummy") == 0;
+    const bool ok = !stand_in || chosen;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return ok;
+}
+
+// The logical display: the device's size over the scale.
 bool SdlWindow::DisplaySize(int32_t& width, int32_t& height) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-    if (devWidth > 0 && devHeight > 0) {
-        width = devWidth;
-        height = devHeight;
-        return true;
+    int32_t w = devWidth, h = devHeight;
+    if (w <= 0 || h <= 0) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w <= 0 || mode.h <= 0) return false;
+        w = mode.w;
+        h = mode.h;
     }
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return false;
-    width = mode.w;
-    height = mode.h;
-    return width > 0 && height > 0;
+    scaling = DisplayScale(w, h, unscaled);
+    deviceWidth = w;
+    deviceHeight = h;
+    width = scaling.LogicalWidth();
+    height = scaling.LogicalHeight();
+    return true;
+}
+
+bool SdlWindow::MakeRenderer() {
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer == nullptr) return false;
+    SDL_RendererInfo info;
+    glRenderer = SDL_GetRendererInfo(renderer, &info) == 0 &&
+                 std::strncmp(info.name, "opengl", 6) == 0;
+    frame = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                              client.Width(), client.Height());
+    if (frame == nullptr) return false;
+    (void)SDL_SetTextureScaleMode(frame, SDL_ScaleModeLinear);
+    return true;
 }
 
 bool SdlWindow::Create(const Rect& area, const char* title, WindowEvents& handler) {
@@ -56,13 +100,15 @@ bool SdlWindow::Create(const Rect& area, const char* title, WindowEvents& handle
     const Uint32 flags = SDL_WINDOW_SHOWN | (plain ? 0u : Uint32(SDL_WINDOW_BORDERLESS));
     const int x = plain ? int(SDL_WINDOWPOS_CENTERED) : area.left;
     const int y = plain ? int(SDL_WINDOWPOS_CENTERED) : area.top;
-    window = SDL_CreateWindow(title, x, y, area.Width(), area.Height(), flags);
+    // The area is the logical display; the window covers the device.
+    window = SDL_CreateWindow(title, x, y, deviceWidth, deviceHeight, flags);
     if (window == nullptr) return false;
     client = Surface(area.Width(), area.Height());
-    if (client.IsEmpty()) {
+    if (client.IsEmpty() || !MakeRenderer()) {
         DestroyNow();
         return false;
     }
+    FillLogicalMargins();
     events = &handler;
     if (!events->OnCreate()) {
         events = nullptr;
@@ -106,22 +152,43 @@ bool SdlWindow::CursorPosition(int32_t& x, int32_t& y) const {
     int gx = 0, gy = 0, wx = 0, wy = 0;
     (void)SDL_GetGlobalMouseState(&gx, &gy);
     SDL_GetWindowPosition(window, &wx, &wy);
-    x = gx - wx;
-    y = gy - wy;
+    x = scaling.LogicalX(gx - wx);
+    y = scaling.LogicalY(gy - wy);
     return true;
+}
+
+void SdlWindow::SetMarginColour(uint32_t colour) {
+    if (colour == marginColour) return;
+    marginColour = colour;
+    FillLogicalMargins();
+    Present(client.Bounds());
+}
+
+// The logic draws only inside the design; the client's margins take the margin colour, so
+// that the filtered edge of the design blends into it rather than into black.
+void SdlWindow::FillLogicalMargins() {
+    const Rect all = client.Bounds(), d = scaling.DesignArea();
+    for (const Rect& r : {Rect{all.left, all.top, all.right, d.top},
+                          Rect{all.left, d.bottom, all.right, all.bottom},
+                          Rect{all.left, d.top, d.left, d.bottom},
+                          Rect{d.right, d.top, all.right, d.bottom}}) {
+        Rect part;
+        if (Intersect(r, all, part)) client.Fill(part, marginColour);
+    }
 }
 
 bool SdlWindow::PeekMessage(WindowMessage& message) {
     SDL_Event e;
     if (SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP) == 1) {
         if (e.type == SDL_MOUSEMOTION) {
-            message = {WindowMessage::Kind::MouseMove, e.motion.x, e.motion.y};
+            message = {WindowMessage::Kind::MouseMove, scaling.LogicalX(e.motion.x),
+                       scaling.LogicalY(e.motion.y)};
             return true;
         }
         if (e.button.button == SDL_BUTTON_LEFT) {
             message = {e.type == SDL_MOUSEBUTTONDOWN ? WindowMessage::Kind::ButtonDown
                                                      : WindowMessage::Kind::ButtonUp,
-                       e.button.x, e.button.y};
+                       scaling.LogicalX(e.button.x), scaling.LogicalY(e.button.y)};
             return true;
         }
     }
@@ -140,12 +207,14 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) InvalidateAll();
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) Destroy();
             break;
-        case SDL_MOUSEMOTION:
+        case SDL_MOUSEMOTION: {
             if (!enabled) break;
-            unrelayed = {WindowMessage::Kind::MouseMove, e.motion.x, e.motion.y};
+            const int32_t x = scaling.LogicalX(e.motion.x), y = scaling.LogicalY(e.motion.y);
+            unrelayed = {WindowMessage::Kind::MouseMove, x, y};
             haveUnrelayed = true;
-            events->OnMouseMove(e.motion.x, e.motion.y);
+            events->OnMouseMove(x, y);
             break;
+        }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             // Only the left button reaches the window; a second press of a double click is
@@ -153,13 +222,14 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
             if (!enabled || e.button.button != SDL_BUTTON_LEFT) break;
             const bool down = e.type == SDL_MOUSEBUTTONDOWN;
             if (down && e.button.clicks >= 2) break;
+            const int32_t x = scaling.LogicalX(e.button.x), y = scaling.LogicalY(e.button.y);
             unrelayed = {down ? WindowMessage::Kind::ButtonDown : WindowMessage::Kind::ButtonUp,
-                         e.button.x, e.button.y};
+                         x, y};
             haveUnrelayed = true;
             if (down) {
-                events->OnButtonDown(e.button.x, e.button.y);
+                events->OnButtonDown(x, y);
             } else {
-                events->OnButtonUp(e.button.x, e.button.y);
+                events->OnButtonUp(x, y);
             }
             break;
         }
@@ -237,29 +307,37 @@ void SdlWindow::DestroyNow() {
         handler->OnDestroy();
     }
     timers.clear();
+    if (frame != nullptr) SDL_DestroyTexture(frame);
+    if (renderer != nullptr) SDL_DestroyRenderer(renderer);
     if (window != nullptr) SDL_DestroyWindow(window);
+    frame = nullptr;
+    renderer = nullptr;
     window = nullptr;
     destroyRequested = false;
 }
 
 void SdlWindow::Present(const Rect& area) {
-    if (window == nullptr) return;
-    SDL_Surface* target = SDL_GetWindowSurface(window);
+    if (window == nullptr || renderer == nullptr) return;
+    // OSMesa and the GL renderer share GL's current context; with no context current, SDL
+    // makes its own current again before it uploads or draws.
+    if (glRenderer) (void)SDL_GL_MakeCurrent(window, nullptr);
     Rect r;
-    if (target == nullptr || !Intersect(area, client.Bounds(), r)) return;
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        client.Row(0), client.Width(), client.Height(), 32, client.Width() * 4,
-        SDL_PIXELFORMAT_RGB888);
-    if (source == nullptr) return;
-    SDL_Rect rect{r.left, r.top, r.Width(), r.Height()};
-    SDL_Rect to = rect;
-    (void)SDL_BlitSurface(source, &rect, target, &to);
-    SDL_FreeSurface(source);
-    Rect tip;
-    if (overlay != nullptr && overlay->Bounds(tip) && Intersect(tip, r, tip)) {
-        SDL_SetClipRect(target, &rect);
-        overlay->Draw(target);
-        SDL_SetClipRect(target, nullptr);
+    if (Intersect(area, client.Bounds(), r)) {
+        const SDL_Rect changed{r.left, r.top, r.Width(), r.Height()};
+        (void)SDL_UpdateTexture(frame, &changed, client.Row(r.top) + r.left, client.Width() * 4);
     }
-    (void)SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+    (void)SDL_SetRenderDrawColor(renderer, Uint8(marginColour >> 16), Uint8(marginColour >> 8),
+                                 Uint8(marginColour), 255);
+    (void)SDL_RenderClear(renderer);
+    // Only the design shows: what lies around it is margin. (On a display smaller than the
+    // design, unscaled, only the part on the display.)
+    Rect design;
+    if (Intersect(scaling.DesignArea(), client.Bounds(), design)) {
+        const Rect device = scaling.DeviceRect(design);
+        const SDL_Rect from{design.left, design.top, design.Width(), design.Height()};
+        const SDL_Rect to{device.left, device.top, device.Width(), device.Height()};
+        (void)SDL_RenderCopy(renderer, frame, &from, &to);
+    }
+    if (overlay != nullptr) overlay->Draw(renderer);
+    SDL_RenderPresent(renderer);
 }

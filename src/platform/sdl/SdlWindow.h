@@ -1,32 +1,39 @@
 // SdlWindow: the Window port over SDL2, with the one event loop. A borderless window at (0, 0)
-// covering the primary display (or, for development, a plain window of a given size); the
-// client Surface is presented through the window surface, painting runs when the queue is
-// empty, and the timers are deadlines the loop waits for.
+// covering the primary display (or a plain window of a given size). The client Surface holds
+// the logical display (the device size over the scale, see DisplayScale); it is uploaded to a
+// streaming texture, changed rectangles only, and SDL's renderer shows its design area scaled
+// with linear filtering, centred, with margins of the screen's own colour. Painting runs when
+// the queue is empty, and the timers are deadlines the loop waits for.
 #pragma once
 
 #include <SDL.h>
 
 #include <vector>
 
+#include "platform/DisplayScale.h"
 #include "platform/Window.h"
 
-// Something drawn over the presented picture (the tooltip). The loop lets it see the time.
+// Something drawn over the presented picture (the tooltip), in device pixels. The loop lets it
+// see the time.
 class SdlOverlay {
 public:
     virtual ~SdlOverlay() = default;
     virtual void Tick(uint32_t now) = 0;
-    // The area covered now; false when nothing is shown.
-    [[nodiscard]] virtual bool Bounds(Rect& area) const = 0;
-    virtual void Draw(SDL_Surface* target) = 0;
+    virtual void Draw(SDL_Renderer* renderer) = 0;
 };
 
 class SdlWindow final : public Window {
 public:
-    // A width and height above 0 ask for a plain window of that size instead.
-    SdlWindow(int32_t developmentWidth, int32_t developmentHeight);
+    // A width and height above 0 ask for a plain window of that size instead; `unscaled`
+    // shows the design 1:1 instead of filling the display.
+    SdlWindow(int32_t developmentWidth, int32_t developmentHeight, bool unscaled);
     ~SdlWindow() override;
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
+
+    // False when no display can be opened. SDL would otherwise fall back to its off-screen
+    // driver and run on with no window; that driver serves only when asked for by name.
+    [[nodiscard]] static bool DisplayAvailable();
 
     bool DisplaySize(int32_t& width, int32_t& height) override;
     bool Create(const Rect& area, const char* title, WindowEvents& events) override;
@@ -42,6 +49,7 @@ public:
     bool CursorPosition(int32_t& x, int32_t& y) const override;
     bool PeekMessage(WindowMessage& message) override;
     void SetEnabled(bool on) override { enabled = on; }
+    void SetMarginColour(uint32_t colour) override;
     void ServeWhileModal() override;
 
     // Runs the event loop until the window is gone. `idle` runs whenever the queue is empty.
@@ -49,8 +57,16 @@ public:
     [[nodiscard]] bool IsOpen() const { return window != nullptr; }
     [[nodiscard]] SDL_Window* Handle() const { return window; }
     void SetOverlay(SdlOverlay* o) { overlay = o; }
-    // Copies the area of the client surface (and the overlay over it) to the screen.
+    [[nodiscard]] const DisplayScale& Scaling() const { return scaling; }
+    [[nodiscard]] SDL_Renderer* Renderer() const { return renderer; }
+    void DeviceSize(int32_t& width, int32_t& height) const {
+        width = deviceWidth;
+        height = deviceHeight;
+    }
+    // Uploads the area of the client surface and shows the frame (with the overlay over it).
     void Present(const Rect& area);
+    // Shows the frame again with nothing uploaded (the overlay changed).
+    void Redraw() { Present({}); }
 
 private:
     struct TimerSlot {
@@ -62,11 +78,21 @@ private:
     void DeliverDueTimers();
     void PaintIfInvalid();
     void DestroyNow();
+    [[nodiscard]] bool MakeRenderer();
+    void FillLogicalMargins();
     [[nodiscard]] int WaitTimeout() const;
 
     int32_t devWidth;
     int32_t devHeight;
+    bool unscaled;
+    DisplayScale scaling;
+    int32_t deviceWidth = DisplayScale::kDesignWidth;
+    int32_t deviceHeight = DisplayScale::kDesignHeight;
+    uint32_t marginColour;
     SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* frame = nullptr;  // the client surface, logical size
+    bool glRenderer = false;
     WindowEvents* events = nullptr;
     Surface client;
     Rect invalid;

@@ -49,9 +49,19 @@ public:
     std::vector<Rect> paints;
 };
 
+// The colour of a device pixel of the window as shown, 0x00RRGGBB.
+uint32_t ScreenPixel(SdlWindow& window, int x, int y) {
+    SDL_Surface* screen = SDL_GetWindowSurface(window.Handle());
+    if (screen == nullptr) return 0xFFFFFFFF;
+    Uint8 r = 0, g = 0, b = 0;
+    const auto* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
+    SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[x], screen->format, &r, &g, &b);
+    return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+}
+
 struct WindowRig : testing::Test {
     void SetUp() override { setenv("SDL_VIDEODRIVER", "dummy", 1); }
-    SdlWindow window{320, 240};
+    SdlWindow window{320, 240, true};
     Recorder rec{window};
     [[nodiscard]] bool Open() { return window.Create({0, 0, 320, 240}, "Zephine", rec); }
     static void Push(Uint32 type, Uint8 button, Uint8 clicks, int x, int y) {
@@ -171,26 +181,37 @@ TEST_F(WindowRig, TheTipIsDrawnOverThePresentedPicture) {
     tip.Relay({WindowMessage::Kind::MouseMove, 10, 10});
     tip.Tick(SDL_GetTicks() + 150);
     EXPECT_TRUE(tip.IsVisible());
-    Rect box;
-    ASSERT_TRUE(tip.Bounds(box));
-    EXPECT_EQ(box.left, 10);
-    EXPECT_EQ(box.top, 30);
-    SDL_Surface* screen = SDL_GetWindowSurface(window.Handle());
-    ASSERT_NE(screen, nullptr);
-    Uint8 r = 0, g = 0, b = 0;
-    const auto* row = static_cast<const Uint8*>(screen->pixels) + (box.top + 2) * screen->pitch;
-    SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[box.left + 2], screen->format, &r, &g, &b);
-    EXPECT_EQ(r, 255);
-    EXPECT_EQ(g, 255);
-    EXPECT_EQ(b, 225);
+    // The box sits under the pointer, its inside a pale yellow.
+    EXPECT_EQ(ScreenPixel(window, 12, 32), 0xFFFFE1u);
     tip.Relay({WindowMessage::Kind::ButtonDown, 10, 10});
     EXPECT_FALSE(tip.IsVisible());
+}
+
+TEST(SdlWindowScaleTest, AScaledWindowShowsTheDesignCentredAndMapsThePointerBack) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlWindow window(2000, 1200, false);  // scale 2, margins of 200 at either side
+    Recorder rec(window);
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(window.DisplaySize(w, h));
+    EXPECT_EQ(w, 1000);
+    EXPECT_EQ(h, 600);
+    ASSERT_TRUE(window.Create({0, 0, w, h}, "Zephine", rec));
+    window.SetMarginColour(0x204060);
+    window.Client().Fill({100, 0, 900, 600}, 0x00FF00);
+    window.Present(window.Client().Bounds());
+    EXPECT_EQ(ScreenPixel(window, 100, 600), 0x204060u);
+    EXPECT_EQ(ScreenPixel(window, 1900, 600), 0x204060u);
+    EXPECT_EQ(ScreenPixel(window, 201, 1), 0x00FF00u);
+    WindowRig::Push(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 601, 403);
+    WindowRig::Push(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1, 601, 403);
+    window.Run();
+    EXPECT_NE(std::find(rec.log.begin(), rec.log.end(), "down 300,201"), rec.log.end());
 }
 
 TEST(SdlTipWindowTest, AMissingFontLeavesNoControl) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("ZEPHINE_TIP_FONT", "/nonexistent/font.ttc", 1);
-    SdlWindow window(64, 64);
+    SdlWindow window(64, 64, true);
     SdlTipWindow tip(window);
     EXPECT_FALSE(tip.Create());
     unsetenv("ZEPHINE_TIP_FONT");
