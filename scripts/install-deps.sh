@@ -16,6 +16,8 @@ packages=(
   libpango1.0-dev fonts-comic-neue
   # tests under a real display
   xvfb xdotool imagemagick xfonts-base x11-apps poppler-utils
+  # the menu entry and AppStream checks, and the Debian package
+  desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

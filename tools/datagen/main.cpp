@@ -1,12 +1,14 @@
 // zephine-datagen: makes the installation's pictures and sounds.
 //   zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG] [--stamp-sheet PNG]
 //   zephine-datagen sounds ROOT
+//   zephine-datagen icons ROOT NAME
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "AppIcon.h"
 #include "FaceWriter.h"
 #include "Sounds.h"
 #include "StampSheet.h"
@@ -16,7 +18,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: zephine-datagen pictures ROOT LABELS [--planes DIR] [--sheet PNG] [--stamp-sheet PNG]\n"
-                 "       zephine-datagen sounds ROOT\n");
+                 "       zephine-datagen sounds ROOT\n"
+                 "       zephine-datagen icons ROOT NAME\n");
     return 2;
 }
 
@@ -92,5 +95,6 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     if (std::strcmp(argv[1], "pictures") == 0) return Pictures(argc, argv);
     if (std::strcmp(argv[1], "sounds") == 0) return SoundFiles(argc, argv);
+    if (std::strcmp(argv[1], "icons") == 0 && argc == 4) return WriteAppIcons(argv[2], argv[3]) ? 0 : 1;
     return Usage();
 }
