@@ -64,21 +64,17 @@ void Draw(cairo_t* cr, double size) {
     DropShadow(cr, 6, 8, 0.25);
     cairo_new_path(cr);
 
-    Polygon(cr, farWing, 3);
-    SetColour(cr, 0xFFFFFF);
-    cairo_fill_preserve(cr);
-    Outline(cr, 7, ink);
-    cairo_new_path(cr);
-    Polygon(cr, keel, 3);
-    SetColour(cr, 0xFFD23F);
-    cairo_fill_preserve(cr);
-    Outline(cr, 7, ink);
-    cairo_new_path(cr);
-    Polygon(cr, nearWing, 4);
-    SetColour(cr, 0xFFF4E0);
-    cairo_fill_preserve(cr);
-    Outline(cr, 7, ink);
-    cairo_new_path(cr);
+    // Each facet filled, then outlined in ink.
+    auto facet = [&](const auto& points, int count, uint32_t colour) {
+        Polygon(cr, points, count);
+        SetColour(cr, colour);
+        cairo_fill_preserve(cr);
+        Outline(cr, 7, ink);
+        cairo_new_path(cr);
+    };
+    facet(farWing, 3, 0xFFFFFF);
+    facet(keel, 3, 0xFFD23F);
+    facet(nearWing, 4, 0xFFF4E0);
     // A painted heart on the near wing: the child's own paint.
     HeartPath(cr, 140, 132, 26);
     SetColour(cr, 0xE63946);
