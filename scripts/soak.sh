@@ -43,7 +43,7 @@ cp -rs "$here/$build/tools/datagen/installation/." "$work/share/zephine/"
 cp -rs "$here/$build/tools/airplanes/installation/." "$work/share/zephine/"
 
 exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1000x700x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 5 -screen 0 1000x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"

@@ -72,7 +72,10 @@ int main(int argc, char** argv) {
         return std::make_unique<OsMesaSurface>(width, height);
     };
     Application application(platform);
-    if (!application.Start()) return 1;
+    if (!application.Start()) {
+        std::fputs("zephine: the window could not be opened\n", stderr);
+        return 1;
+    }
     (void)SetWindowIcon(window.Handle());
     window.Run();
     return 0;

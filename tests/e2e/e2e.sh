@@ -11,8 +11,8 @@ xvfb_pid="" app_pid=""
 
 cleanup() {
   [ -n "${answerer:-}" ] && kill "$answerer" 2>/dev/null
-  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && stop_display
   [ -n "${E2E_KEEP:-}" ] && cp "$work/log" "$E2E_KEEP.log"
   rm -rf "$work"
 }
@@ -29,10 +29,19 @@ make_install() {  # [empty]
   fi
 }
 
+# Ends the X server and waits for it: one still shutting down holds its display's sockets, and
+# the next case's program may connect to it and lose its window with it.
+stop_display() {
+  kill "$xvfb_pid" 2>/dev/null
+  for _ in $(seq 50); do kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -9 "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}
+
 start_display() {  # WIDTHxHEIGHT
   IFS=x read -r display_w display_h <<<"$1"
   exec 5>"$work/display"
-  Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$work/display")"
@@ -50,7 +59,11 @@ start_program() {  # ARGS...
     xdotool search --name '^Zephine$' >/dev/null 2>&1 && break
     sleep 0.1
   done
-  xdotool search --name '^Zephine$' >/dev/null 2>&1 || fail "no window; log: $(cat "$work/log")"
+  if ! xdotool search --name '^Zephine$' >/dev/null 2>&1; then
+    # Where it is stuck, for the report.
+    command -v gdb >/dev/null && gdb -p "$app_pid" -batch -ex "thread 1" -ex bt >"$work/stacks" 2>&1
+    fail "no window; log: $(cat "$work/log"); stacks: $(grep -E '^#' "$work/stacks" 2>/dev/null | head -n 40)"
+  fi
   main_window=$(printf '0x%x' "$(xdotool search --name '^Zephine$' | head -n1)")
   sleep 0.7  # the first paint and the first timer ticks
 }
@@ -770,7 +783,7 @@ case "$case_name" in
     shot; read -r tx ty <<<"$(tip_top 708 526)"; small=$(tip_height "$tx" "$ty")
     [ "$small" -ge 20 ] || fail "the tip at 800 x 600 is $small pixels tall"
     click_exit_and_check 738 566
-    kill "$xvfb_pid"; wait "$xvfb_pid" 2>/dev/null
+    stop_display
     start_display 1920x1080; start_program e0
     end_tour
     shot; cp "$work/shot.png" "$work/before.png"

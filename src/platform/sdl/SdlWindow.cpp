@@ -45,27 +45,43 @@ SdlWindow::~SdlWindow() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-bool SdlWindow::DisplayAvailable() {
+namespace {
+
+// SDL falls back to its "offscreen" or "dummy" driver when no display answers; the program would
+// then run on with no window. Those count only when SDL_VIDEODRIVER names them.
+bool VideoDriverAsked() {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
-    const bool chosen = asked != nullptr && *asked != '\0';
+    return asked != nullptr && *asked != '\0';
+}
+
+bool RealVideoDriver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return false;
+    const bool standIn = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    return !standIn || VideoDriverAsked();
+}
+
+}  // namespace
+
+bool SdlWindow::DisplayAvailable() {
     auto set = [](const char* name) {
         const char* v = std::getenv(name);
         return v != nullptr && *v != '\0';
     };
     // Without a display named, SDL's own probing only prints noise before it gives up.
-    if (!chosen && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) return false;
+    if (!VideoDriverAsked() && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) return false;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    const bool stand_in = driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
-                          std::strcmp(driver, "dummy") == 0;
-    const bool ok = !stand_in || chosen;
+    if (RealVideoDriver()) return true;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return ok;
+    return false;
 }
 
 // The logical display: the device's size over the scale.
 bool SdlWindow::DisplaySize(int32_t& width, int32_t& height) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    // Video stays up from DisplayAvailable when that was asked first: closing the only
+    // connection lets an X server reset, and a new one made meanwhile fails.
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!RealVideoDriver()) return false;
     int32_t w = devWidth, h = devHeight;
     if (w <= 0 || h <= 0) {
         SDL_DisplayMode mode;

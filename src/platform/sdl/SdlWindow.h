@@ -33,6 +33,7 @@ public:
 
     // False when no display can be opened. SDL would otherwise fall back to its off-screen
     // driver and run on with no window; that driver serves only when asked for by name.
+    // When true, video stays initialised for the window, which then owns it.
     [[nodiscard]] static bool DisplayAvailable();
 
     bool DisplaySize(int32_t& width, int32_t& height) override;

@@ -187,6 +187,23 @@ TEST_F(WindowRig, TheTipIsDrawnOverThePresentedPicture) {
     EXPECT_FALSE(tip.IsVisible());
 }
 
+// Under load an X server may refuse a connection while it resets; SDL then falls back to its
+// off-screen driver, and the program ran on with no window at all.
+TEST(SdlWindowDisplayTest, AFallbackDriverIsNoDisplay) {
+    unsetenv("SDL_VIDEODRIVER");
+    setenv("DISPLAY", ":987", 1);  // no such server
+    unsetenv("WAYLAND_DISPLAY");
+    EXPECT_FALSE(SdlWindow::DisplayAvailable());
+    {
+        SdlWindow window(320, 240, true);
+        int32_t w = 0, h = 0;
+        EXPECT_FALSE(window.DisplaySize(w, h));
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    EXPECT_TRUE(SdlWindow::DisplayAvailable());  // asked for by name
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
 TEST(SdlWindowScaleTest, AScaledWindowShowsTheDesignCentredAndMapsThePointerBack) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     SdlWindow window(2000, 1200, false);  // scale 2, margins of 200 at either side
