@@ -7,11 +7,14 @@
 # more) resident memory grew by at most 5 MB after the first five minutes. A shorter run reports
 # its memory only: one-time loads (the first print starts GTK, the first movie FFmpeg) still
 # fall after its warm-up.
-# Usage: scripts/soak.sh MINUTES [SEED]
+# With a display size (e.g. 1920x1080) the program fills that display, scaled, as on a desktop;
+# without one it runs in an 800 x 600 window.
+# Usage: scripts/soak.sh MINUTES [SEED [WIDTHxHEIGHT]]
 set -uo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-3}
 RANDOM=${2:-$$}
+display_size=${3:-}
 build=build-sanitize
 here=$PWD
 
@@ -43,20 +46,29 @@ cp -rs "$here/$build/tools/datagen/installation/." "$work/share/zephine/"
 cp -rs "$here/$build/tools/airplanes/installation/." "$work/share/zephine/"
 
 exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1000x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb -displayfd 5 -screen 0 "${display_size:-1000x700}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
+window=(--window 800x600)
+[ -n "$display_size" ] && window=()
 SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
   XDG_CACHE_HOME="$work/cache" ZEPHINE_PRINT_TO="$work/pdf" \
-  "$work/bin/zephine" --window 800x600 e0 >"$work/log" 2>&1 &
+  "$work/bin/zephine" "${window[@]}" e0 >"$work/log" 2>&1 &
 app_pid=$!
 for _ in $(seq 600); do xdotool search --name '^Zephine$' >/dev/null 2>&1 && break; sleep 0.1; done
 main_window=$(xdotool search --name '^Zephine$' 2>/dev/null | head -n1)
 [ -n "$main_window" ] || fail "no window"
 eval "$(xdotool getwindowgeometry --shell "$main_window")"
 ox=$X oy=$Y
+# Design to screen: 1:1 in the 800 x 600 window; on a whole display the program's own rule, the
+# design at scale min(W / 800, H / 600), centred, through the centres of its pixels.
+if [ -n "$display_size" ]; then
+  IFS=x read -r sw sh <<<"$display_size"
+  if [ $((sw * 600)) -le $((sh * 800)) ]; then dw=$sw dh=$(((3 * sw + 2) / 4)); else dh=$sh dw=$(((8 * sh + 3) / 6)); fi
+  ox=$(((sw - dw) / 2)) oy=$(((sh - dh) / 2))
+fi
 main_hex=$(printf '0x%x' "$main_window")
 sleep 2
 
@@ -78,7 +90,10 @@ point() {
     return
   done
 }
-at() { xdotool mousemove $((ox + $1)) $((oy + $2)); }
+at() {
+  if [ -z "$display_size" ]; then xdotool mousemove $((ox + $1)) $((oy + $2)); return; fi
+  xdotool mousemove "$(( ox + ((2 * $1 + 1) * dw) / 1600 ))" "$(( oy + ((2 * $2 + 1) * dh) / 1200 ))"
+}
 
 # Answers any message box (a question, a message) with Return or Escape.
 answer_boxes() {
@@ -123,7 +138,7 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
     keys=(Escape Return space a F1 Tab Left Up)
     xdotool key "${keys[RANDOM % ${#keys[@]}]}"
   else  # a release outside the window
-    at "$px" "$py"; xdotool mousedown 1 mousemove $((ox + 900)) $((oy + 640)) mouseup 1
+    at "$px" "$py"; xdotool mousedown 1; at 900 640; xdotool mouseup 1
   fi
   actions=$((actions + 1))
   [ $((actions % 15)) -eq 0 ] && answer_boxes
@@ -174,6 +189,11 @@ wait "$app_pid"; status=$?; app_pid=""
 [ "$status" = 0 ] || fail "exit gave status $status"
 grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/log" && fail "a sanitizer report"
 growth=$(( ${end_rss:-0} - ${warm_rss:-${end_rss:-0}} ))
-echo "soak: $minutes min, $actions actions, 0 crashes, memory after warm-up ${warm_rss:-?} kB, at the end ${end_rss:-?} kB (+$growth kB)"
+# Resident memory at minutes 5, 30 and 60 (the last sample before each).
+for m in 5 30 60; do
+  kb=$(awk -v t=$((m * 60)) '$1 <= t { v = $2 } END { print v }' "$work/memory")
+  [ "$minutes" -ge "$m" ] && echo "soak: memory at minute $m: $kb kB"
+done
+echo "soak: $minutes min${display_size:+ at $display_size}, $actions actions, 0 crashes, memory after warm-up ${warm_rss:-?} kB, at the end ${end_rss:-?} kB (+$growth kB)"
 [ "$minutes" -lt 10 ] || [ "$growth" -le 5120 ] || fail "memory grew by $growth kB after warm-up"
 echo "SOAK PASS"
