@@ -64,11 +64,11 @@ void PencilInitFromCacheFiles(benchmark::State& state) {
     const std::string text = folder.string() + "/";
     {
         PencilBrush first;  // writes both files
-        if (!PencilInit(first, skin.get(), 0, 24, 24, text)) state.SkipWithError("no memory");
+        if (!PencilInit(first, skin.get(), 0, 24, 24, {{}, text})) state.SkipWithError("no memory");
     }
     for (auto _ : state) {
         PencilBrush brush;
-        if (!PencilInit(brush, skin.get(), 0, 24, 24, text)) state.SkipWithError("no memory");
+        if (!PencilInit(brush, skin.get(), 0, 24, 24, {{}, text})) state.SkipWithError("no memory");
         benchmark::DoNotOptimize(brush.tips.tips.get());
     }
     std::filesystem::remove_all(folder);

@@ -12,10 +12,11 @@ struct StartupEnvironment {
     PathString systemFolder;   // holds MoPleat5.ini and the language marker
     PathString currentFolder;  // the process's working directory
     PathString dataFolder;     // the user's data ($XDG_DATA_HOME): the default save folder
+    PathString cacheFolder;    // the user's cache ($XDG_CACHE_HOME): what can be made again
     bool launched = false;     // a launcher's backdrop window exists
 };
 
-// The nine data folders; each ends in '/', so file names are appended as they are.
+// The data folders; each ends in '/', so file names are appended as they are.
 struct InstallPaths {
     PathString faceDir;
     PathString modelDir;
@@ -24,7 +25,8 @@ struct InstallPaths {
     PathString englishDir;
     PathString chineseDir;
     PathString saveDir;
-    PathString penDataDir;
+    PathString penDataDir;   // the installation's pencil caches, read only
+    PathString penCacheDir;  // the user's own, written; empty without a cache folder
     PathString picLibDir;
 };
 

@@ -27,6 +27,10 @@ StartupEnvironment ReadStartupEnvironment() {
         env.dataFolder = NoTrailingSlash(d);
     else
         env.dataFolder = home + "/.local/share";
+    if (PathString c = Env("XDG_CACHE_HOME"); !c.empty() && c[0] == '/')
+        env.cacheFolder = NoTrailingSlash(c);
+    else
+        env.cacheFolder = home + "/.cache";
     if (PathString s = Env("ZEPHINE_SYSTEM_DIR"); !s.empty()) {
         env.systemFolder = NoTrailingSlash(s);
     } else if (PathString x = Env("XDG_CONFIG_HOME"); !x.empty()) {

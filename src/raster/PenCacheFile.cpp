@@ -44,6 +44,10 @@ int ReadCacheFile(const std::string& path, uint8_t* out, size_t size) {
 }
 
 int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size) {
-    // Written beside the cache file and renamed over it only when complete.
+    // The user's cache folder is made on first use; written beside the cache file and renamed
+    // over it only when complete.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, error);
     return WriteFileAtomically(path, {{data, size}}) ? 1 : 0;
 }

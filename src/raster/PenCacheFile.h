@@ -19,6 +19,7 @@
 // 1 when the first `size` bytes of the file were read into `out`; 0 for a missing, short or
 // unreadable file.
 [[nodiscard]] int ReadCacheFile(const std::string& path, uint8_t* out, size_t size);
-// Writes the whole file or nothing: the bytes go to a temporary name in the same folder that
-// is renamed only when complete. 1 on success, 0 when the folder is not writable or full.
+// Writes the whole file or nothing, making its folder when missing: the bytes go to a temporary
+// name in the same folder that is renamed only when complete. 1 on success, 0 when the folder
+// cannot be made, is not writable or is full.
 [[nodiscard]] int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size);

@@ -23,26 +23,47 @@ double Finite(double strength) {
     return std::isfinite(strength) ? strength : 0.0;
 }
 
-// Reads the tips (or computes them, writing the file when it does not exist yet).
+// Reads the file from the installation's folder, else from the user's cache. 1 when read.
+int ReadEither(const PenCacheFolders& folders, const std::string& name, uint8_t* out,
+               size_t size) {
+    if (!folders.installed.empty() &&
+        ReadCacheFile(std::string(folders.installed) + name, out, size))
+        return 1;
+    return !folders.cache.empty() && ReadCacheFile(std::string(folders.cache) + name, out, size);
+}
+
+// Keeps what was computed in the user's cache. An existing file is never rewritten, even when
+// it could not be read; a cache that cannot be written only costs the computing next time.
+void KeepInCache(const PenCacheFolders& folders, const std::string& name, const uint8_t* data,
+                 size_t size) {
+    if (folders.cache.empty()) return;
+    const std::string path = std::string(folders.cache) + name;
+    if (!CacheFileExists(path)) (void)WriteCacheFile(path, data, size);
+}
+
+// The file names without a folder: the folders end in '/'.
+std::string Slashed(std::string_view folder) {
+    std::string f(folder);
+    if (!f.empty() && f.back() != '/') f += '/';
+    return f;
+}
+
 int LoadTips(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters,
-             std::string_view folder) {
+             const PenCacheFolders& folders) {
     const size_t size = kTipCount * set.TipBytes();
-    if (folder.empty()) return ComputeBrushTips(set, parameters);
-    const std::string path = TipFileName(folder, kind, set.width, set.height);
-    if (ReadCacheFile(path, set.tips.get(), size)) return 1;
+    const std::string name = TipFileName("", kind, set.width, set.height);
+    if (ReadEither(folders, name, set.tips.get(), size)) return 1;
     if (!ComputeBrushTips(set, parameters)) return 0;
-    // An existing file is never rewritten, even when it could not be read.
-    if (!CacheFileExists(path)) (void)WriteCacheFile(path, set.tips.get(), size);
+    KeepInCache(folders, name, set.tips.get(), size);
     return 1;
 }
 
 void LoadLevels(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters,
-                std::string_view folder) {
-    if (folder.empty()) return ComputeLevelTable(set, parameters);
-    const std::string path = LevelFileName(folder, kind);
-    if (ReadCacheFile(path, set.levels.get(), kLevelTableSize)) return;
+                const PenCacheFolders& folders) {
+    const std::string name = LevelFileName("", kind);
+    if (ReadEither(folders, name, set.levels.get(), kLevelTableSize)) return;
     ComputeLevelTable(set, parameters);
-    if (!CacheFileExists(path)) (void)WriteCacheFile(path, set.levels.get(), kLevelTableSize);
+    KeepInCache(folders, name, set.levels.get(), kLevelTableSize);
 }
 
 // Coverage byte -> blend weight of one level at the current opacity.
@@ -149,7 +170,10 @@ double LayDabs(PencilBrush& b, double first, double length, double ux, double uy
 }  // namespace
 
 int PencilInit(PencilBrush& brush, uint8_t* target, uint32_t kind, int32_t width, int32_t height,
-               std::string_view cacheFolder) {
+               const PenCacheFolders& cacheFolders) {
+    const std::string installed = Slashed(cacheFolders.installed);
+    const std::string cache = Slashed(cacheFolders.cache);
+    const PenCacheFolders folders{installed, cache};
     brush = PencilBrush{};
     brush.target = target;
     brush.kind = kind;
@@ -164,8 +188,8 @@ int PencilInit(PencilBrush& brush, uint8_t* target, uint32_t kind, int32_t width
     set.tips = AllocOwned(kTipCount * set.TipBytes());
     set.levels = AllocOwned(kLevelTableSize);
     if (!set.tips || !set.levels) return 0;
-    if (!LoadTips(set, kind, brush.parameters, cacheFolder)) return 0;
-    LoadLevels(set, kind, brush.parameters, cacheFolder);
+    if (!LoadTips(set, kind, brush.parameters, folders)) return 0;
+    LoadLevels(set, kind, brush.parameters, folders);
     return 1;
 }
 

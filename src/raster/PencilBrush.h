@@ -31,12 +31,20 @@ struct PencilBrush {
     uint8_t alpha[256] = {};
 };
 
+// Where the pencil's cache files are looked for: the installation's folder first, which is
+// never written (it may be read-only and shared), then the user's own cache, where what had to
+// be computed is kept. An empty folder is not used.
+struct PenCacheFolders {
+    std::string_view installed;
+    std::string_view cache;
+};
+
 // Sets the brush up for a width x height tip (each at least 1), reading the tips and level
-// table from the cache files in `cacheFolder` when they are there and writing the missing
-// ones (an empty folder means no files). 1, or 0 when memory runs out or a size exceeds
-// kMaxTipSize. Whatever the brush held before is released.
+// table from the cache files when they are there and keeping the missing ones in the user's
+// cache. 1, or 0 when memory runs out or a size exceeds kMaxTipSize. Whatever the brush held
+// before is released.
 [[nodiscard]] int PencilInit(PencilBrush& brush, uint8_t* target, uint32_t kind, int32_t width,
-                             int32_t height, std::string_view cacheFolder);
+                             int32_t height, const PenCacheFolders& cacheFolders);
 // Starts a stroke at (x, y) without painting. 1, or 0 when the target is not a 24-bit block.
 [[nodiscard]] int PencilBegin(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
                               double strength, uint32_t tag);

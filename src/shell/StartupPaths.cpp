@@ -40,6 +40,7 @@ InstallPaths ReadInstallPaths(const StartupEnvironment& env) {
     p.faceDir = diy + "Face/";
     p.movieDir = diy + "Movie/";
     p.penDataDir = diy + "PenData/";
+    if (!env.cacheFolder.empty()) p.penCacheDir = env.cacheFolder + "/zephine/";
     p.picLibDir = diy + "Piclib/";
     p.effectDir = sound + "Eff/";
     p.chineseDir = sound + "C/";

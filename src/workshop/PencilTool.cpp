@@ -17,7 +17,9 @@ PencilTool::~PencilTool() { (void)PencilRelease(brush); }
 void PencilTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) {
     uint8_t* texture = c.View().paintTarget.textureBlock;
     // A brush that cannot be set up (size 0, no memory) stays inactive and paints nothing.
-    if (PencilInit(brush, texture, 0, pen.thickness, pen.thickness, c.host.Paths().penDataDir) == 1)
+    const InstallPaths& paths = c.host.Paths();
+    if (PencilInit(brush, texture, 0, pen.thickness, pen.thickness,
+                   {paths.penDataDir, paths.penCacheDir}) == 1)
         (void)PencilBegin(brush, texture, tx, ty, 255.0, kStrokeTag);
     c.flags.dragActive = 1;
     stroking = true;

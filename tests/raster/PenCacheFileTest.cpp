@@ -38,7 +38,7 @@ class PenCacheFileTest : public ::testing::Test {
                   static_cast<std::streamsize>(bytes.size()));
     }
     int Init(PencilBrush& brush, int32_t size) {
-        return PencilInit(brush, target.get(), 0, size, size, folderText);
+        return PencilInit(brush, target.get(), 0, size, size, {{}, folderText});
     }
 
     fs::path folder;
@@ -105,12 +105,34 @@ TEST_F(PenCacheFileTest, UnreadableNameIsRecomputed) {
     EXPECT_TRUE(fs::is_directory(folder / "00$0505.pen"));
 }
 
-TEST_F(PenCacheFileTest, MissingOrUnwritableFolderIsSkippedSilently) {
+// The installation's folder (read-only, shared by every user) is read first and never written;
+// what it lacks is kept in the user's cache, whose folder is made on first use.
+TEST_F(PenCacheFileTest, TheInstallationIsReadFirstAndTheUserCacheWritten) {
+    const fs::path installed = folder / "installed";
+    fs::create_directories(installed);
+    PencilBrush first;
+    ASSERT_EQ(PencilInit(first, target.get(), 0, 6, 6, {{}, folderText}), 1);
+    std::vector<uint8_t> tips = Bytes("00$0606.pen");
+    tips[5] = 77;
+    std::ofstream(installed / "00$0606.pen", std::ios::binary)
+        .write(reinterpret_cast<const char*>(tips.data()), std::streamsize(tips.size()));
+    const std::string cache = folderText + "user/cache/zephine";
     PencilBrush brush;
-    const std::string missing = folderText + "nowhere/";
-    ASSERT_EQ(PencilInit(brush, target.get(), 0, 4, 4, missing), 1);
+    ASSERT_EQ(PencilInit(brush, target.get(), 0, 6, 6, {installed.string(), cache}), 1);
+    EXPECT_EQ(brush.tips.tips[5], 77);
+    EXPECT_FALSE(fs::exists(cache + "/00$0606.pen"));  // the installation had it
+    EXPECT_TRUE(fs::exists(cache + "/00$pre.pen"));    // it lacked the levels
+    EXPECT_EQ(std::distance(fs::directory_iterator(installed), fs::directory_iterator()), 1);
+}
+
+// A cache that cannot be made (under a plain file) only costs the computing.
+TEST_F(PenCacheFileTest, AnUnwritableCacheIsSkippedSilently) {
+    Write("plain", {1, 2, 3});
+    const std::string blocked = folderText + "plain/zephine/";
+    PencilBrush brush;
+    ASSERT_EQ(PencilInit(brush, target.get(), 0, 4, 4, {folderText + "nowhere/", blocked}), 1);
     EXPECT_FALSE(fs::exists(folder / "nowhere"));
     EXPECT_EQ(brush.tips.Tip(0)[7], 205);
-    EXPECT_EQ(WriteCacheFile(missing + "x.pen", brush.tips.levels.get(), 10), 0);
-    EXPECT_FALSE(fs::exists(missing + "x.pen.part"));
+    EXPECT_EQ(WriteCacheFile(blocked + "x.pen", brush.tips.levels.get(), 10), 0);
+    EXPECT_EQ(Bytes("plain").size(), 3u);
 }

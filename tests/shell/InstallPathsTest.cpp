@@ -9,7 +9,8 @@
 namespace {
 
 StartupEnvironment Environment(const TempDir& dir, const std::string& current) {
-    return StartupEnvironment{dir.Path(), current, "/home/child/.local/share", false};
+    return StartupEnvironment{dir.Path(), current, "/home/child/.local/share",
+                              "/home/child/.cache", false};
 }
 
 }  // namespace
@@ -37,6 +38,7 @@ TEST(InstallPathsTest, OnItsOwnTheFoldersHangOffTheCurrentFolder) {
     EXPECT_EQ(p.faceDir, "/opt/zephine/Diy/Face/");
     EXPECT_EQ(p.movieDir, "/opt/zephine/Diy/Movie/");
     EXPECT_EQ(p.penDataDir, "/opt/zephine/Diy/PenData/");
+    EXPECT_EQ(p.penCacheDir, "/home/child/.cache/zephine/");
     EXPECT_EQ(p.picLibDir, "/opt/zephine/Diy/Piclib/");
     EXPECT_EQ(p.effectDir, "/opt/zephine/Diy/../Sound/Diy/Eff/");
     EXPECT_EQ(p.chineseDir, "/opt/zephine/Diy/../Sound/Diy/C/");
