@@ -4,11 +4,36 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 namespace {
+
+// While the sound system is probed: ALSA and the sound servers print a wall of lines on a
+// machine without sound. The one line that matters is printed by Open itself.
+class QuietStderr {
+public:
+    QuietStderr() : saved(dup(STDERR_FILENO)) {
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved >= 0 && null >= 0) (void)dup2(null, STDERR_FILENO);
+        if (null >= 0) close(null);
+    }
+    ~QuietStderr() {
+        if (saved < 0) return;
+        (void)dup2(saved, STDERR_FILENO);
+        close(saved);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    int saved;
+};
 
 constexpr int openRate = 44100;
 constexpr int openChannels = 2;
@@ -80,9 +105,17 @@ SdlAudioDevice::~SdlAudioDevice() { Close(); }
 
 AudioOpen SdlAudioDevice::Open() {
     if (open) return AudioOpen::opened;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return AudioOpen::noDevice;
-    if (Mix_OpenAudio(openRate, AUDIO_S16SYS, openChannels, openChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    bool started = false;
+    {
+        const QuietStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            started = Mix_OpenAudio(openRate, AUDIO_S16SYS, openChannels, openChunkFrames) == 0;
+            if (!started) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+    }
+    if (!started) {
+        if (!toldNoSound) std::fputs("zephine: no sound device; playing on silently\n", stderr);
+        toldNoSound = true;
         return AudioOpen::noDevice;
     }
     Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);

@@ -34,6 +34,7 @@ private:
     static void ApplyGain(void* self, uint8_t* stream, int length);
 
     bool open = false;
+    bool toldNoSound = false;  // the one line on stderr, once
     int deviceRate = 0;
     uint16_t deviceFormat = 0;
     int deviceChannels = 0;

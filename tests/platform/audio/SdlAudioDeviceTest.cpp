@@ -176,3 +176,23 @@ TEST(SdlAudioDeviceTest, APlayedWaveFileReachesTheOutputAtTheChosenVolume) {
 }
 
 }  // namespace
+
+// Without a sound card ALSA prints a wall of lines; the child's family sees one line instead,
+// once however often the sound is asked for.
+TEST(SdlAudioDeviceTest, NoSoundDeviceSaysSoInOneLine) {
+    const char* was = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = was != nullptr ? was : "";
+    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    testing::internal::CaptureStderr();
+    SdlAudioDevice device;
+    const AudioOpen first = device.Open();
+    const AudioOpen second = first == AudioOpen::opened ? first : device.Open();
+    const std::string said = testing::internal::GetCapturedStderr();
+    if (was != nullptr)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+    if (first == AudioOpen::opened) GTEST_SKIP() << "this machine has a sound card";
+    EXPECT_EQ(second, AudioOpen::noDevice);
+    EXPECT_EQ(said, "zephine: no sound device; playing on silently\n");
+}
