@@ -17,7 +17,7 @@ packages=(
   # tests under a real display
   xvfb xdotool imagemagick xfonts-base x11-apps poppler-utils
   # the menu entry and AppStream checks, and the Debian package
-  desktop-file-utils appstream dpkg-dev lintian
+  desktop-file-utils appstream dpkg-dev lintian file xz-utils
 )
 
 missing=()

@@ -39,9 +39,9 @@ trap cleanup EXIT
 fail() { echo "SOAK FAIL: $*"; tail -30 "$work/log"; exit 1; }
 
 # The installation as installed: bin/zephine, the program, share/zephine with the generated data.
-mkdir -p "$work/bin" "$work/share/zephine" "$work/pdf" "$work/data"
+mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine" "$work/pdf" "$work/data"
 cp src/zephine.sh "$work/bin/zephine"
-ln -s "$here/$build/src/zephine-program" "$work/bin/zephine-program"
+ln -s "$here/$build/src/zephine-program" "$work/lib/zephine/zephine-program"
 cp -rs "$here/$build/tools/datagen/installation/." "$work/share/zephine/"
 cp -rs "$here/$build/tools/airplanes/installation/." "$work/share/zephine/"
 

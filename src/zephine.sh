@@ -27,4 +27,4 @@ case $tail in
 esac
 
 cd "$here/../share/zephine/Diy" || { echo "zephine: no data folder at $here/../share/zephine/Diy" >&2; exit 1; }
-exec "$here/zephine-program" "$@"
+exec "$here/../lib/zephine/zephine-program" "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One end-to-end case: makes a test installation laid out as the installed one (bin/zephine,
-# bin/zephine-program, share/zephine/Diy), starts it under its own Xvfb with no window manager,
+# lib/zephine/zephine-program, share/zephine/Diy), starts it under its own Xvfb with no window manager,
 # drives it with xdotool and reads the screen back with ImageMagick.
 # Usage: e2e.sh CASE PROGRAM INSTALL_MAKER
 set -uo pipefail
@@ -20,9 +20,9 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 make_install() {  # [empty]
-  mkdir -p "$work/bin" "$work/share/zephine/Diy"
+  mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine/Diy"
   cp "$here/../../src/zephine.sh" "$work/bin/zephine"
-  ln -s "$program" "$work/bin/zephine-program"
+  ln -s "$program" "$work/lib/zephine/zephine-program"
   if [ "${1:-}" != empty ]; then
     "$maker" "$work/share/zephine" || fail "test installation"
     add_model  # without a model the start shows "Load Error" first

@@ -4,9 +4,9 @@
 set -u
 script=$1
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/bin" "$work/share/zephine/Diy"
+mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine/Diy"
 cp "$script" "$work/bin/zephine"
-printf '#!/bin/sh\necho "$*"\n' >"$work/bin/zephine-program"; chmod +x "$work/bin/zephine-program"
+printf '#!/bin/sh\necho "$*"\n' >"$work/lib/zephine/zephine-program"; chmod +x "$work/lib/zephine/zephine-program"
 status=0
 expect() {  # WANTED ENV... -- ARGS...
   local wanted=$1; shift; local envs=()
