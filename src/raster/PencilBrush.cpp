@@ -23,47 +23,37 @@ double Finite(double strength) {
     return std::isfinite(strength) ? strength : 0.0;
 }
 
-// Reads the file from the installation's folder, else from the user's cache. 1 when read.
-int ReadEither(const PenCacheFolders& folders, const std::string& name, uint8_t* out,
-               size_t size) {
-    if (!folders.installed.empty() &&
-        ReadCacheFile(std::string(folders.installed) + name, out, size))
-        return 1;
-    return !folders.cache.empty() && ReadCacheFile(std::string(folders.cache) + name, out, size);
-}
-
-// Keeps what was computed in the user's cache. An existing file is never rewritten, even when
+// Reads a cache file from the installation's folder, else from the user's cache; when neither
+// has it, computes it and keeps it in the cache. An existing file is never rewritten, even when
 // it could not be read; a cache that cannot be written only costs the computing next time.
-void KeepInCache(const PenCacheFolders& folders, const std::string& name, const uint8_t* data,
-                 size_t size) {
-    if (folders.cache.empty()) return;
-    const std::string path = std::string(folders.cache) + name;
-    if (!CacheFileExists(path)) (void)WriteCacheFile(path, data, size);
-}
-
-// The file names without a folder: the folders end in '/'.
-std::string Slashed(std::string_view folder) {
-    std::string f(folder);
-    if (!f.empty() && f.back() != '/') f += '/';
-    return f;
+template <class PathIn, class Compute>
+int LoadCached(const PenCacheFolders& folders, PathIn pathIn, uint8_t* out, size_t size,
+               Compute compute) {
+    for (std::string_view folder : {folders.installed, folders.cache})
+        if (!folder.empty() && ReadCacheFile(pathIn(folder), out, size)) return 1;
+    if (!compute()) return 0;
+    if (folders.cache.empty()) return 1;
+    const std::string path = pathIn(folders.cache);
+    if (!CacheFileExists(path)) (void)WriteCacheFile(path, out, size);
+    return 1;
 }
 
 int LoadTips(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters,
              const PenCacheFolders& folders) {
-    const size_t size = kTipCount * set.TipBytes();
-    const std::string name = TipFileName("", kind, set.width, set.height);
-    if (ReadEither(folders, name, set.tips.get(), size)) return 1;
-    if (!ComputeBrushTips(set, parameters)) return 0;
-    KeepInCache(folders, name, set.tips.get(), size);
-    return 1;
+    return LoadCached(
+        folders, [&](std::string_view f) { return TipFileName(f, kind, set.width, set.height); },
+        set.tips.get(), kTipCount * set.TipBytes(),
+        [&] { return ComputeBrushTips(set, parameters); });
 }
 
 void LoadLevels(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters,
                 const PenCacheFolders& folders) {
-    const std::string name = LevelFileName("", kind);
-    if (ReadEither(folders, name, set.levels.get(), kLevelTableSize)) return;
-    ComputeLevelTable(set, parameters);
-    KeepInCache(folders, name, set.levels.get(), kLevelTableSize);
+    (void)LoadCached(
+        folders, [&](std::string_view f) { return LevelFileName(f, kind); }, set.levels.get(),
+        kLevelTableSize, [&] {
+            ComputeLevelTable(set, parameters);
+            return 1;
+        });
 }
 
 // Coverage byte -> blend weight of one level at the current opacity.
@@ -170,10 +160,7 @@ double LayDabs(PencilBrush& b, double first, double length, double ux, double uy
 }  // namespace
 
 int PencilInit(PencilBrush& brush, uint8_t* target, uint32_t kind, int32_t width, int32_t height,
-               const PenCacheFolders& cacheFolders) {
-    const std::string installed = Slashed(cacheFolders.installed);
-    const std::string cache = Slashed(cacheFolders.cache);
-    const PenCacheFolders folders{installed, cache};
+               const PenCacheFolders& folders) {
     brush = PencilBrush{};
     brush.target = target;
     brush.kind = kind;

@@ -49,10 +49,12 @@ namespace {
 
 // SDL falls back to its "offscreen" or "dummy" driver when no display answers; the program would
 // then run on with no window. Those count only when SDL_VIDEODRIVER names them.
-bool VideoDriverAsked() {
-    const char* asked = std::getenv("SDL_VIDEODRIVER");
-    return asked != nullptr && *asked != '\0';
+bool EnvSet(const char* name) {
+    const char* v = std::getenv(name);
+    return v != nullptr && *v != '\0';
 }
+
+bool VideoDriverAsked() { return EnvSet("SDL_VIDEODRIVER"); }
 
 bool RealVideoDriver() {
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -64,12 +66,8 @@ bool RealVideoDriver() {
 }  // namespace
 
 bool SdlWindow::DisplayAvailable() {
-    auto set = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v != nullptr && *v != '\0';
-    };
     // Without a display named, SDL's own probing only prints noise before it gives up.
-    if (!VideoDriverAsked() && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) return false;
+    if (!VideoDriverAsked() && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) return false;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     if (RealVideoDriver()) return true;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
