@@ -48,24 +48,35 @@ start_display() {  # WIDTHxHEIGHT
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
 }
 
+# The program's other top-level windows with a name: its message boxes.
+box_windows() {
+  xwininfo -root -children 2>/dev/null |
+    awk -v main="${main_window:-none}" '$1 ~ /^0x/ && /"/ && $1 != main && $1 != sprintf("0x%x", main) { print $1 }'
+}
+
 start_program() {  # ARGS...
   unscaled=0
   for arg in "$@"; do [ "$arg" = --unscaled ] && unscaled=1; done
   # Works and the trash go into the test's own data folder.
-  SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" \
-    "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
+  # The trace's line on the first painted frame tells when the first screen is up; a message box
+  # at start comes before it.
+  ZEPHINE_TRACE=1 SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
+    XDG_CACHE_HOME="$work/cache" "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
   app_pid=$!
-  for _ in $(seq 450); do  # a loaded machine may take a while
-    xdotool search --name '^Zephine$' >/dev/null 2>&1 && break
+  main_window=""
+  for _ in $(seq 600); do  # a loaded machine, or a sanitizer build, may take a while
+    [ -n "$main_window" ] || main_window=$(xdotool search --name '^Zephine$' 2>/dev/null | head -n1)
+    [ -n "$main_window" ] && { grep -q "first painted frame" "$work/log" || [ -n "$(box_windows)" ]; } && break
+    kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
   done
-  if ! xdotool search --name '^Zephine$' >/dev/null 2>&1; then
+  if [ -z "$main_window" ] || { ! grep -q "first painted frame" "$work/log" && [ -z "$(box_windows)" ]; }; then
     # Where it is stuck, for the report.
     command -v gdb >/dev/null && gdb -p "$app_pid" -batch -ex "thread 1" -ex bt >"$work/stacks" 2>&1
-    fail "no window; log: $(cat "$work/log"); stacks: $(grep -E '^#' "$work/stacks" 2>/dev/null | head -n 40)"
+    fail "no window${main_window:+ painted}; log: $(cat "$work/log"); stacks: $(grep -E '^#' "$work/stacks" 2>/dev/null | head -n 40)"
   fi
-  main_window=$(printf '0x%x' "$(xdotool search --name '^Zephine$' | head -n1)")
-  sleep 0.7  # the first paint and the first timer ticks
+  main_window=$(printf '0x%x' "$main_window")
+  sleep 0.2  # the first timer ticks
 }
 
 # The screen pixel under the centre of design pixel (X, Y), by the program's own rule: the
@@ -317,9 +328,7 @@ damage_pen_cache() {  # HOW
 # Answers every message box (any window of its own besides the program's) with Return.
 answer_all_boxes() {
   while :; do
-    xwininfo -root -children 2>/dev/null |
-      awk -v main="${main_window:-none}" '$1 ~ /^0x/ && /"/ && $1 != main { print $1 }' |
-      while read -r w; do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
+    box_windows | while read -r w; do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
     sleep 0.3
   done
 }

@@ -109,13 +109,31 @@ bool SdlWindow::MakeRenderer() {
     return true;
 }
 
+namespace {
+
+// A GL renderer made on a window without SDL_WINDOW_OPENGL destroys that window and makes a new
+// one: for a moment the program has no window at all. So the window is made for GL from the start
+// when SDL's first choice of renderer is GL; a software renderer works on it all the same.
+Uint32 GlWindowFlag() {
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (asked != nullptr && std::strcmp(asked, "software") == 0) return 0;
+    SDL_RendererInfo first;
+    const bool gl = SDL_GetRenderDriverInfo(0, &first) == 0 &&
+                    std::strncmp(first.name, "opengl", 6) == 0;
+    return gl ? Uint32(SDL_WINDOW_OPENGL) : 0u;
+}
+
+}  // namespace
+
 bool SdlWindow::Create(const Rect& area, const char* title, WindowEvents& handler) {
     const bool plain = devWidth > 0 && devHeight > 0;
     const Uint32 flags = SDL_WINDOW_SHOWN | (plain ? 0u : Uint32(SDL_WINDOW_BORDERLESS));
     const int x = plain ? int(SDL_WINDOWPOS_CENTERED) : area.left;
     const int y = plain ? int(SDL_WINDOWPOS_CENTERED) : area.top;
     // The area is the logical display; the window covers the device.
-    window = SDL_CreateWindow(title, x, y, deviceWidth, deviceHeight, flags);
+    window = SDL_CreateWindow(title, x, y, deviceWidth, deviceHeight, flags | GlWindowFlag());
+    // Without a GL library the window is made plain, for the software renderer.
+    if (window == nullptr) window = SDL_CreateWindow(title, x, y, deviceWidth, deviceHeight, flags);
     if (window == nullptr) return false;
     client = Surface(area.Width(), area.Height());
     if (client.IsEmpty() || !MakeRenderer()) {
