@@ -58,6 +58,10 @@ public:
     // the format, there are no whole frames or memory runs out.
     [[nodiscard]] virtual std::unique_ptr<AudioBuffer> CreateBuffer(
         const SampleFormat& format, std::span<const uint8_t> samples) = 0;
+    // A buffer decoded by the mixer from a whole WAVE file of a compressed format (IMA ADPCM).
+    // Null when the mixer cannot decode it or memory runs out.
+    [[nodiscard]] virtual std::unique_ptr<AudioBuffer> CreateBufferFromWave(
+        std::span<const uint8_t> file) = 0;
 
     // The master output volume: left channel in the low 16 bits, right in the high 16 bits.
     [[nodiscard]] virtual VolumeControl OutputVolumeControl() = 0;

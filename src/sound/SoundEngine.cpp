@@ -91,7 +91,14 @@ bool SoundEngine::CreateBuffer(SoundNode& node, const std::vector<uint8_t>& data
     described.format = node.format;
     WaveFormat fields = described.Format();
     SampleFormat format{fields.tag, fields.channels, fields.rate, fields.bits};
-    node.buffer = device.CreateBuffer(format, data);
+    if (fields.tag == 1 || fields.tag == 3) {
+        node.buffer = device.CreateBuffer(format, data);
+    } else {
+        // A compressed file (the prompts are IMA ADPCM) goes to the mixer whole, format block
+        // and all, for its own decoder.
+        std::vector<uint8_t> file = WaveFile(node.format, data);
+        if (!file.empty()) node.buffer = device.CreateBufferFromWave(file);
+    }
     if (!node.buffer) return false;
     if (!node.buffer->SetVolume(fullVolume)) {
         node.buffer.reset();

@@ -162,3 +162,23 @@ Wave ReadWave(std::span<const uint8_t> bytes) {
     MemorySource memory(bytes);
     return Read(memory);
 }
+
+std::vector<uint8_t> WaveFile(std::span<const uint8_t> format, std::span<const uint8_t> data) {
+    std::vector<uint8_t> file;
+    const size_t formatSize = format.size() + (format.size() & 1);
+    const uint64_t riffSize = 4 + 8 + uint64_t(formatSize) + 8 + data.size() + (data.size() & 1);
+    if (riffSize > 0xFFFFFFFFu || !TryResize(file, size_t(8 + riffSize))) return {};
+    auto put32 = [&file](size_t at, uint64_t value) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    std::memcpy(file.data(), "RIFF", 4);
+    put32(4, riffSize);
+    std::memcpy(file.data() + 8, "WAVEfmt ", 8);
+    put32(16, format.size());
+    if (!format.empty()) std::memcpy(file.data() + 20, format.data(), format.size());
+    const size_t dataAt = 20 + formatSize;
+    std::memcpy(file.data() + dataAt, "data", 4);
+    put32(dataAt + 4, data.size());
+    if (!data.empty()) std::memcpy(file.data() + dataAt + 8, data.data(), data.size());
+    return file;
+}

@@ -43,3 +43,7 @@ struct Wave {
 [[nodiscard]] Wave LoadWave(const PathString& path);
 // The same rules over a file already in memory.
 [[nodiscard]] Wave ReadWave(std::span<const uint8_t> bytes);
+// The file a format block and its samples make: "RIFF", "fmt " holding the block, "data".
+// Empty when memory runs out.
+[[nodiscard]] std::vector<uint8_t> WaveFile(std::span<const uint8_t> format,
+                                            std::span<const uint8_t> data);

@@ -289,7 +289,8 @@ dark_pixel() {  # X Y: every channel below 80 (design; "raw X Y" for a picture's
 }
 
 # A broken installation: the data file of one kind is missing, truncated to a third, or its
-# bytes are random; the program must show the designed message or go on without it.
+# bytes are random (a WAVE file: or its blocks too small); the program must show the designed
+# message or go on without it.
 broken_path() {  # KIND: the file in the test installation
   case $1 in
     FacePicture) echo Diy/Face/ia3.bmp ;;   Backdrop) echo Diy/Face/paintbk.bmp ;;
@@ -309,6 +310,8 @@ damage() {  # FILE HOW: Missing, Truncated or Random; the file is made real (not
     Missing) rm -f "$1" ;;
     Truncated) head -c $((size / 3)) "$1" >"$1.cut"; rm -f "$1"; mv "$1.cut" "$1" ;;
     Random) rm -f "$1"; head -c "$size" /dev/urandom >"$1" ;;
+    BadBlocks) cp --remove-destination "$(readlink -f "$1")" "$1"
+               printf '\003\000' | dd of="$1" bs=1 seek=32 conv=notrunc status=none ;;
   esac
 }
 # The pencil's brush-tip cache files for every size, damaged the same way.

@@ -62,6 +62,10 @@ std::unique_ptr<AudioBuffer> FakeAudioDevice::CreateBuffer(const SampleFormat& f
     return std::make_unique<FakeBuffer>(sound);
 }
 
+std::unique_ptr<AudioBuffer> FakeAudioDevice::CreateBufferFromWave(std::span<const uint8_t> file) {
+    return CreateBuffer(SampleFormat{}, file);
+}
+
 bool FakeAudioDevice::GetOutputVolume(uint32_t& value) {
     if (refuseGetVolume) return false;
     value = outputVolume;

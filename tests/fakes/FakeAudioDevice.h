@@ -32,6 +32,9 @@ public:
     void Close() override;
     [[nodiscard]] std::unique_ptr<AudioBuffer> CreateBuffer(
         const SampleFormat& format, std::span<const uint8_t> samples) override;
+    // Keeps the whole file as the sound's samples, with the format tag 0.
+    [[nodiscard]] std::unique_ptr<AudioBuffer> CreateBufferFromWave(
+        std::span<const uint8_t> file) override;
     [[nodiscard]] VolumeControl OutputVolumeControl() override { return volumeControl; }
     [[nodiscard]] bool GetOutputVolume(uint32_t& value) override;
     [[nodiscard]] bool SetOutputVolume(uint32_t value) override;

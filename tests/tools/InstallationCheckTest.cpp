@@ -128,11 +128,15 @@ TEST_F(CheckTest, ReportsWaveFilesTheProgramCannotPlay) {
     cut.resize(cut.size() / 2);
     ReplaceFile(dir, e + "c230.wav", cut);
     ReplaceFile(dir, e + "c231.wav", {'R', 'I', 'F', 'X'});
+    std::vector<uint8_t> blocks = ReadBytes(dir.File(e + "c232.wav"));
+    blocks.at(38) = blocks.at(39) = 0xFF;  // more samples a block than its bytes hold
+    ReplaceFile(dir, e + "c232.wav", blocks);
     std::filesystem::remove(dir.File("Sound/Diy/Eff/B100.wav"));
     const CheckRun run = Check();
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Has(run, "E/c230.wav: the WAVE reader refuses it (code 57603)")) << run.output;
     EXPECT_TRUE(Has(run, "E/c231.wav: the WAVE reader refuses it")) << run.output;
+    EXPECT_TRUE(Has(run, "E/c232.wav: IMA ADPCM blocks of 65535 samples")) << run.output;
     EXPECT_TRUE(Has(run, "Eff/B100.wav: missing")) << run.output;
 }
 

@@ -1,6 +1,8 @@
 // Runs espeak-ng directly (no shell, so no quoting of the texts), two voices at a time.
 #include "Narration.h"
 
+#include "VoiceFile.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -52,6 +54,7 @@ bool Speak(const std::string& espeak, const std::vector<Spoken>& texts, const st
             error = "espeak-ng could not speak " + t.name;
             return false;
         }
+        if (!CompressVoice(enPath, error) || !CompressVoice(zhPath, error)) return false;
     }
     return true;
 }

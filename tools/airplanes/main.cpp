@@ -12,6 +12,7 @@
 
 #include "AirplaneBuild.h"
 #include "PngWriter.h"
+#include "VoiceFile.h"
 #include "graphics/Dib.h"
 
 namespace {
@@ -22,7 +23,8 @@ int Usage() {
                  " [--espeak PROGRAM] [--no-movie]\n"
                  "       zephine-airplanes frames ROOT MARKFILE...\n"
                  "       zephine-airplanes sheet PNG PICTURES STEPSBMP\n"
-                 "       zephine-airplanes check DESCRIPTION...\n");
+                 "       zephine-airplanes check DESCRIPTION...\n"
+                 "       zephine-airplanes voice WAVE...\n");
     return 2;
 }
 
@@ -131,6 +133,19 @@ int Check(int argc, char** argv) {
     return failures == 0 ? 0 : 1;
 }
 
+// Spoken PCM files to the installation's IMA ADPCM, in place.
+int Voice(int argc, char** argv) {
+    int failures = 0;
+    for (int i = 2; i < argc; ++i) {
+        std::string error;
+        if (!CompressVoice(argv[i], error)) {
+            std::fprintf(stderr, "zephine-airplanes: %s\n", error.c_str());
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -139,5 +154,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "frames") == 0) return Frames(argc, argv);
     if (std::strcmp(argv[1], "sheet") == 0) return Sheet(argc, argv);
     if (std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
+    if (std::strcmp(argv[1], "voice") == 0) return Voice(argc, argv);
     return Usage();
 }

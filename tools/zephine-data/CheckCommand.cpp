@@ -166,17 +166,38 @@ void CheckTips(const std::string& root, Report& report) {
     }
 }
 
+constexpr uint16_t imaAdpcm = 0x11;
+
+// The mixer's IMA ADPCM decoder: 4-bit, a 4-byte header a channel in each block, and no more
+// samples a block than the block holds.
+std::string ImaAdpcmProblem(const Wave& wave, const WaveFormat& f) {
+    if (f.channels < 1 || f.channels > 2 || f.bits != 4) return "IMA ADPCM plays only as 4-bit mono or stereo";
+    const unsigned header = 4u * f.channels;
+    if (f.blockAlign <= header || f.extraSize < 2 || wave.format.size() < 20) {
+        return "inconsistent IMA ADPCM blocks: block " + std::to_string(f.blockAlign);
+    }
+    const unsigned declared = wave.format[18] | (wave.format[19] << 8);
+    const unsigned held = (f.blockAlign - header) * 8u / (4u * f.channels) + 1u;
+    if (declared == 0 || declared > held) {
+        return "IMA ADPCM blocks of " + std::to_string(declared) + " samples, room for " + std::to_string(held);
+    }
+    if (wave.size < f.blockAlign) return "no whole block in the data";
+    return {};
+}
+
 // Empty when the program's reader takes the file and its mixer can play it.
 std::string WaveProblem(const std::string& path) {
     if (!Exists(path)) return "missing";
     const Wave wave = LoadWave(path);
     if (wave.code != waveOk) return "the WAVE reader refuses it (code " + std::to_string(wave.code) + ")";
     const WaveFormat f = wave.Format();
-    if (f.tag != 1) return "not PCM (format tag " + std::to_string(f.tag) + ")";
+    if (f.rate < 8000 || f.rate > 48000) return "rate " + std::to_string(f.rate) + " outside 8000 to 48000";
+    if (f.tag == imaAdpcm) return ImaAdpcmProblem(wave, f);
+    if (f.tag != 1) return "neither PCM nor IMA ADPCM (format tag " + std::to_string(f.tag) + ")";
     if (f.channels < 1 || f.channels > 2 || (f.bits != 8 && f.bits != 16)) {
         return "plays only as 8 or 16-bit mono or stereo PCM";
     }
-    if (f.rate < 8000 || f.rate > 48000 || f.blockAlign != f.channels * f.bits / 8) {
+    if (f.blockAlign != f.channels * f.bits / 8) {
         return "inconsistent format: rate " + std::to_string(f.rate) + ", block " +
                std::to_string(f.blockAlign);
     }

@@ -69,7 +69,8 @@ public:
 
     ~SdlAudioBuffer() override {
         if (device.IsOpen()) device.ReleaseChannel(channel);
-        // The chunk was made by Mix_QuickLoad_RAW: freeing it leaves our samples alone.
+        // A chunk made by Mix_QuickLoad_RAW leaves our samples alone when freed; one the mixer
+        // decoded frees its own.
         Mix_FreeChunk(chunk);
     }
 
@@ -188,12 +189,32 @@ std::unique_ptr<AudioBuffer> SdlAudioDevice::CreateBuffer(const SampleFormat& fo
 
     Mix_Chunk* chunk = Mix_QuickLoad_RAW(converted.get(), static_cast<Uint32>(convertedLength));
     if (chunk == nullptr) return nullptr;
+    return Hold(std::move(converted), chunk);
+}
+
+// SDL's WAVE loader decodes the compressed formats (IMA and MS ADPCM) and converts to the
+// device's format; a truncated or malformed file fails there.
+std::unique_ptr<AudioBuffer> SdlAudioDevice::CreateBufferFromWave(std::span<const uint8_t> file) {
+    if (!open || file.empty() || file.size() > size_t(INT_MAX)) return nullptr;
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    if (source == nullptr) return nullptr;
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 1);
+    if (chunk == nullptr) return nullptr;
+    if (chunk->alen == 0) {
+        Mix_FreeChunk(chunk);
+        return nullptr;
+    }
+    return Hold(nullptr, chunk);
+}
+
+std::unique_ptr<AudioBuffer> SdlAudioDevice::Hold(std::unique_ptr<uint8_t[]> samples,
+                                                  Mix_Chunk* chunk) {
     int channel = AcquireChannel();
     if (channel < 0) {
         Mix_FreeChunk(chunk);
         return nullptr;
     }
-    auto* buffer = new (std::nothrow) SdlAudioBuffer(*this, std::move(converted), chunk, channel);
+    auto* buffer = new (std::nothrow) SdlAudioBuffer(*this, std::move(samples), chunk, channel);
     if (buffer == nullptr) {
         ReleaseChannel(channel);
         Mix_FreeChunk(chunk);

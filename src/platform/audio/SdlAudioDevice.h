@@ -9,6 +9,8 @@
 
 #include "platform/AudioDevice.h"
 
+struct Mix_Chunk;
+
 class SdlAudioDevice final : public AudioDevice {
 public:
     SdlAudioDevice() = default;
@@ -21,6 +23,8 @@ public:
     void Close() override;
     [[nodiscard]] std::unique_ptr<AudioBuffer> CreateBuffer(
         const SampleFormat& format, std::span<const uint8_t> samples) override;
+    [[nodiscard]] std::unique_ptr<AudioBuffer> CreateBufferFromWave(
+        std::span<const uint8_t> file) override;
     [[nodiscard]] VolumeControl OutputVolumeControl() override;
     [[nodiscard]] bool GetOutputVolume(uint32_t& value) override;
     [[nodiscard]] bool SetOutputVolume(uint32_t value) override;
@@ -31,6 +35,8 @@ public:
     void ReleaseChannel(int channel);
 
 private:
+    [[nodiscard]] std::unique_ptr<AudioBuffer> Hold(std::unique_ptr<uint8_t[]> samples,
+                                                    Mix_Chunk* chunk);
     static void ApplyGain(void* self, uint8_t* stream, int length);
 
     bool open = false;
