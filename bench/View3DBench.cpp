@@ -1,5 +1,6 @@
-// The 3D view's costs: one preview frame of a 500-triangle model in the 209 by 159 pane of a
-// screen-sized surface (texture upload and copy to the window included), and one pick.
+// The 3D view's costs: one preview frame of a 500-triangle model in the pane of a screen-sized
+// surface (texture upload and copy to the window included), one pick, and the backdrop drawn
+// into the whole surface; at render scales (tenths) and supersampling given as arguments.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -37,7 +38,8 @@ void WavedSheet(ModelMesh& mesh) {
 }
 
 struct Scene {
-    Scene() {
+    explicit Scene(const benchmark::State& state)
+        : surface(800, 600, float(state.range(0)) / 10, int32_t(state.range(1))) {
         WavedSheet(view.mesh);
         view.texture = Dib::CreateBlank(256, 256);
         for (int32_t y = 0; y < 256; ++y)
@@ -54,26 +56,32 @@ struct Scene {
         view.Render(surface, paneGl);
         (void)surface.CopyToWindow(pane.left, pane.top, pane, window);
     }
-    OsMesaSurface surface{1024, 768};
-    Surface window{1024, 768};
+    OsMesaSurface surface;
+    Surface window{800, 600};
     View3D view;
-    ScreenLayout layout{1024, 768};
+    ScreenLayout layout{800, 600};
     const Rect& pane = layout.view;
     const Rect& paneGl = layout.viewGl;
 };
 
 void BM_RenderPane(benchmark::State& state) {
-    Scene scene;
+    Scene scene(state);
     if (!scene.surface.HasContext()) return state.SkipWithError("no OpenGL context");
     for (auto _ : state) {
         scene.Frame();
         scene.view.rotationY += 1;
     }
 }
-BENCHMARK(BM_RenderPane)->Unit(benchmark::kMillisecond);
+// Today's (1, 1), then the screens of 1920 by 1080 and 3840 by 2160, plain and twice over.
+void Scales(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"scale10", "supersample"});
+    for (int64_t scale : {10, 18, 36})
+        for (int64_t supersample : {1, 2}) b->Args({scale, supersample});
+}
+BENCHMARK(BM_RenderPane)->Apply(Scales)->Unit(benchmark::kMillisecond);
 
 void BM_Pick(benchmark::State& state) {
-    Scene scene;
+    Scene scene(state);
     if (!scene.surface.HasContext()) return state.SkipWithError("no OpenGL context");
     scene.Frame();
     const Rect& pane = scene.pane;
@@ -84,6 +92,14 @@ void BM_Pick(benchmark::State& state) {
         benchmark::DoNotOptimize(scene.view.Pick(scene.surface, pane, scene.paneGl, x, y, scene.surface.Height()));
     }
 }
-BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Pick)->Args({10, 1})->Args({36, 2})->Unit(benchmark::kMillisecond);
+
+void BM_Backdrop(benchmark::State& state) {
+    Scene scene(state);
+    Dib backdrop = Dib::CreateBlank(800, 600);
+    const BgrRows rows{backdrop.PixelBytes(), 800, 600, backdrop.Stride()};
+    for (auto _ : state) (void)scene.surface.DrawPicture(rows, {0, 0, 800, 600}, 0, 0);
+}
+BENCHMARK(BM_Backdrop)->Apply(Scales)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -46,7 +46,8 @@ void FillTexture(View3D& view, uint32_t colour) {
     Fill(view, [](int32_t, int32_t) { return fillColour; });
 }
 
-GlScene::GlScene() {
+GlScene::GlScene(float renderScale, int32_t supersample)
+    : surface(1024, 768, renderScale, supersample) {
     AddQuad(view.mesh, 0.4f, 0);
     PaintQuarters(view);
 }

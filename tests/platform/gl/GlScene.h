@@ -26,7 +26,8 @@ void PaintQuarters(View3D& view);
 void FillTexture(View3D& view, uint32_t colour);
 
 struct GlScene {
-    GlScene();
+    // The surface renders renderScale x supersample times finer than the screen.
+    explicit GlScene(float renderScale = 1, int32_t supersample = 1);
     // Renders into the pane and copies it to the window.
     void RenderPane();
     // The window pixel at the normalised device point (x, y) of the pane.
@@ -35,7 +36,7 @@ struct GlScene {
     [[nodiscard]] int32_t WindowX(double x) const;
     [[nodiscard]] int32_t WindowY(double y) const;
 
-    OsMesaSurface surface{1024, 768};
+    OsMesaSurface surface;
     Surface window{1024, 768};
     View3D view;
     ScreenLayout layout{1024, 768};
