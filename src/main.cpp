@@ -1,4 +1,5 @@
 // Zephine: wires the SDL adapters to the program's logic and runs the one event loop.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -70,6 +71,16 @@ int main(int argc, char** argv) {
     platform.movies = &movies;
     platform.makeGlSurface = [](int32_t width, int32_t height) -> std::unique_ptr<GlSurface> {
         return std::make_unique<OsMesaSurface>(width, height);
+    };
+    // The panes render at the display's scale, so the model is as sharp as the screen, and
+    // twice over near scale 1 for smooth edges; the window shows those fine pixels.
+    platform.makeWindowGlSurface = [&window](int32_t width, int32_t height) {
+        const float scale = float(std::max(window.Scaling().Scale(), 1.0));
+        auto surface = std::make_unique<OsMesaSurface>(width, height, scale,
+                                                       OsMesaSurface::SupersampleFor(scale));
+        if (surface->Scale() != 1.0f && window.Scaling().Scale() > 1.0)
+            surface->SetDetailSink(window.Detail());
+        return std::unique_ptr<GlSurface>(std::move(surface));
     };
     Application application(platform);
     if (!application.Start()) {

@@ -35,4 +35,7 @@ struct Platform {
     MovieSource* movies = nullptr;  // none: only movies drawn from fold animations show
     // Makes the off-screen 3D surface of the given size; unset or none: no 3D drawing.
     std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeGlSurface = nullptr;
+    // The same for the surface whose copies go straight to the window's client surface (the
+    // panes), which may render finer for a scaled display; unset: makeGlSurface.
+    std::function<std::unique_ptr<GlSurface>(int32_t, int32_t)> makeWindowGlSurface = nullptr;
 };

@@ -24,7 +24,9 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
 
     memDc = Surface(800, 600);
     layout = std::make_unique<ScreenLayout>(window.Width(), window.Height());
-    if (platform.makeGlSurface) glSurface = platform.makeGlSurface(window.Width(), window.Height());
+    if (const auto& make = platform.makeWindowGlSurface ? platform.makeWindowGlSurface
+                                                        : platform.makeGlSurface)
+        glSurface = make(window.Width(), window.Height());
     demo.LoadPictures(paths.faceDir);
     volumeBar.LoadKnob(paths.faceDir);
     exitPressed = Dib::LoadFromFile(paths.faceDir + "out.bmp");

@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "platform/DetailSink.h"
 #include "platform/DisplayScale.h"
 #include "platform/Window.h"
 
@@ -68,8 +69,31 @@ public:
     void Present(const Rect& area);
     // Shows the frame again with nothing uploaded (the overlay changed).
     void Redraw() { Present({}); }
+    // Where an off-screen surface that renders finer than the logical display hands the fine
+    // pixels of what it copied into the client surface: they show instead of those logical
+    // pixels, scaled down from their own size, until the logical pixels there change. What is
+    // then drawn over them (a brush outline, another screen) shows over them.
+    [[nodiscard]] DetailSink Detail();
 
 private:
+    // Fine pixels over a block of the logical display, with the logical pixels they stand for;
+    // `patch` holds those of them changed since, over the fine ones.
+    struct DetailLayer {
+        Rect dest;
+        int32_t width = 0, height = 0;
+        SDL_Texture* fine = nullptr;
+        int32_t fineWidth = 0, fineHeight = 0;  // the texture's size, at least width x height
+        SDL_Texture* patch = nullptr;
+        bool patched = false;
+        std::vector<uint32_t> base;
+    };
+    void ShowDetail(const Rect& dest, const uint32_t* pixels, int32_t w, int32_t h,
+                    int32_t stride);
+    // Compares the layers' blocks with the client surface where `area` changed it.
+    void UpdatePatches(const Rect& area);
+    void DrawDetail();
+    static void DestroyLayer(DetailLayer& layer);
+    void DropDetail();
     struct TimerSlot {
         int id;
         uint32_t period;
@@ -102,6 +126,8 @@ private:
     bool destroyRequested = false;
     bool enabled = true;
     bool serving = false;  // ServeWhileModal runs
+    std::vector<DetailLayer> detail;
+    std::vector<uint32_t> patchPixels;
     bool haveUnrelayed = false;
     WindowMessage unrelayed;
 };

@@ -225,6 +225,34 @@ TEST(SdlWindowScaleTest, AScaledWindowShowsTheDesignCentredAndMapsThePointerBack
     EXPECT_NE(std::find(rec.log.begin(), rec.log.end(), "down 300,201"), rec.log.end());
 }
 
+TEST(SdlWindowScaleTest, FinePixelsShowOverTheirBlockUntilDrawnOver) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlWindow window(2000, 1200, false);  // scale 2: logical (x, y) shows at (2x, 2y)
+    Recorder rec(window);
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(window.DisplaySize(w, h));
+    ASSERT_TRUE(window.Create({0, 0, w, h}, "Zephine", rec));
+    const Rect block{200, 100, 300, 200};
+    window.Client().Fill(window.Client().Bounds(), 0x808080);
+    // The fine block: red, with one fine column of green that no logical pixel could show.
+    std::vector<uint32_t> fine(200 * 200, 0xFF0000);
+    for (int y = 0; y < 200; ++y) fine[size_t(y) * 200 + 101] = 0x00FF00;
+    window.Detail()(block, fine.data(), 200, 200, 200);
+    window.Present(window.Client().Bounds());
+    EXPECT_EQ(ScreenPixel(window, 400 + 101, 300), 0x00FF00u);
+    EXPECT_EQ(ScreenPixel(window, 400 + 50, 300), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(window, 398, 300), 0x808080u);  // outside the block
+    // A brush outline drawn over part of it shows over the fine pixels; the rest stays fine.
+    window.Client().Fill({200, 100, 210, 200}, 0xFFFFFF);
+    window.Present({200, 100, 210, 200});
+    EXPECT_EQ(ScreenPixel(window, 400 + 10, 300), 0xFFFFFFu);
+    EXPECT_EQ(ScreenPixel(window, 400 + 101, 300), 0x00FF00u);
+    // Another screen drawn over it all: only the logical pixels show.
+    window.Client().Fill(block, 0x0000FF);
+    window.Present(block);
+    EXPECT_EQ(ScreenPixel(window, 400 + 101, 300), 0x0000FFu);
+}
+
 TEST(SdlTipWindowTest, AMissingFontLeavesNoControl) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("ZEPHINE_TIP_FONT", "/nonexistent/font.ttc", 1);
