@@ -787,6 +787,19 @@ case "$case_name" in
       shot; expect_pixel 1 1 "0,255,0"; expect_pixel 798 598 "0,0,255"
     fi
     click_exit_and_check 738 566 ;;
+  StoreScreenshotAtFullHd)
+    # The workshop with the generated data at 1920 x 1080, a few strokes on the skin: the
+    # picture the software centres show (E2E_SCREENSHOT names where it goes).
+    make_install; use_installed_data; start_display 1920x1080; start_program e0
+    end_tour
+    for y in 200 230 260 290; do stroke 150 330 "$y"; done
+    sleep 1.5  # the model turns a little
+    shot
+    [ "$(/usr/bin/identify -format '%wx%h' "$work/shot.png")" = 1920x1080 ] || fail "the shot's size"
+    read -r x0 y0 <<<"$(at 0 0)"
+    [ "$(raw_pixel $((x0 - 1)) "$y0")" != "0,0,0" ] || fail "black margins"
+    [ -n "${E2E_SCREENSHOT:-}" ] && cp "$work/shot.png" "$E2E_SCREENSHOT"
+    click_exit_and_check 738 566 ;;
   DesktopStrokeAndTipsAtFullHd)
     # The tip's box at 800 x 600 first, then the same tip and a stroke at 1920 x 1080.
     make_install; add_model; start_display 800x600; start_program e0
