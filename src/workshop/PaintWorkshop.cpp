@@ -262,9 +262,14 @@ void PaintWorkshop::RenderPreview() {
 }
 
 // The workshop backdrop into the 3D surface: what it must hold before the model is drawn afresh.
+// Only under the pane, the one part of the surface the workshop shows: on a scaled display the
+// surface is finer, and the whole screen's backdrop at each turn of the model would cost more
+// than the model.
 void PaintWorkshop::DrawBackdropIntoGl() {
+    const ScreenLayout& l = host.Layout();
     if (GlSurface* gl = host.Gl(); gl != nullptr && !backdrop.IsEmpty())
-        (void)gl->DrawPicture(BgrRowsOf(backdrop), host.Layout().Screen, 0, 0);
+        (void)gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
+                              l.view.top - l.Screen.top);
 }
 
 // Only the pane is cleared: clearing the whole screen-sized buffer would cost more than the

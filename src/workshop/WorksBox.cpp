@@ -169,7 +169,9 @@ void WorksBox::Paint(const Rect& update, const Dib& backdrop) {
         PaintThumbnails();
         // The 3D surface goes back to what the workshop's pane expects.
         if (GlSurface* gl = host.Gl()) {
-            if (!backdrop.IsEmpty()) (void)gl->DrawPicture(BgrRowsOf(backdrop), l.Screen, 0, 0);
+            if (!backdrop.IsEmpty())
+                (void)gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
+                                      l.view.top - l.Screen.top);
             gl->ClearDepth(gl->Bounds());
         }
     }
