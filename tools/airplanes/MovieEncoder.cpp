@@ -4,47 +4,21 @@
 #include <cstring>
 #include <vector>
 
+#include "AvOutput.h"
+
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
 #include <libavutil/opt.h>
 #include <libswscale/swscale.h>
 }
 
-struct MovieEncoder::State {
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVStream* stream = nullptr;
+struct MovieEncoder::State : AvOutput {
     SwsContext* scale = nullptr;
-    AVFrame* frame = nullptr;
-    AVPacket* packet = nullptr;
     std::vector<uint8_t> rgb;  // padded: swscale reads a little past the last row
     int64_t next = 0;
     bool headerWritten = false;
 
-    ~State() {
-        sws_freeContext(scale);
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        if (format != nullptr) {
-            if (format->pb != nullptr) avio_closep(&format->pb);
-            avformat_free_context(format);
-        }
-    }
-
-    bool Drain() {
-        while (true) {
-            const int r = avcodec_receive_packet(codec, packet);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
-            if (r < 0) return false;
-            packet->duration = 1;
-            av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
-            packet->stream_index = stream->index;
-            if (av_interleaved_write_frame(format, packet) < 0) return false;
-        }
-    }
+    ~State() { sws_freeContext(scale); }
 };
 
 MovieEncoder::MovieEncoder() = default;
@@ -100,12 +74,12 @@ bool MovieEncoder::Add(const Canvas& picture, bool key) {
     sws_scale(s.scale, src, stride, 0, picture.Height(), s.frame->data, s.frame->linesize);
     s.frame->pts = s.next++;
     s.frame->pict_type = key ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
-    return avcodec_send_frame(s.codec, s.frame) >= 0 && s.Drain();
+    return avcodec_send_frame(s.codec, s.frame) >= 0 && s.Drain(1);
 }
 
 bool MovieEncoder::Finish() {
     State& s = *state;
-    const bool ok = avcodec_send_frame(s.codec, nullptr) >= 0 && s.Drain() && av_write_trailer(s.format) == 0;
+    const bool ok = avcodec_send_frame(s.codec, nullptr) >= 0 && s.Drain(1) && av_write_trailer(s.format) == 0;
     state.reset();
     return ok;
 }

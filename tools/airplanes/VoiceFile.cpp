@@ -5,11 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
-
+#include "AvOutput.h"
 #include "sound/WaveReader.h"
 
 namespace {
@@ -17,34 +13,7 @@ namespace {
 // Below this a sample counts as quiet (about -50 dB of full scale).
 constexpr int quietLevel = 100;
 
-struct Encoder {
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVStream* stream = nullptr;
-    AVFrame* frame = nullptr;
-    AVPacket* packet = nullptr;
-
-    ~Encoder() {
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        if (format != nullptr) {
-            if (format->pb != nullptr) avio_closep(&format->pb);
-            avformat_free_context(format);
-        }
-    }
-
-    bool Drain() {
-        while (true) {
-            const int r = avcodec_receive_packet(codec, packet);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
-            if (r < 0) return false;
-            av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
-            packet->stream_index = stream->index;
-            if (av_interleaved_write_frame(format, packet) < 0) return false;
-        }
-    }
-
+struct Encoder : AvOutput {
     bool Write(const std::string& path, std::span<const int16_t> samples, uint32_t rate,
                std::string& error) {
         av_log_set_level(AV_LOG_ERROR);

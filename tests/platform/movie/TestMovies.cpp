@@ -3,43 +3,13 @@
 
 #include <algorithm>
 
+#include "AvOutput.h"
+
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/opt.h>
 }
 
 namespace {
-
-struct Encoder {
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVStream* stream = nullptr;
-    AVFrame* frame = nullptr;
-    AVPacket* packet = nullptr;
-
-    ~Encoder() {
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        if (format != nullptr) {
-            if (format->pb != nullptr) avio_closep(&format->pb);
-            avformat_free_context(format);
-        }
-    }
-
-    bool Drain() {
-        while (true) {
-            const int r = avcodec_receive_packet(codec, packet);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
-            if (r < 0) return false;
-            packet->duration = 1;
-            av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
-            packet->stream_index = stream->index;
-            if (av_interleaved_write_frame(format, packet) < 0) return false;
-        }
-    }
-};
 
 // Bits as bands: white (luma 235) for 1, black (16) for 0.
 void Paint(AVFrame* frame, int index) {
@@ -59,7 +29,7 @@ void Paint(AVFrame* frame, int index) {
 
 bool WriteTestMovie(const std::string& path, const TestMovie& m, std::string& error) {
     av_log_set_level(AV_LOG_QUIET);
-    Encoder e;
+    AvOutput e;
     const AVCodec* h264 = avcodec_find_encoder_by_name("libx264");
     if (h264 == nullptr) return error = "no libx264", false;
     if (avformat_alloc_output_context2(&e.format, nullptr, m.container, path.c_str()) < 0)
@@ -95,10 +65,10 @@ bool WriteTestMovie(const std::string& path, const TestMovie& m, std::string& er
         if (av_frame_make_writable(e.frame) < 0) return error = "frame busy", false;
         Paint(e.frame, i);
         e.frame->pts = i;
-        if (avcodec_send_frame(e.codec, e.frame) < 0 || !e.Drain())
+        if (avcodec_send_frame(e.codec, e.frame) < 0 || !e.Drain(1))
             return error = "encoding failed", false;
     }
-    if (avcodec_send_frame(e.codec, nullptr) < 0 || !e.Drain() || av_write_trailer(e.format) != 0)
+    if (avcodec_send_frame(e.codec, nullptr) < 0 || !e.Drain(1) || av_write_trailer(e.format) != 0)
         return error = "cannot finish", false;
     return true;
 }
