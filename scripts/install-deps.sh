@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   # build and tests
-  cmake g++ make pkg-config git libgtest-dev libgmock-dev libbenchmark-dev
+  cmake g++ make pkg-config git ccache libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # the program's libraries
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev

@@ -27,10 +27,11 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZEPHINE_SANITIZE=ON -DZEPHINE_
   cmake --build "$build" -j"$(nproc)" >/dev/null || { echo "soak: build failed"; exit 1; }
 
 work=$(mktemp -d)
-xvfb_pid="" app_pid=""
+# shellcheck source=../tests/e2e/harness.sh
+. tests/e2e/harness.sh
 cleanup() {
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && stop_display
   [ -n "${SOAK_KEEP:-}" ] && cp "$work/log" "$SOAK_KEEP.log" && cp "$work/memory" "$SOAK_KEEP.memory" &&
     cp "$work"/*.png "$(dirname "$SOAK_KEEP")/" 2>/dev/null
   rm -rf "$work"
@@ -45,37 +46,20 @@ ln -s "$here/$build/src/zephine-program" "$work/lib/zephine/zephine-program"
 cp -rs "$here/$build/tools/datagen/installation/." "$work/share/zephine/"
 cp -rs "$here/$build/tools/airplanes/installation/." "$work/share/zephine/"
 
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 "${display_size:-1000x700}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-
+start_display "${display_size:-1000x700}"
 window=(--window 800x600)
 [ -n "$display_size" ] && window=()
 # SDL's software renderer: Mesa's GL driver leaves allocations at exit that the leak checker
 # cannot name (the plain build's end-to-end cases drive the GL presentation).
-SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
-  XDG_CACHE_HOME="$work/cache" ZEPHINE_PRINT_TO="$work/pdf" \
-  "$work/bin/zephine" "${window[@]}" e0 >"$work/log" 2>&1 &
-app_pid=$!
-main_window=""
-for _ in $(seq 600); do
-  main_window=$(xdotool search --name '^Zephine$' 2>/dev/null | head -n1)
-  [ -n "$main_window" ] && break; sleep 0.1
-done
-[ -n "$main_window" ] || fail "no window"
-eval "$(xdotool getwindowgeometry --shell "$main_window")"
-ox=$X oy=$Y
-# Design to screen: 1:1 in the 800 x 600 window; on a whole display the program's own rule, the
-# design at scale min(W / 800, H / 600), centred, through the centres of its pixels.
-if [ -n "$display_size" ]; then
-  IFS=x read -r sw sh <<<"$display_size"
-  if [ $((sw * 600)) -le $((sh * 800)) ]; then dw=$sw dh=$(((3 * sw + 2) / 4)); else dh=$sh dw=$(((8 * sh + 3) / 6)); fi
-  ox=$(((sw - dw) / 2)) oy=$(((sh - dh) / 2))
+launch_program env SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" \
+  XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" ZEPHINE_PRINT_TO="$work/pdf" \
+  "$work/bin/zephine" "${window[@]}" e0
+# Design to screen: 1:1 in the 800 x 600 window, wherever it is; on a whole display the
+# program's own rule.
+if [ -z "$display_size" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$main_window")"
+  unscaled=1 design_x=$X design_y=$Y
 fi
-main_hex=$(printf '0x%x' "$main_window")
-sleep 2
 
 # The controls, without the whole-screen entries and the 3D surface's copies; `exit` is kept apart.
 mapfile -t controls < <("$build/tools/zephine-data" layout |
@@ -95,21 +79,9 @@ point() {
     return
   done
 }
-at() {
-  if [ -z "$display_size" ]; then xdotool mousemove $((ox + $1)) $((oy + $2)); return; fi
-  xdotool mousemove "$(( ox + ((2 * $1 + 1) * dw) / 1600 ))" "$(( oy + ((2 * $2 + 1) * dh) / 1200 ))"
-}
-
+move() { xdotool mousemove $(at "$1" "$2"); }  # X Y: to design (X, Y)
 # Answers any message box (a question, a message) with Return or Escape.
-answer_boxes() {
-  local box
-  box=$(xwininfo -root -tree 2>/dev/null |
-        awk -v main="$main_hex" '/"Zephine"/ && $1 != main { print $1; exit }')
-  [ -n "$box" ] || return 0
-  if [ $((RANDOM % 2)) -eq 0 ]; then key=Return; else key=Escape; fi
-  xdotool windowfocus --sync "$box" key "$key" 2>/dev/null
-  sleep 0.2
-}
+answer_any() { if [ $((RANDOM % 2)) -eq 0 ]; then answer_boxes Return; else answer_boxes Escape; fi; }
 
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$app_pid/status" 2>/dev/null; }
 
@@ -132,50 +104,48 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   r=$((RANDOM % 100))
   point
   if [ $r -lt 60 ]; then  # a click
-    at "$px" "$py"; xdotool mousedown 1 mouseup 1
+    move "$px" "$py"; xdotool mousedown 1 mouseup 1
   elif [ $r -lt 78 ]; then  # a drag
-    at "$px" "$py"; xdotool mousedown 1
-    for _ in $(seq $((1 + RANDOM % 5))); do point; at "$px" "$py"; done
+    move "$px" "$py"; xdotool mousedown 1
+    for _ in $(seq $((1 + RANDOM % 5))); do point; move "$px" "$py"; done
     xdotool mouseup 1
   elif [ $r -lt 86 ]; then  # a long hold
-    at "$px" "$py"; xdotool mousedown 1; sleep "0.$((3 + RANDOM % 7))"; xdotool mouseup 1
+    move "$px" "$py"; xdotool mousedown 1; sleep "0.$((3 + RANDOM % 7))"; xdotool mouseup 1
   elif [ $r -lt 93 ]; then  # a key
     keys=(Escape Return space a F1 Tab Left Up)
     xdotool key "${keys[RANDOM % ${#keys[@]}]}"
   else  # a release outside the window
-    at "$px" "$py"; xdotool mousedown 1; at 900 640; xdotool mouseup 1
+    move "$px" "$py"; xdotool mousedown 1; move 900 640; xdotool mouseup 1
   fi
   actions=$((actions + 1))
-  [ $((actions % 15)) -eq 0 ] && answer_boxes
+  [ $((actions % 15)) -eq 0 ] && answer_any
   sleep "0.0$((2 + RANDOM % 6))"
 done
-answer_boxes; answer_boxes
+answer_any; sleep 0.2; answer_any
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended after $actions actions"
 end_rss=$(rss)
 
 # Still answering: back to the workshop's pencil, opaque, thick, a colour, and a stroke.
 layout_of() { "$build/tools/zephine-data" layout | awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }'; }
-centre() { read -r l t r b <<<"$(layout_of "$1")"; at $(((l + r) / 2)) $(((t + b) / 2)); xdotool click 1; sleep 0.4; }
-at 5 5; xdotool click 1; sleep 0.3  # ends a tour
-answer_boxes
+centre() { read -r l t r b <<<"$(layout_of "$1")"; click_at $(((l + r) / 2)) $(((t + b) / 2)); }
+click_at 5 5  # ends a tour
+answer_any
 centre saveback; centre diy; centre pencil
-read -r l t r b <<<"$(layout_of colortrans)"; at $(((l + r) / 2)) $((t + 1)); xdotool click 1; sleep 0.2
-read -r l t r b <<<"$(layout_of thick)"; at $(((l + r) / 2)) $((t + 1)); xdotool click 1; sleep 0.2
+read -r l t r b <<<"$(layout_of colortrans)"; click_at $(((l + r) / 2)) $((t + 1))
+read -r l t r b <<<"$(layout_of thick)"; click_at $(((l + r) / 2)) $((t + 1))
 # A stroke must begin on the skin or on the model: short strokes from the middle of each pane
 # (the panes may have been swapped, zoomed or turned), in two colours.
 painted=0
 for colour in 10 60; do
-  read -r l t r b <<<"$(layout_of choosecolor)"; at $((l + colour * (r - l) / 100)) $(((t + b) / 2)); xdotool click 1
-  sleep 0.3
+  read -r l t r b <<<"$(layout_of choosecolor)"; click_at $((l + colour * (r - l) / 100)) $(((t + b) / 2))
   import -window root "$work/before.png"
   for pane in canvas view; do
     read -r l t r b <<<"$(layout_of $pane)"
     cx=$(((l + r) / 2)) cy=$(((t + b) / 2))
-    at "$cx" "$cy"; xdotool mousedown 1
-    for s in $(seq 1 6); do at $((cx + s * 4)) $((cy + s * 3)); done
-    xdotool mouseup 1; sleep 0.3
+    n=$(releases); move "$cx" "$cy"; xdotool mousedown 1
+    for s in $(seq 1 6); do move $((cx + s * 4)) $((cy + s * 3)); done
+    xdotool mouseup 1; wait_release "$n" >/dev/null
   done
-  sleep 0.5
   import -window root "$work/after.png"
   diff=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 | cut -d' ' -f1)
   [ "${diff%%.*}" -gt 50 ] && painted=1 && break
@@ -183,10 +153,10 @@ done
 [ "$painted" = 1 ] || fail "after the soak a stroke paints nothing"
 
 # The clean end.
-read -r l t r b <<<"$(layout_of exit)"; at $(((l + r) / 2)) $(((t + b) / 2))
+read -r l t r b <<<"$(layout_of exit)"; move $(((l + r) / 2)) $(((t + b) / 2))
 xdotool mousedown 1 mouseup 1
 for _ in $(seq 100); do
-  answer_boxes
+  answer_any
   kill -0 "$app_pid" 2>/dev/null || break
   sleep 0.1
 done

@@ -7,7 +7,8 @@ set -uo pipefail
 case_name=$1 program=$(realpath "$2") maker=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-xvfb_pid="" app_pid=""
+# shellcheck source=harness.sh
+. "$here/harness.sh"
 
 cleanup() {
   [ -n "${answerer:-}" ] && kill "$answerer" 2>/dev/null
@@ -20,7 +21,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 make_install() {  # [empty]
-  mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine/Diy"
+  mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine/Diy" "$work/home"
   cp "$here/../../src/zephine.sh" "$work/bin/zephine"
   ln -s "$program" "$work/lib/zephine/zephine-program"
   if [ "${1:-}" != empty ]; then
@@ -29,73 +30,15 @@ make_install() {  # [empty]
   fi
 }
 
-# Ends the X server and waits for it: one still shutting down holds its display's sockets, and
-# the next case's program may connect to it and lose its window with it.
-stop_display() {
-  kill "$xvfb_pid" 2>/dev/null
-  for _ in $(seq 50); do kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -9 "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
-}
-
-start_display() {  # WIDTHxHEIGHT
-  IFS=x read -r display_w display_h <<<"$1"
-  exec 5>"$work/display"
-  Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$work/display")"
-  [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-}
-
-# The program's other top-level windows with a name: its message boxes.
-box_windows() {
-  xwininfo -root -children 2>/dev/null |
-    awk -v main="${main_window:-none}" '$1 ~ /^0x/ && /"/ && $1 != main && $1 != sprintf("0x%x", main) { print $1 }'
-}
-
 start_program() {  # ARGS...
   unscaled=0
   for arg in "$@"; do [ "$arg" = --unscaled ] && unscaled=1; done
   # Works and the trash go into the test's own data folder.
-  # The trace's line on the first painted frame tells when the first screen is up; a message box
-  # at start comes before it.
-  ZEPHINE_TRACE=1 SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
-    XDG_CACHE_HOME="$work/cache" "$work/bin/zephine" "$@" >"$work/log" 2>&1 &
-  app_pid=$!
-  main_window=""
-  for _ in $(seq 600); do  # a loaded machine, or a sanitizer build, may take a while
-    [ -n "$main_window" ] || main_window=$(xdotool search --name '^Zephine$' 2>/dev/null | head -n1)
-    [ -n "$main_window" ] && { grep -q "first painted frame" "$work/log" || [ -n "$(box_windows)" ]; } && break
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -z "$main_window" ] || { ! grep -q "first painted frame" "$work/log" && [ -z "$(box_windows)" ]; }; then
-    # Where it is stuck, for the report.
-    command -v gdb >/dev/null && gdb -p "$app_pid" -batch -ex "thread 1" -ex bt >"$work/stacks" 2>&1
-    fail "no window${main_window:+ painted}; log: $(cat "$work/log"); stacks: $(grep -E '^#' "$work/stacks" 2>/dev/null | head -n 40)"
-  fi
-  main_window=$(printf '0x%x' "$main_window")
+  launch_program env SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" XDG_DATA_HOME="$work/data" \
+    XDG_CACHE_HOME="$work/cache" HOME="$work/home" "$work/bin/zephine" "$@"
   sleep 0.2  # the first timer ticks
 }
 
-# The screen pixel under the centre of design pixel (X, Y), by the program's own rule: the
-# 800 x 600 design at scale min(W / 800, H / 600), centred (1:1 with --unscaled). Off the screen
-# it is clamped to the screen's edge.
-at() {  # X Y
-  local w=$display_w h=$display_h dw dh dx dy x y
-  if [ "$unscaled" = 1 ]; then
-    x=$(($1 + w / 2 - 400)) y=$(($2 + h / 2 - 300))
-  else
-    if [ $((w * 600)) -le $((h * 800)) ]; then dw=$w dh=$(((3 * w + 2) / 4)); else dh=$h dw=$(((8 * h + 3) / 6)); fi
-    dx=$(((w - dw) / 2)) dy=$(((h - dh) / 2))
-    x=$(awk -v v="$1" -v d="$dw" -v o="$dx" 'BEGIN { n = (2 * v + 1) * d; print o + int(n / 1600) - (n < 0 && n % 1600 != 0) }')
-    y=$(awk -v v="$2" -v d="$dh" -v o="$dy" 'BEGIN { n = (2 * v + 1) * d; print o + int(n / 1200) - (n < 0 && n % 1200 != 0) }')
-  fi
-  [ "$x" -lt 0 ] && x=0; [ "$x" -ge "$w" ] && x=$((w - 1))
-  [ "$y" -lt 0 ] && y=0; [ "$y" -ge "$h" ] && y=$((h - 1))
-  echo "$x $y"
-}
 # A screen corner away from the controls, where the pointer rests with no tooltip: off the
 # design on the unscaled screens.
 rest() { echo "$((display_w - 1)) 0"; }
@@ -115,6 +58,11 @@ expect_pixel() {  # X Y "r,g,b"
   local got; got=$(pixel "$1" "$2")
   [ "$got" = "$3" ] || fail "pixel ($1, $2) is $got, expected $3"
 }
+# A fresh shot shows that colour at design (X, Y), within 20 s.
+shows_pixel() { shot; [ "$(pixel "$1" "$2")" = "$3" ]; }  # X Y "r,g,b"
+wait_pixel() {  # X Y "r,g,b"
+  until_true shows_pixel "$@" || fail "pixel ($1, $2) is $(pixel "$1" "$2"), expected $3"
+}
 
 # Waits up to 15 s (or the tenths of a second given) for the program to end: under the
 # sanitizers the leak check at the end takes seconds. Sets `ended` to its status, or "running".
@@ -128,10 +76,11 @@ wait_end() {  # [TENTHS]
   done
 }
 
-click_exit_and_check() {  # X Y: press and release there; the program must end with status 0
-  xdotool mousemove $(at "$1" "$2") mousedown 1 && sleep 0.2 && xdotool mouseup 1
-  wait_end
-  [ "$ended" = 0 ] || fail "exit gave $ended"
+# Presses `exit`, holding it as a child would; the program must end with status 0.
+press_exit() { xdotool mousemove $(at 738 566) mousedown 1 && sleep 0.2 && xdotool mouseup 1; }
+click_exit_and_check() {
+  press_exit; wait_end
+  [ "$ended" = 0 ] || fail "exit gave $ended; log: $(tail -5 "$work/log")"
 }
 
 # The top-left corner of the tooltip box for the pointer at design (X, Y): below the pointer by
@@ -147,6 +96,14 @@ tip_top() {  # X Y
     awk -F'[,:]' 'NR>1 && /#000000/ { print $1; exit }')
   echo "${px:-0} $py"
 }
+# The pointer onto the button at design (708, 526), until its tip shows (20 s at most); sets
+# `tx` and `ty` to the tip box's corner in the last shot.
+shows_tip() { shot; read -r tx ty <<<"$(tip_top 708 526)"; [ "$(raw_pixel $((tx + 2)) $((ty + 2)))" = "255,255,225" ]; }
+hover_tip() {
+  xdotool mousemove $(at 688 516); sleep 0.2; xdotool mousemove $(at 708 526)
+  until_true shows_tip || fail "no tip box under the pointer"
+}
+shows_raw_pixel() { shot; [ "$(raw_pixel "$1" "$2")" = "$3" ]; }  # x y "r,g,b"
 # The height of the tooltip box whose top-left corner is at device (x, y): its left border.
 tip_height() {
   /usr/bin/convert "$work/shot.png" -crop "1x300+$1+$2" txt:- |
@@ -198,23 +155,21 @@ area_differs_from() {  # PICTURE W H X Y
   /usr/bin/convert "$1" "$work/area-b.png"
   /usr/bin/compare -metric AE "$work/area-a.png" "$work/area-b.png" null: 2>&1 | cut -d' ' -f1
 }
-# The movie picture (320 x 240 at (163, 172) of the design) is frame T of model N.
+# The movie picture (320 x 240 at (163, 172) of the design) comes to show frame T of model N.
+shows_movie_picture() { shot; [ "$(area_differs_from "$1" 320 240 163 172)" = 0 ]; }  # PICTURE
 expect_movie_frame() {  # N T
   movie_frame "$1" "$2" "$work/frame.bmp"
-  local n; n=$(area_differs_from "$work/frame.bmp" 320 240 163 172)
-  [ "$n" = 0 ] || fail "the movie does not show frame $2 of model $1 ($n pixels differ)"
+  until_true shows_movie_picture "$work/frame.bmp" ||
+    fail "the movie does not show frame $2 of model $1 ($(area_differs_from "$work/frame.bmp" 320 240 163 172) pixels differ)"
 }
+# A fresh shot's movie picture has moved on from the picture file.
+movie_moved_from() { shot; [ "$(area_differs_from "$1" 320 240 163 172)" -gt 1000 ]; }  # PICTURE
 # Enters the flight screen from the workshop once the opening tour is ended; the pointer then
 # rests off the design, where no tooltip shows.
-enter_flight() {
-  end_tour
-  xdotool mousemove $(at 469 34) click 1 mousemove $(rest); sleep 1
-}
+enter_flight() { end_tour; press_away 469 34; }
 # A press off the controls ends the opening tour.
-end_tour() { xdotool mousemove $(at -107 -79) click 1; sleep "${1:-0.4}"; }
-press_away() {  # X Y: a click there, then the pointer to rest
-  xdotool mousemove $(at "$1" "$2") click 1 mousemove $(rest); sleep "${3:-0.6}"
-}
+end_tour() { click_at -107 -79; }
+press_away() { click_at "$1" "$2"; xdotool mousemove $(rest); sleep 0.1; }  # X Y, then the pointer to rest
 # Box of the pixels that differ between two screenshots, as "W H CX CY" (centre), in device
 # pixels, within the flat pane (140, 120)-(535, 425) of the design.
 diff_box() {  # A.png B.png
@@ -224,10 +179,21 @@ diff_box() {  # A.png B.png
     -colorspace gray -threshold 0 -format '%@' info: |
     awk -F'[x+]' -v x0="$x0" -v y0="$y0" '{ print $1, $2, x0 + $3 + int($1 / 2), y0 + $4 + int($2 / 2) }'
 }
+# A press at design point (X, Y), moves through the points that follow, and the release, once
+# the program has handled it.
+drag() {  # X Y [X Y]...
+  local n x y; read -r x y <<<"$(at "$1" "$2")"; shift 2
+  clear_double_click "$x" "$y"
+  n=$(releases)
+  xdotool mousemove "$x" "$y" mousedown 1
+  while [ $# -ge 2 ]; do xdotool mousemove $(at "$1" "$2"); shift 2; done
+  xdotool mouseup 1
+  [ "$(wait_release "$n")" != ignored ] || fail "a drag fell under a message box"
+}
 stroke() {  # X0 X1 Y: a press at design (X0, Y), moves right in steps of 10 to X1, a release
-  xdotool mousemove $(at "$1" "$3") mousedown 1
-  for x in $(seq "$1" 10 "$2"); do xdotool mousemove $(at "$x" "$3"); done
-  xdotool mouseup 1; sleep 0.5
+  local points=() x
+  for x in $(seq "$1" 10 "$2"); do points+=("$x" "$3"); done
+  drag "$1" "$3" "${points[@]}"
 }
 # ImageMagick's text pixels ("x,y: (r,g,b) ...") as "x y r g b" lines.
 txt_pixels() {
@@ -241,10 +207,15 @@ red_in_movie() {  # [PICTURE]
   /usr/bin/convert "$from" -crop "$crop" +repage -depth 8 txt:- | txt_pixels |
     awk '$3 > 200 && $4 < 50 && $5 < 50 { n++ } END { print n + 0 }'
 }
+view_changed() { shot; [ "$(area_changes "$work/before.png" "$work/shot.png" 209 159 540 205)" -gt 0 ]; }
+pointer_shows_at_docout() { shot; [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)" -gt 0 ]; }
+# The program has reported N releases, or the process PID (a driver) has ended.
+handled_or_done() { [ "$(releases)" -ge "$1" ] || ! kill -0 "$2" 2>/dev/null; }
+shows_more_red() { shot; [ "$(red_in_movie)" -gt "$1" ]; }  # N: red pixels in a fresh shot
 # Answers the message box of that caption (not the program's own window) with the key.
 answer_box() {  # CAPTION KEY
   box=""
-  for _ in $(seq 30); do
+  for _ in $(seq 200); do
     # xdotool's name search misses SDL's message boxes; xwininfo lists them.
     box=$(xwininfo -root -tree 2>/dev/null |
           awk -v caption="\"$1\"" -v main="${main_window:-none}" \
@@ -252,19 +223,26 @@ answer_box() {  # CAPTION KEY
     [ -n "$box" ] && break; sleep 0.1
   done
   [ -n "$box" ] || fail "no \"$1\" box"
-  xdotool windowfocus --sync "$box" key "$2"; sleep 0.5
+  xdotool windowfocus --sync "$box" key "$2"
+  until_true box_gone "$box" || fail "the \"$1\" box stays"
+  [ -z "${pending:-}" ] || { wait_release "$pending" >/dev/null; pending=""; }
+}
+box_gone() { ! xwininfo -id "$1" >/dev/null 2>&1 || ! xwininfo -id "$1" | grep -q IsViewable; }
+# A click whose release opens a message box: answer_box then waits for its handling.
+click_into_box() {  # X Y
+  clear_double_click $(at "$1" "$2")
+  pending=$(releases); xdotool mousemove $(at "$1" "$2") click 1
 }
 # Answers the "Load Error" box that a missing model shows at start.
 dismiss_load_error() { answer_box "Load Error" Return; }
 works="$work/data/zephine/works"
 # The works box's controls and its thumbnail cell C (0 to 7), on a 1024 x 768 screen.
-click_at() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.4}"; }
-open_box() { click_at 124 35 0.8; }
-close_box() { click_at 335 416 0.8; }
+open_box() { click_at 124 35; }
+close_box() { click_at 335 416; }
 save_work() { click_at 194 25; }
 cell_x() { echo $((436 + 110 * ($1 % 2))); }
 cell_y() { echo $((103 + 85 * ($1 / 2))); }
-click_cell() { click_at $(($(cell_x "$1") + 50)) $(($(cell_y "$1") + 37)) 0.6; }
+click_cell() { click_at $(($(cell_x "$1") + 50)) $(($(cell_y "$1") + 37)); }
 # A 256 x 256 work of one colour.
 make_work() {  # N COLOUR
   mkdir -p "$works"
@@ -329,26 +307,21 @@ damage_pen_cache() {  # HOW
   done
 }
 # Answers every message box (any window of its own besides the program's) with Return.
-answer_all_boxes() {
-  while :; do
-    box_windows | while read -r w; do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
-    sleep 0.3
-  done
-}
+answer_all_boxes() { while :; do answer_boxes; sleep 0.2; done; }
 # Presses the middle of a layout rectangle, named as the program names it.
-tap() {  # NAME [SECONDS]
+tap() {  # NAME
   read -r l t r b <<<"$("$E2E_DATA_TOOL" layout | awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }')"
-  xdotool mousemove $(at $(((l + r) / 2)) $(((t + b) / 2))) click 1; sleep "${2:-0.25}"
+  click_at $(((l + r) / 2)) $(((t + b) / 2))
 }
 # Paint, choose tools, print, change the model, open the box and the flight screen, come back.
 use_every_screen() {
-  end_tour 0.3
+  end_tour
   stroke 188 288 216
-  tap picture; xdotool mousemove $(at 218 196) click 1; sleep 0.2  # a stamp
-  tap print; tap steppri 0.6
-  tap ModelPick2 0.6
-  tap docout 0.6; tap saveback
-  tap mov 0.8; tap play 0.5; tap steppri 0.6; tap diy 0.6
+  tap picture; click_at 218 196  # a stamp
+  tap print; tap steppri
+  tap ModelPick2
+  tap docout; tap saveback
+  tap mov; tap play; tap steppri; tap diy
   tap pencil; stroke 188 288 246
 }
 
@@ -367,98 +340,94 @@ case "$case_name" in
     start_program e0
     use_every_screen
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended; log: $(tail -5 "$work/log")"
-    xdotool mousemove $(at 738 566) mousedown 1 && sleep 0.2 && xdotool mouseup 1
-    wait_end; kill "$answerer" 2>/dev/null
+    press_exit; wait_end; kill "$answerer" 2>/dev/null
     [ "$ended" = 0 ] || fail "exit gave $ended; log: $(tail -5 "$work/log")" ;;
   WorkshopPencilStrokeShowsOnBothPanesAndUndoes)
     make_install; add_model; start_display 1024x768; start_program e0
-    xdotool mousemove $(at -107 -79) click 1; sleep 0.4  # ends the opening tour
+    end_tour
     shot; cp "$work/shot.png" "$work/before.png"
     expect_pixel 188 216 "200,200,200"  # the skin, at zoom 1 from the canvas' corner
-    xdotool mousemove $(at 188 216) mousedown 1
-    for x in 310 320 330 340 350 360 370 380 390 400; do xdotool mousemove $(at $(($x - 112)) 216); done
-    xdotool mouseup 1; sleep 0.5
+    stroke 188 288 216
     shot; cp "$work/shot.png" "$work/after.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/before.png" "$E2E_KEEP-before.png" && cp "$work/after.png" "$E2E_KEEP-after.png"
     dark_pixel 238 216
     [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 540 205)" -gt 0 ] ||
       fail "the 3D pane did not change"
-    xdotool mousemove $(at 764 36) click 1; sleep 0.5  # undo
+    click_at 764 36  # undo
     shot; expect_pixel 238 216 "200,200,200"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopStrokeOnTheModelPaintsTheSkin)
     make_install; add_model; start_display 1024x768; start_program e0
     end_tour
     shot; cp "$work/shot.png" "$work/before.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP.png"
-    xdotool mousemove $(at 618 284) mousedown 1
-    for x in 736 742 748 754 760 766 772 778; do xdotool mousemove $(at $(($x - 112)) 284); done
-    xdotool mouseup 1; sleep 0.5
+    drag 618 284 624 284 630 284 636 284 642 284 648 284 654 284 660 284 666 284
     shot; cp "$work/shot.png" "$work/after.png"
     [ "$(area_changes "$work/before.png" "$work/after.png" 256 256 140 120)" -gt 0 ] ||
       fail "the flat pane did not change"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopEraserRestoresTheSkin)
     make_install; add_model; start_display 1024x768; start_program e0
     end_tour
     stroke 188 288 216
     shot; dark_pixel 238 216
-    xdotool mousemove $(at 340 487) click 1; sleep 0.3  # the eraser
+    click_at 340 487  # the eraser
     stroke 178 298 216
     shot; expect_pixel 238 216 "200,200,200"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopColourChartPicksTheColour)
     make_install; add_model; start_display 1024x768; start_program e0
     end_tour
     shot; chart=$(pixel 528 516)
-    xdotool mousemove $(at 528 516) click 1; sleep 0.5
+    click_at 528 516
     shot; expect_pixel 629 568 "$chart"  # the swatch shows the colour under the pointer
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopStampLandsCentredOnThePress)
     make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
     end_tour
-    xdotool mousemove $(at 277 487) click 1; sleep 0.5  # the stamp tool
+    click_at 277 487  # the stamp tool
     shot; cp "$work/shot.png" "$work/before.png"
-    xdotool mousemove $(at 208 196) click 1; sleep 0.5
+    click_at 208 196
     shot
     read -r w h cx cy <<<"$(diff_box "$work/before.png" "$work/shot.png")"
     [ "$w" -gt 4 ] && [ "$h" -gt 4 ] || fail "no stamp ($w x $h)"
     read -r px py <<<"$(at 208 196)"
     [ $((cx - px)) -ge -3 ] && [ $((cx - px)) -le 3 ] && [ $((cy - py)) -ge -3 ] &&
       [ $((cy - py)) -le 3 ] || fail "stamp centred at ($cx, $cy), not ($px, $py)"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopViewButtonsChangeThePanes)
     make_install; add_model; start_display 1024x768; start_program e0
     end_tour
     shot; cp "$work/shot.png" "$work/start.png"
-    xdotool mousemove $(at 561 28) click 1; sleep 0.3  # zoom in while held in the canvas
-    xdotool mousemove $(at 288 266) mousedown 1; sleep 2.5; xdotool mouseup 1; sleep 0.4
+    click_at 561 28  # zoom in while held in the canvas: a hold of a second
+    n=$(releases); xdotool mousemove $(at 288 266) mousedown 1; sleep 1; xdotool mouseup 1  # the hold itself
+    wait_release "$n" >/dev/null
     shot; cp "$work/shot.png" "$work/zoomed.png"
     [ "$(area_changes "$work/start.png" "$work/zoomed.png" 395 305 140 120)" -gt 100 ] ||
       fail "zoom did not change the flat pane"
-    xdotool mousemove $(at 627 26) click 1; sleep 0.3  # pan
-    xdotool mousemove $(at 338 266) mousedown 1 mousemove $(at 308 246) mousemove $(at 268 216) mouseup 1
-    sleep 0.5; shot; cp "$work/shot.png" "$work/panned.png"
+    click_at 627 26  # pan
+    drag 338 266 308 246 268 216
+    shot; cp "$work/shot.png" "$work/panned.png"
     [ "$(area_changes "$work/zoomed.png" "$work/panned.png" 395 305 140 120)" -gt 100 ] ||
       fail "pan did not move the flat pane"
-    xdotool mousemove $(at 696 30) click 1; sleep 0.3  # rotate
-    xdotool mousemove $(at 644 284) mousedown 1 mousemove $(at 664 284) mousemove $(at 688 296) mouseup 1
-    sleep 0.6; shot; cp "$work/shot.png" "$work/turned.png"
+    click_at 696 30  # rotate
+    drag 644 284 664 284 688 296
+    shot; cp "$work/shot.png" "$work/turned.png"
     [ "$(area_changes "$work/panned.png" "$work/turned.png" 209 159 540 205)" -gt 100 ] ||
       fail "rotate did not turn the model"
-    xdotool mousemove $(at 786 252) click 1; sleep 0.6  # swap the panes
+    click_at 786 252  # swap the panes
     shot
     [ "$(area_changes "$work/turned.png" "$work/shot.png" 209 159 540 205)" -gt 100 ] ||
       fail "the swap did not change the small pane"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorkshopModelSlotLoadsAnotherModel)
     make_install; add_model 1; add_model 2 'rgb(250,210,60)'; start_display 1024x768
     start_program e0
     end_tour
     shot; expect_pixel 188 216 "200,200,200"
-    xdotool mousemove $(at 38 279) click 1; sleep 0.8  # the second model of the column
+    click_at 38 279  # the second model of the column
     shot; expect_pixel 188 216 "250,210,60"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorksBoxSavesThreeWorksAndShowsThem)
     make_install; use_generated_data; add_model; start_display 1024x768; start_program e0
     end_tour
@@ -488,7 +457,7 @@ case "$case_name" in
     [ "$(area_changes "$work/before.png" "$work/shot.png" 209 159 540 205)" = 0 ] ||
       fail "the 3D pane changed through the box"
     [ ! -e "$works/Fly01-3.bmp" ] || fail "the box saved a work"
-    click_exit_and_check 738 566
+    click_exit_and_check
     [ -e "$works/Fly01-3.bmp" ] || fail "the unsaved painting was not kept at the end" ;;
   WorksBoxLoadsAndDeletesAWork)
     make_install; use_generated_data; add_model
@@ -500,14 +469,14 @@ case "$case_name" in
     IFS=, read -r r g b <<<"$(pixel 644 284)"
     [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "the 3D pane is ($r,$g,$b), not the green work"
     open_box; click_cell 1
-    click_at 385 416 0; answer_box Zephine Escape  # No
+    click_into_box 385 416; answer_box Zephine Escape  # No
     [ -e "$works/Fly01-2.bmp" ] || fail "No deleted a work"
-    click_at 385 416 0; answer_box Zephine Return  # Yes
+    click_into_box 385 416; answer_box Zephine Return  # Yes
     [ ! -e "$works/Fly01-2.bmp" ] || fail "no renumbering after the delete"
     [ "$(work_pixel 1 5 5)" = "40,40,200" ] || fail "work 1 is $(work_pixel 1 5 5), not the former work 2; $(ls $works $work/data/Trash/files)"
     [ "$(work_pixel 0 5 5)" = "200,40,40" ] || fail "work 0 changed"
     [ -e "$work/data/Trash/files/Fly01-1.bmp" ] || fail "the deleted work is not in the trash"
-    close_box; click_exit_and_check 738 566 ;;
+    close_box; click_exit_and_check ;;
   WorksBoxFullSavesNothing)
     make_install; use_generated_data; add_model
     mkdir -p "$works"
@@ -516,12 +485,12 @@ case "$case_name" in
     start_display 1024x768; start_program e0
     end_tour
     stroke 188 288 216
-    xdotool mousemove $(at 194 25) click 1
+    click_into_box 194 25
     answer_box Zephine Return
     [ "$(ls "$works" | wc -l)" = 1000 ] || fail "a file was added"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed"
     # The end cannot keep the painting either, and says so before it ends.
-    xdotool mousemove $(at 738 566) mousedown 1 && sleep 0.2 && xdotool mouseup 1
+    press_exit
     answer_box Zephine Return
     wait_end; [ "$ended" = 0 ] || fail "exit gave $ended"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed at the end" ;;
@@ -534,7 +503,7 @@ case "$case_name" in
     end_tour
     stroke 188 288 216
     click_at 406 567  # the print tool
-    click_at 508 521 2  # print
+    click_at 508 521  # print
     pdf="$work/pdf/du modele.pdf"
     [ -s "$pdf" ] || fail "no PDF; log: $(cat "$work/log")"
     pdftoppm -r 50 -png -singlefile "$pdf" "$work/page" || fail "pdftoppm"
@@ -554,23 +523,20 @@ case "$case_name" in
     [ "$r" -ge 195 ] && [ "$r" -le 205 ] || fail "the skin prints as ($r,$g,$b)"
     # At half size the sheet is half as wide.
     click_at 562 557; rm -f "$pdf"
-    click_at 508 521 2
+    click_at 508 521
     pdftoppm -r 50 -png -singlefile "$pdf" "$work/half" || fail "no second PDF"
     read -r hw hh <<<"$(/usr/bin/convert "$work/half.png" -fuzz 3% -format '%@' info: | tr 'x+' '  ')"
     [ $((hw - sw / 2)) -ge -4 ] && [ $((hw - sw / 2)) -le 4 ] || fail "at 50% the sheet is $hw wide, not about $((sw / 2))"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   # The flight cases compare the movie's pictures pixel for pixel, so they run unscaled.
   FlightMovShowsTheFirstFrameAndPlayAdvances)
     make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    shot
     expect_movie_frame 1 0
-    press_away 276 489 1.5  # play
-    shot
+    press_away 276 489  # play
     movie_frame 1 0 "$work/first.bmp"
-    [ "$(area_differs_from "$work/first.bmp" 320 240 163 172)" -gt 1000 ] ||
-      fail "play did not advance the picture"
-    click_exit_and_check 738 566 ;;
+    until_true movie_moved_from "$work/first.bmp" || fail "play did not advance the picture"
+    click_exit_and_check ;;
   FlightStepButtonJumpsToItsThumbnailsPicture)
     make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
@@ -579,7 +545,9 @@ case "$case_name" in
     [ "$(area_differs_from "$work/thumb.bmp" 110 81 624 207)" = 0 ] ||
       fail "step button 2 does not show frame 40"
     # The step button jumps and plays; stop right after it, before the movie has gone far.
-    xdotool mousemove $(at 679 247) click 1 mousemove $(at 340 486) click 1 mousemove $(rest); sleep 0.6
+    n=$(releases)
+    xdotool mousemove $(at 679 247) click 1 mousemove $(at 340 486) click 1 mousemove $(rest)
+    wait_release $((n + 1)) >/dev/null
     shot
     found=""
     for t in 40 41 42 43; do
@@ -587,39 +555,39 @@ case "$case_name" in
       [ "$(area_differs_from "$work/frame.bmp" 320 240 163 172)" = 0 ] && found=$t && break
     done
     [ -n "$found" ] || fail "the movie is not at step 2's picture"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   FlightNextAndPreviousMoveBetweenMarks)
     make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    press_away 388 519; shot; expect_movie_frame 1 40  # next
-    press_away 388 519; shot; expect_movie_frame 1 64
-    press_away 226 523; shot; expect_movie_frame 1 40  # previous
-    click_exit_and_check 738 566 ;;
+    press_away 388 519; expect_movie_frame 1 40  # next
+    press_away 388 519; expect_movie_frame 1 64
+    press_away 226 523; expect_movie_frame 1 40  # previous
+    click_exit_and_check ;;
   FlightModelButtonChangesTheMovie)
     make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     enter_flight
-    press_away 38 279 1  # the second model of the column
-    shot; expect_movie_frame 2 0
-    click_exit_and_check 738 566 ;;
+    press_away 38 279  # the second model of the column
+    expect_movie_frame 2 0
+    click_exit_and_check ;;
   FlightDiyKeepsTheWorkshopPainting)
     make_install; use_installed_data; start_display 1024x768; start_program e0
     end_tour
     shot; cp "$work/shot.png" "$work/before.png"
-    stroke 188 288 216; sleep 0.5
+    stroke 188 288 216
     shot; cp "$work/shot.png" "$work/painted.png"
     [ "$(area_changes "$work/before.png" "$work/painted.png" 395 305 140 120)" -gt 0 ] ||
       fail "the stroke did not show on the flat pane"
     [ "$(area_changes "$work/before.png" "$work/painted.png" 209 159 540 205)" -gt 0 ] ||
       fail "the stroke did not show on the 3D pane"
-    press_away 469 34 1  # mov
-    press_away 390 34 1.5  # diy
+    press_away 469 34  # mov
+    press_away 390 34  # diy
     shot; cp "$work/shot.png" "$work/back.png"
     [ -n "${E2E_KEEP:-}" ] && cp "$work/painted.png" "$E2E_KEEP-painted.png" && cp "$work/back.png" "$E2E_KEEP-back.png"
     [ "$(area_changes "$work/painted.png" "$work/back.png" 395 305 140 120)" = 0 ] ||
       fail "the flat pane changed on the way back from the flight screen"
     [ "$(area_changes "$work/painted.png" "$work/back.png" 209 159 540 205)" = 0 ] ||
       fail "the 3D pane changed on the way back from the flight screen"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   FlightFoldsAndFliesThePainting)
     make_install; use_installed_data; start_display 1024x768; start_program --unscaled e0
     end_tour
@@ -628,16 +596,15 @@ case "$case_name" in
     read -r cx cy <<<"$(at 473 493)"
     read -r rx ry <<<"$(/usr/bin/convert "$work/shot.png" -crop "$(crop_of 128 86 473 493)" +repage -depth 8 txt:- | txt_pixels |
       awk -v cx="$cx" -v cy="$cy" '{ s = $3 - $4 - $5; if (s > best) { best = s; x = $1; y = $2 } } END { print cx + x, cy + y }')"
-    xdotool mousemove "$rx" "$ry" click 1; sleep 0.3
-    xdotool mousemove $(at 620 494) click 1 mousemove $(at 649 494) click 1; sleep 0.3
-    # One press zigzagging over the whole flat pane: a second press so soon would be a double
-    # click, which the program ignores.
-    xdotool mousemove $(at 148 131) mousedown 1
+    click_device "$rx" "$ry"
+    click_at 620 494; click_at 649 494
+    # One press zigzagging over the whole flat pane.
+    points=()
     for y in $(seq 215 12 495); do
       if [ $(((y - 215) / 12 % 2)) = 0 ]; then xs=$(seq 260 20 640); else xs=$(seq 640 -20 260); fi
-      for x in $xs; do xdotool mousemove $(at $(($x - 112)) $(($y - 84))); done
+      for x in $xs; do points+=($((x - 112)) $((y - 84))); done
     done
-    xdotool mouseup 1; sleep 0.5
+    drag 148 131 "${points[@]}"
     shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-painted.png"
     [ "$(red_in_movie)" -gt 20000 ] || fail "no red patch on the flat pane"
     enter_flight
@@ -646,19 +613,20 @@ case "$case_name" in
     for step in first 3 last; do
       case $step in
         first) t=0 ;;
-        3) press_away 388 519; press_away 388 519 1; t=64 ;;  # next twice
-        last) press_away 408 566 1; t=9999 ;;  # past the end: the last picture
+        3) press_away 388 519; press_away 388 519; t=64 ;;  # next twice
+        last) press_away 408 566; t=9999 ;;  # past the end: the last picture
       esac
-      shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-$step.png"
       movie_frame 1 "$t" "$work/made.bmp"
-      live=$(red_in_movie) made=$(red_in_movie "$work/made.bmp")
-      [ "$live" -gt $((made + 150)) ] || fail "at $step ($t) the movie shows $live red pixels, the movie file $made"
+      made=$(red_in_movie "$work/made.bmp")
+      until_true shows_more_red $((made + 150)) ||
+        fail "at $step ($t) the movie shows $(red_in_movie) red pixels, the movie file $made"
+      [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-$step.png"
     done
     # Without its fold animation the movie file plays, painted or not.
     rm "$work/share/zephine/Diy/Movie/Fly01.fan"
-    press_away 390 34 1.5; enter_flight
-    shot; expect_movie_frame 1 0
-    click_exit_and_check 738 566 ;;
+    press_away 390 34; enter_flight
+    expect_movie_frame 1 0
+    click_exit_and_check ;;
   TourPointerLeavesWithThePress)
     # With the sentences the pointer blinks on each button until its sentence ends. The click
     # that ends the tour lands while the program is busy (held stopped here), so its press and
@@ -666,36 +634,36 @@ case "$case_name" in
     make_install; use_generated_data; add_model
     cp -r "$E2E_DATA_TREE/Sound" "$work/share/zephine/" || fail "no generated sounds"
     start_display 1024x768; start_program e0
-    end_tour 1  # ends the opening tour
+    end_tour  # ends the opening tour
     shot; cp "$work/shot.png" "$work/before.png"
-    xdotool mousemove $(at 734 440) click 1  # help: the short tour
+    click_at 734 440  # help: the short tour
     # The pointer's area at `docout`, (226, 109) to (264, 147), as the tour reaches it.
-    for _ in $(seq 200); do
-      shot; [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)" -gt 0 ] && break
-      sleep 0.2
-    done
-    [ "$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)" -gt 0 ] ||
-      fail "the tour never pointed at docout"
+    until_true +600 pointer_shows_at_docout || fail "the tour never pointed at docout"
+    n=$(releases)
     kill -STOP "$app_pid"; xdotool mousemove $(at 288 266) mousedown 1 mouseup 1; sleep 0.2
-    kill -CONT "$app_pid"; sleep 0.6
-    shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-after.png"
+    kill -CONT "$app_pid"; wait_release "$n" >/dev/null
+    until_true ! pointer_shows_at_docout
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP-after.png"
     changed=$(area_changes "$work/before.png" "$work/shot.png" 38 38 114 25)
     [ "$changed" = 0 ] || fail "$changed pixels of the pointer stay at docout after the tour"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorksSurviveKillsDuringSaves)
     # Saves and new pencil sizes (each writes a brush-tip cache file) as fast as the program
     # takes them, and a SIGKILL at a random moment, eight times over.
     make_install; add_model; start_display 1024x768
     for round in $(seq 8); do
       start_program e0
-      end_tour 0.2
+      end_tour
+      n=$(releases)
       ( for k in $(seq 40); do
           xdotool mousemove $(at 194 25) click 1                       # save
           xdotool mousemove $(at 620 $((577 + k % 47 - 84))) click 1         # the pencil's size
           xdotool mousemove $(at $((300 + k - 112)) 216) click 1              # a dot at that size
         done ) &
       driver=$!
-      sleep "$((RANDOM % 3)).$((RANDOM % 10))"
+      # After a random number of the presses, and a random moment more.
+      until_true +300 handled_or_done $((n + 1 + RANDOM % 90)) "$driver"
+      sleep "0.$((RANDOM % 20))"
       kill -9 "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
       kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null
       xdotool mouseup 1 2>/dev/null  # a press the kill cut short
@@ -713,7 +681,7 @@ case "$case_name" in
     leftovers=$(find "$works" -name '.*' -type f | wc -l)
     [ "$leftovers" = 0 ] || fail "$leftovers temporary files left among the works"
     echo "works checked: $count"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   BackdropIsCentred|DesktopFillsTheDisplayHeight)
     # Unscaled the design sits in the middle; scaled it fills the height of a wide display.
     # Either way the margins show the backdrop's edge, never black.
@@ -731,35 +699,32 @@ case "$case_name" in
     if [ "$case_name" = DesktopFillsTheDisplayHeight ]; then
       [ "$y0" = 0 ] && [ "$y1" = 1079 ] && [ "$x0" = 240 ] || fail "the design shows from ($x0, $y0) to ($x1, $y1)"
     fi
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   ExitPressThenReleaseAnywhereEnds)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove $(at 738 566) mousedown 1; sleep 0.3
-    shot; expect_pixel 688 536 "250,250,0"  # exit drawn pressed
+    xdotool mousemove $(at 738 566) mousedown 1
+    wait_pixel 688 536 "250,250,0"  # exit drawn pressed
     xdotool mousemove $(at 188 216); sleep 0.1; xdotool mouseup 1
     wait_end; [ "$ended" = 0 ] || fail "status $ended after press on exit, release elsewhere" ;;
   ReleaseOnExitAloneDoesNotEnd)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove $(at 188 216) mousedown 1; sleep 0.1
-    xdotool mousemove $(at 738 566); sleep 0.1; xdotool mouseup 1
-    wait_end 50; [ "$ended" = running ] || fail "ended on a release without a press on exit"
-    click_exit_and_check 738 566 ;;
+    drag 188 216 738 566
+    sleep 0.2; kill -0 "$app_pid" 2>/dev/null || fail "ended on a release without a press on exit"
+    click_exit_and_check ;;
   RightButtonDoesNothing)
     make_install; start_display 1024x768; start_program
-    xdotool mousemove $(at 738 566) mousedown 3; sleep 0.3
+    # A left click after each right-button event shows that it has been handled.
+    xdotool mousemove $(at 738 566) mousedown 3; click_at 188 216
     shot; expect_pixel 688 536 "$backdrop"
-    xdotool mouseup 3
-    wait_end 50; [ "$ended" = running ] || fail "the right button ended the program"
-    click_exit_and_check 738 566 ;;
+    xdotool mousemove $(at 738 566) mouseup 3; click_at 188 216
+    sleep 0.2; kill -0 "$app_pid" 2>/dev/null || fail "the right button ended the program"
+    click_exit_and_check ;;
   TooltipShowsInEnglish|TooltipShowsInChinese)
     lang=e; [ "$case_name" = TooltipShowsInChinese ] && lang=c
     make_install; start_display 1024x768; start_program "${lang}0"
     # A press ends the opening demonstration, during which no tips show.
-    end_tour 0.3
-    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
-    shot; [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP"
-    read -r tx ty <<<"$(tip_top 708 526)"
-    [ "$(raw_pixel $((tx + 2)) $((ty + 2)))" = "255,255,225" ] || fail "no tip box under the pointer"
+    end_tour; hover_tip
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/shot.png" "$E2E_KEEP"
     width=$(tip_width "$tx" "$ty")
     if [ $lang = e ]; then
       [ "$width" -gt 128 ] || fail "English tip is $width pixels wide"
@@ -767,14 +732,14 @@ case "$case_name" in
       [ "$width" -gt 25 ] && [ "$width" -lt 90 ] || fail "Chinese tip is $width pixels wide"
     fi
     # Off the buttons the tip goes away.
-    xdotool mousemove $(at 188 216); sleep 0.5
-    shot; [ "$(raw_pixel $((tx + 2)) $((ty + 2)))" = "$backdrop" ] || fail "the tip stays" 
-    click_exit_and_check 738 566 ;;
+    xdotool mousemove $(at 188 216)
+    until_true shows_raw_pixel $((tx + 2)) $((ty + 2)) "$backdrop" || fail "the tip stays"
+    click_exit_and_check ;;
   EmptyDataTreeRunsBlackAndExits)
     make_install empty; start_display 1024x768; start_program
     dismiss_load_error
     shot; expect_pixel 400 300 "0,0,0"; expect_pixel 0 0 "0,0,0"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   SmallDisplayCutsTheDesign|SmallDisplayShowsTheWholeDesign)
     make_install; start_display 640x480
     if [ "$case_name" = SmallDisplayCutsTheDesign ]; then
@@ -786,28 +751,27 @@ case "$case_name" in
       start_program
       shot; expect_pixel 1 1 "0,255,0"; expect_pixel 798 598 "0,0,255"
     fi
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   StoreScreenshotAtFullHd)
     # The workshop with the generated data at 1920 x 1080, a few strokes on the skin: the
     # picture the software centres show (E2E_SCREENSHOT names where it goes).
     make_install; use_installed_data; start_display 1920x1080; start_program e0
     end_tour
     for y in 200 230 260 290; do stroke 150 330 "$y"; done
-    sleep 1.5  # the model turns a little
+    shot; cp "$work/shot.png" "$work/before.png"
+    until_true +50 view_changed  # the model turns a little: the shot is for people
     shot
     [ "$(/usr/bin/identify -format '%wx%h' "$work/shot.png")" = 1920x1080 ] || fail "the shot's size"
     read -r x0 y0 <<<"$(at 0 0)"
     [ "$(raw_pixel $((x0 - 1)) "$y0")" != "0,0,0" ] || fail "black margins"
     [ -n "${E2E_SCREENSHOT:-}" ] && cp "$work/shot.png" "$E2E_SCREENSHOT"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   DesktopStrokeAndTipsAtFullHd)
     # The tip's box at 800 x 600 first, then the same tip and a stroke at 1920 x 1080.
     make_install; add_model; start_display 800x600; start_program e0
-    end_tour 0.3
-    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
-    shot; read -r tx ty <<<"$(tip_top 708 526)"; small=$(tip_height "$tx" "$ty")
+    end_tour; hover_tip; small=$(tip_height "$tx" "$ty")
     [ "$small" -ge 20 ] || fail "the tip at 800 x 600 is $small pixels tall"
-    click_exit_and_check 738 566
+    click_exit_and_check
     stop_display
     start_display 1920x1080; start_program e0
     end_tour
@@ -817,10 +781,9 @@ case "$case_name" in
     dark_pixel 238 216
     [ "$(area_changes "$work/before.png" "$work/after.png" 209 159 540 205)" -gt 0 ] ||
       fail "the 3D pane did not change"
-    xdotool mousemove $(at 688 516); sleep 0.3; xdotool mousemove $(at 708 526); sleep 0.8
-    shot; read -r tx ty <<<"$(tip_top 708 526)"; big=$(tip_height "$tx" "$ty")
+    hover_tip; big=$(tip_height "$tx" "$ty")
     [ $((big * 10)) -ge $((small * 16)) ] || fail "the tip is $big pixels tall at 1920 x 1080, $small at 800 x 600"
-    click_exit_and_check 738 566 ;;
+    click_exit_and_check ;;
   WorksBoxCoversTheVolumeKnob)
     # The knob moves between two openings of the box; where the box covers the slider, the box
     # must look the same.
@@ -832,7 +795,7 @@ case "$case_name" in
     [ -n "${E2E_KEEP:-}" ] && cp "$work/first.png" "$E2E_KEEP-first.png" && cp "$work/shot.png" "$E2E_KEEP-second.png"
     changed=$(area_changes "$work/first.png" "$work/shot.png" 88 25 202 73)
     [ "$changed" = 0 ] || fail "$changed pixels of the slider show through the works box"
-    close_box; click_exit_and_check 738 566 ;;
+    close_box; click_exit_and_check ;;
   NoDisplayExitsAtOnce)
     make_install
     env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy ZEPHINE_SYSTEM_DIR="$work" \

@@ -12,14 +12,25 @@ namespace {
 // Taken when the program is loaded, for the start-up trace ($ZEPHINE_TRACE).
 const auto processStart = std::chrono::steady_clock::now();
 
+bool Tracing() {
+    static const bool on = std::getenv("ZEPHINE_TRACE") != nullptr;
+    return on;
+}
+
 void TraceFirstFrame() {
     static bool done = false;
-    if (done || std::getenv("ZEPHINE_TRACE") == nullptr) return;
+    if (done || !Tracing()) return;
     done = true;
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - processStart);
     std::fprintf(stderr, "zephine: first painted frame presented after %lld ms\n",
                  static_cast<long long>(ms.count()));
+}
+
+// Each release of the left button, once the program has handled it and shown the result, or
+// let it fall (a message box was up): the end-to-end harness waits on these, not on time.
+void TraceRelease(bool handled) {
+    if (Tracing()) std::fprintf(stderr, "zephine: release %s\n", handled ? "handled" : "ignored");
 }
 
 }  // namespace
@@ -252,8 +263,12 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
         case SDL_MOUSEBUTTONUP: {
             // Only the left button reaches the window; a second press of a double click is
             // the double-click message, which gets default handling only.
-            if (!enabled || e.button.button != SDL_BUTTON_LEFT) break;
+            if (e.button.button != SDL_BUTTON_LEFT) break;
             const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+            if (!enabled) {
+                if (!down) TraceRelease(false);
+                break;
+            }
             if (down && e.button.clicks >= 2) break;
             const int32_t x = scaling.LogicalX(e.button.x), y = scaling.LogicalY(e.button.y);
             unrelayed = {down ? WindowMessage::Kind::ButtonDown : WindowMessage::Kind::ButtonUp,
@@ -263,6 +278,7 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
                 events->OnButtonDown(x, y);
             } else {
                 events->OnButtonUp(x, y);
+                releaseToReport = true;  // once what it changed is on the screen
             }
             break;
         }
@@ -314,6 +330,8 @@ void SdlWindow::Run() {
         }
         const Rect touched = client.TakeTouched();
         if (!touched.IsEmpty()) Present(touched);
+        if (releaseToReport) TraceRelease(true);
+        releaseToReport = false;
         if (overlay != nullptr) overlay->Tick(SDL_GetTicks());
         // Sleeps until an event arrives or the nearest timer is due: no busy waiting.
         const int timeout = WaitTimeout();

@@ -125,6 +125,7 @@ private:
     SdlOverlay* overlay = nullptr;
     bool destroyRequested = false;
     bool enabled = true;
+    bool releaseToReport = false;
     bool serving = false;  // ServeWhileModal runs
     std::vector<DetailLayer> detail;
     std::vector<uint32_t> patchPixels;
