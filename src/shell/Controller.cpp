@@ -54,7 +54,7 @@ void Controller::ShowLoadingPicture() {
 
 Controller::~Controller() {
     // The painting on the easel goes into the works box before anything is released.
-    if (workshop) workshop->KeepPainting();
+    if (workshop) (void)workshop->KeepPainting(false);
     HandBackToLauncher();
     memDc = Surface();
     // The screens go first: a held stroke's brush points into the view's texture.
@@ -120,8 +120,14 @@ void Controller::ButtonUp(int32_t x, int32_t y) {
         screen->ButtonUp(x, y);
     }
     // The release after a press on exit ends the program, wherever it happens and whatever the
-    // screen made of it.
-    if (exitHeld) window.Destroy();
+    // screen made of it; a painting that could not be kept may hold it back.
+    if (!exitHeld) return;
+    exitHeld = false;
+    if (!workshop || workshop->KeepPainting()) {
+        window.Destroy();
+    } else {
+        Invalidate(layout->exit);  // drawn released
+    }
 }
 
 void Controller::MouseMove(int32_t x, int32_t y) {

@@ -58,7 +58,7 @@ BgrRows Controller::PaintedTexture() const {
 }
 
 void Controller::ReloadModel(int32_t model) {
-    if (workshop) workshop->KeepPainting();
+    if (workshop) (void)workshop->KeepPainting();
     modelNumber = model;
     LoadView();
     if (workshop) workshop->PaintingLoaded();

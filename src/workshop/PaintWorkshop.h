@@ -41,9 +41,11 @@ public:
     void RestoreBackdrop(const Rect& area) override;
 
     // A painting about to be replaced (another model, a work from the box, the end) is saved
-    // first as a new work of its model when it changed since it was loaded or last saved. When
-    // that fails the change goes ahead and the child is told.
-    void KeepPainting();
+    // first as a new work of its model when it changed since it was loaded or last saved. True
+    // when the painting may go. When it cannot be saved (a full disk) the child is asked whether
+    // to let it go; no keeps it on the easel, to be saved later. At the very end (`mayStay`
+    // false) the child can only be told.
+    bool KeepPainting(bool mayStay = true);
     // The view holds a freshly loaded painting: it counts as kept.
     void PaintingLoaded();
 
@@ -95,7 +97,8 @@ private:
     void PressViewModes(int32_t x, int32_t y);
     void PressPanes(int32_t x, int32_t y);
     void SwapPanes();
-    void LoadModel(int32_t model);
+    // False when the painting on the easel stays (it could not be kept).
+    bool LoadModel(int32_t model);
     // What every replacement of the painting does around the load: strokes end, undo and the
     // colour adjustment start afresh, and the 3D pane is drawn anew.
     void EndStrokes();
@@ -110,7 +113,7 @@ private:
     void PressWorks(int32_t x, int32_t y);
     void ReleaseWorks();
     void CloseWorks();
-    void LoadWork(const PathString& file);
+    bool LoadWork(const PathString& file);
 
     // Mouse-move and button-up steps.
     void DragViews(int32_t x, int32_t y);

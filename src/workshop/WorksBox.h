@@ -28,6 +28,8 @@ public:
     Request Press(int32_t x, int32_t y);
     // The work a `loadWork` request names.
     [[nodiscard]] PathString ChosenFile() const;
+    // The chosen work was not loaded (the painting on the easel stays): a press may ask again.
+    void LoadRefused() { loaded = -1; }
     // The release of a held control; a model number when the model is to change, else 0.
     int32_t Release();
     // Draws the box where it meets `update`; the thumbnails are rendered through the off-screen

@@ -74,7 +74,7 @@ void PaintWorkshop::PressModelSlot(int32_t x, int32_t y) {
     for (int32_t k = 1; k <= 3; ++k) {
         const int32_t model = 3 * modelListTop + k;
         if (!slots[k - 1]->Contains(x, y) || host.ModelNumber() == model) continue;
-        LoadModel(model);
+        if (!LoadModel(model)) return;
         host.StopCue();
         host.PlayEffect("B100");
         char cue[32];
@@ -86,11 +86,13 @@ void PaintWorkshop::PressModelSlot(int32_t x, int32_t y) {
     }
 }
 
-// The host keeps the painting that goes and marks the new one as kept.
-void PaintWorkshop::LoadModel(int32_t model) {
+// The painting that goes is kept first; the host marks the new one as kept.
+bool PaintWorkshop::LoadModel(int32_t model) {
+    if (!KeepPainting()) return false;
     EndStrokes();
     host.ReloadModel(model);
     ShowNewPainting();
+    return true;
 }
 
 // A held stroke's brush points into the texture about to go: it ends first.

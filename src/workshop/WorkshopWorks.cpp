@@ -16,13 +16,20 @@ bool PaintWorkshop::PaintingChanged() const {
 
 void PaintWorkshop::PaintingLoaded() { kept = host.View().texture.Clone(); }
 
-void PaintWorkshop::KeepPainting() {
-    if (!PaintingChanged()) return;
+bool PaintWorkshop::KeepPainting(bool mayStay) {
+    if (!PaintingChanged()) return true;
     if (shelf.Save(host.ModelNumber(), host.View().texture) == SaveOutcome::saved) {
         PaintingLoaded();
-        return;
+        return true;
     }
-    host.ShowMessage("Zephine", host.Text("keepfail", "Your painting could not be kept."));
+    if (!mayStay) {
+        host.ShowMessage("Zephine", host.Text("keepfail", "Your painting could not be kept."));
+        return true;
+    }
+    if (!host.AskYesNo(host.Text("keepask", "Your painting could not be kept. Throw it away?")))
+        return false;
+    PaintingLoaded();  // let go: nothing is left to keep
+    return true;
 }
 
 SaveOutcome PaintWorkshop::SaveWork() {
@@ -46,13 +53,15 @@ SaveOutcome PaintWorkshop::SaveWork() {
 void PaintWorkshop::PressWorks(int32_t x, int32_t y) {
     switch (works.Press(x, y)) {
         case WorksBox::Request::close: CloseWorks(); break;
-        case WorksBox::Request::loadWork: LoadWork(works.ChosenFile()); break;
+        case WorksBox::Request::loadWork:
+            if (!LoadWork(works.ChosenFile())) works.LoadRefused();
+            break;
         case WorksBox::Request::none: break;
     }
 }
 
 void PaintWorkshop::ReleaseWorks() {
-    if (const int32_t model = works.Release(); model != 0) LoadModel(model);
+    if (const int32_t model = works.Release(); model != 0) (void)LoadModel(model);
 }
 
 void PaintWorkshop::CloseWorks() {
@@ -72,12 +81,12 @@ void PaintWorkshop::CloseWorks() {
 }
 
 // The chosen work replaces the painting in both panes; a file that is not a usable picture
-// changes nothing.
-void PaintWorkshop::LoadWork(const PathString& file) {
-    if (!Dib::LoadFromFile(file).IsUsable()) return;
-    KeepPainting();
+// changes nothing, and so does a painting that could not be kept.
+bool PaintWorkshop::LoadWork(const PathString& file) {
+    if (!Dib::LoadFromFile(file).IsUsable() || !KeepPainting()) return false;
     EndStrokes();
     (void)host.View().LoadSkin(file);
     PaintingLoaded();
     ShowNewPainting();
+    return true;
 }

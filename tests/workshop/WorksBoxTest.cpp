@@ -269,14 +269,34 @@ TEST(WorksBoxTest, APaintingIsKeptWhenAnotherModelOrTheEndReplacesIt) {
     r.ClickAt(l.ModelPick1);
     EXPECT_FALSE(fs::exists(r.Work(2, 0)));
     EXPECT_NE(r.TextureBytes(), painting) << "a fresh skin, as before";
-    // A full box: the change goes ahead and the child is told.
-    r.Fill(1, kMaxWorks);
+    // A full disk: another model, a work from the box and the exit each ask first, and no
+    // keeps the painting on the easel, to be saved once there is room again.
+    r.f.files.failWrites = true;
     r.Stroke();
+    const std::vector<uint8_t> unkept = r.TextureBytes();
+    r.ClickAt(l.ModelPick2);
+    r.OpenBox();
+    r.ClickAt(r.Box().ThumbnailCell(0));
+    r.ClickAt(l.saveback);
+    r.ClickAt(l.exit);
+    EXPECT_FALSE(r.f.window.destroyRequested);
+    EXPECT_EQ(r.c->ModelNumber(), 1);
+    EXPECT_EQ(r.TextureBytes(), unkept);
+    ASSERT_EQ(r.f.boxes.asked.size(), 3u);
+    EXPECT_EQ(r.f.boxes.asked[0].second, "Your painting could not be kept. Throw it away?");
+    r.f.files.failWrites = false;
+    r.Save();
+    EXPECT_EQ(WorksRig::PixelsOf(r.Work(1, 1)), unkept);
+    // Yes lets it go.
+    r.f.files.failWrites = true;
+    r.Stroke(30);
+    r.f.boxes.answer = true;
     r.ClickAt(l.ModelPick2);
     EXPECT_EQ(r.c->ModelNumber(), 2);
-    ASSERT_EQ(r.f.boxes.shown.size(), 1u);
-    EXPECT_EQ(r.f.boxes.shown[0].second, "Your painting could not be kept.");
+    EXPECT_FALSE(fs::exists(r.Work(1, 2)));
+    EXPECT_TRUE(r.f.boxes.shown.empty());
     // The end keeps the painting too.
+    r.f.files.failWrites = false;
     r.Stroke();
     const std::vector<uint8_t> last = r.TextureBytes();
     r.c.reset();

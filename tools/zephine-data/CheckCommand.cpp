@@ -160,7 +160,7 @@ void CheckTips(const std::string& root, Report& report) {
     for (const char* section : {"cTip", "eTip"}) {
         for (const char* key : kTipKeys) CheckText(report, path, profile, section, key, tipLength);
     }
-    for (const char* name : {"delete", "full", "savefail", "keepfail", "deletefail"}) {
+    for (const char* name : {"delete", "full", "savefail", "keepfail", "keepask", "deletefail"}) {
         for (const char* language : {"c", "e"})
             CheckText(report, path, profile, "String", std::string(language) + name, questionLength);
     }
