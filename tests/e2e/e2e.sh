@@ -494,6 +494,39 @@ case "$case_name" in
     answer_box Zephine Return
     wait_end; [ "$ended" = 0 ] || fail "exit gave $ended"
     [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "a work changed at the end" ;;
+  WorksSurviveAFullDisk)
+    # The data folder on a small file system with 100 KiB left: less than one work.
+    make_install; add_model 1; add_model 2 'rgb(250,210,60)'
+    mkdir -p "$work/data"
+    mount -t tmpfs -o size=1m tmpfs "$work/data" 2>/dev/null || { echo "SKIP: no tmpfs mount"; exit 77; }
+    trap 'umount -l "$work/data"; cleanup' EXIT
+    make_work 0 'rgb(200,40,40)'; make_work 1 'rgb(40,160,40)'
+    sum_before=$(cat "$works"/* | md5sum)
+    dd if=/dev/zero of="$work/data/filler" bs=4k 2>/dev/null
+    truncate -s -100K "$work/data/filler"
+    start_display 1024x768; start_program e0
+    end_tour
+    stroke 188 288 216; shot; cp "$work/shot.png" "$work/painted.png"
+    unchanged() {  # WHAT: the two works as they were, nothing beside them, the painting shown
+      [ "$(ls -A "$works" | tr '\n' ' ')" = "Fly01-0.bmp Fly01-1.bmp " ] || fail "$1: the folder holds $(ls -A "$works")"
+      [ "$(cat "$works"/* | md5sum)" = "$sum_before" ] || fail "$1: a work changed"
+      shot; [ "$(area_changes "$work/painted.png" "$work/shot.png" 395 305 140 120)" = 0 ] ||
+        fail "$1: the painting left the flat pane"
+    }
+    click_into_box 194 25; answer_box Zephine Return; unchanged "the save"
+    # Each replacement asks; no keeps the painting.
+    click_into_box 38 279; answer_box Zephine Escape; unchanged "another model"
+    open_box; click_into_box $(($(cell_x 0) + 50)) $(($(cell_y 0) + 37)); answer_box Zephine Escape
+    close_box; unchanged "a work from the box"
+    pending=$(releases); press_exit; answer_box Zephine Escape
+    kill -0 "$app_pid" 2>/dev/null || fail "the exit went ahead"; unchanged "the exit"
+    # Once there is room the painting saves.
+    rm "$work/data/filler"; save_work
+    [ "$(stat -c %s "$works/Fly01-2.bmp" 2>/dev/null)" = 196662 ] || fail "no whole work after room was made"
+    IFS=, read -r r g b <<<"$(work_pixel 2 98 96)"
+    [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] || fail "the saved work lacks the stroke ($r,$g,$b)"
+    click_exit_and_check
+    [ "$(ls -A "$works" | wc -l)" = 3 ] || fail "after the end: $(ls -A "$works")" ;;
   PrintSheetWritesTheSheetToAPdf)
     make_install; add_model
     /usr/bin/convert -size 256x256 xc:white -fill black -draw 'rectangle 0,198 255,201' \
