@@ -27,8 +27,9 @@ void TraceFirstFrame() {
                  static_cast<long long>(ms.count()));
 }
 
-// Each release of the left button, once the program has handled it and shown the result, or
-// let it fall (a message box was up): the end-to-end harness waits on these, not on time.
+// Each release of the left button, once the program has handled its click and shown the
+// result, or let the whole click fall (a message box was up): the end-to-end harness waits on
+// these, not on time.
 void TraceRelease(bool handled) {
     if (Tracing()) std::fprintf(stderr, "zephine: release %s\n", handled ? "handled" : "ignored");
 }
@@ -266,7 +267,11 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
             if (e.button.button != SDL_BUTTON_LEFT) break;
             const bool down = e.type == SDL_MOUSEBUTTONDOWN;
             if (!enabled) {
-                if (!down) TraceRelease(false);
+                // A press may itself start what disables the window (printing): its click
+                // counts as handled.
+                if (!down && pressTaken) releaseToReport = true;
+                if (!down && !pressTaken) TraceRelease(false);
+                if (!down) pressTaken = false;
                 break;
             }
             if (down && e.button.clicks >= 2) break;
@@ -274,6 +279,7 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
             unrelayed = {down ? WindowMessage::Kind::ButtonDown : WindowMessage::Kind::ButtonUp,
                          x, y};
             haveUnrelayed = true;
+            pressTaken = down;
             if (down) {
                 events->OnButtonDown(x, y);
             } else {

@@ -125,7 +125,8 @@ private:
     SdlOverlay* overlay = nullptr;
     bool destroyRequested = false;
     bool enabled = true;
-    bool releaseToReport = false;
+    bool releaseToReport = false;  // for the trace
+    bool pressTaken = false;
     bool serving = false;  // ServeWhileModal runs
     std::vector<DetailLayer> detail;
     std::vector<uint32_t> patchPixels;
