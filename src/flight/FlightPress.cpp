@@ -39,7 +39,7 @@ void FlightScreen::PrintStepsSheet() {
     Printer* printer = host.Printing();
     if (printer == nullptr) return;
     (void)PrintSteps(*printer, host.Paths().movieDir, modelNumber, host.PrintSize(), [this] {
-        host.ShowMessage("Zephine", host.Text("noprinter", "Aucune imprimante disponible !"));
+        host.Tell("noprinter", "Aucune imprimante disponible !");
     });
 }
 

@@ -66,6 +66,10 @@ public:
     // "e" followed by the name), or the fallback.
     [[nodiscard]] virtual std::string Text(std::string_view name,
                                            std::string_view fallback) const = 0;
+    // A message captioned "Zephine": the text of that name, or the fallback.
+    void Tell(std::string_view name, std::string_view fallback) {
+        ShowMessage("Zephine", Text(name, fallback));
+    }
     // A yes/no question captioned "Zephine": true for yes.
     [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
     // The save folder's file operations; none when the platform gives none.

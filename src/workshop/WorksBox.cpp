@@ -125,7 +125,7 @@ void WorksBox::AskToDelete() {
     if (!host.AskYesNo(question)) return;
     const int32_t work = FirstWork() + selected;
     if (shelf.Delete(host.ModelNumber(), work) != DeleteOutcome::deleted) {
-        host.ShowMessage("Zephine", host.Text("deletefail", "This work could not be deleted."));
+        host.Tell("deletefail", "This work could not be deleted.");
         return;
     }
     // The works after it moved down one: what was loaded now has another number.

@@ -16,7 +16,7 @@ void PaintWorkshop::PrintSheet() {
     host.Invalidate(l.canvas);
     host.Invalidate(l.view);
     (void)PrintJob(*printer, sheet, std::min(host.PrintSize(), kLargestSheet), [this] {
-        host.ShowMessage("Zephine", host.Text("noprinter", "Aucune imprimante disponible !"));
+        host.Tell("noprinter", "Aucune imprimante disponible !");
     });
     printing = false;
     host.Invalidate(l.canvas);

@@ -23,7 +23,7 @@ bool PaintWorkshop::KeepPainting(bool mayStay) {
         return true;
     }
     if (!mayStay) {
-        host.ShowMessage("Zephine", host.Text("keepfail", "Your painting could not be kept."));
+        host.Tell("keepfail", "Your painting could not be kept.");
         return true;
     }
     if (!host.AskYesNo(host.Text("keepask", "Your painting could not be kept. Throw it away?")))
@@ -41,10 +41,10 @@ SaveOutcome PaintWorkshop::SaveWork() {
             host.PlayEffect("B100");
             break;
         case SaveOutcome::full:
-            host.ShowMessage("Zephine", host.Text("full", "The works box is full. Delete a work first."));
+            host.Tell("full", "The works box is full. Delete a work first.");
             break;
         case SaveOutcome::failed:
-            host.ShowMessage("Zephine", host.Text("savefail", "Your work could not be saved."));
+            host.Tell("savefail", "Your work could not be saved.");
             break;
     }
     return outcome;

@@ -318,17 +318,23 @@ int SdlWindow::WaitTimeout() const {
     return best;
 }
 
+// One turn of the loop without its wait: the events that came, the paint they asked for and
+// the timers due. The loop and the modal waits of printing both take it.
+void SdlWindow::Turn() {
+    SDL_Event e;
+    while (!destroyRequested && SDL_PollEvent(&e)) Dispatch(e);
+    const bool painted = !invalid.IsEmpty();
+    if (!destroyRequested) PaintIfInvalid();
+    if (painted && !destroyRequested) {
+        Present(client.TakeTouched());
+        TraceFirstFrame();
+    }
+    if (!destroyRequested) DeliverDueTimers();
+}
+
 void SdlWindow::Run() {
     while (window != nullptr) {
-        SDL_Event e;
-        while (!destroyRequested && SDL_PollEvent(&e)) Dispatch(e);
-        const bool painted = !invalid.IsEmpty();
-        if (!destroyRequested) PaintIfInvalid();
-        if (painted && !destroyRequested) {
-            Present(client.TakeTouched());
-            TraceFirstFrame();
-        }
-        if (!destroyRequested) DeliverDueTimers();
+        Turn();
         if (!destroyRequested) events->OnIdle();
         if (destroyRequested) {
             DestroyNow();
@@ -348,12 +354,9 @@ void SdlWindow::Run() {
 void SdlWindow::ServeWhileModal() {
     if (window == nullptr || serving || destroyRequested) return;
     serving = true;
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) Dispatch(e);
-    if (!destroyRequested) PaintIfInvalid();
+    Turn();
     const Rect touched = client.TakeTouched();
     if (!touched.IsEmpty()) Present(touched);
-    if (!destroyRequested) DeliverDueTimers();
     serving = false;
 }
 

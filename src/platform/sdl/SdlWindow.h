@@ -100,6 +100,7 @@ private:
         uint32_t due;
     };
     void Dispatch(const SDL_Event& e);
+    void Turn();
     void DeliverDueTimers();
     void PaintIfInvalid();
     void DestroyNow();
