@@ -86,14 +86,6 @@ TEST(ControllerTest, APressOnExitEndsTheProgramWhateverTheReleaseOpens) {
     EXPECT_TRUE(f.window.destroyRequested);
 }
 
-TEST(ControllerTest, APressEndsTheDemonstrationAndNothingElse) {
-    FakePlatform f;
-    Controller c(f.window, f.platform);
-    ASSERT_TRUE(c.Tours().IsRunning());
-    c.ButtonDown(300, 300);
-    EXPECT_FALSE(c.Tours().IsRunning());
-}
-
 TEST(ControllerTest, AChangeOfScreenEndsTheDemonstration) {
     FakePlatform f;
     Controller c(f.window, f.platform);
