@@ -152,16 +152,6 @@ TEST(FlightScreenTest, StepPagesTurnOnlyWhileMoreMarksFollow) {
     EXPECT_EQ(r.F().StepPage(), 0);
 }
 
-TEST(FlightScreenTest, AStepButtonJumpsToThePictureOfItsThumbnail) {
-    FlightRig r;
-    r.EnterFlight();
-    r.Click(r.L().stepButton3);
-    EXPECT_TRUE(r.F().Playing());
-    r.Tick(100);
-    EXPECT_EQ(r.ColourIn(r.L().MovieArea), r.ColourIn(r.L().stepButton3));
-    EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(90));
-}
-
 TEST(FlightScreenTest, AMissingMovieLeavesTheBackdropAndTheButtonsWorking) {
     FlightRig r;
     r.movies.movies.clear();

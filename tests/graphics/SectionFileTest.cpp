@@ -22,52 +22,49 @@ TEST(SectionFileTest, OpensFilesAndFailsOnMissingOnes) {
     EXPECT_EQ(file.Value("SUM", "Materials"), "3");
 }
 
-TEST(SectionFileTest, MatchesSectionAndKeyWithoutRegardToCase) {
-    SectionFile file = FromText("[sum]\nmaterials=3\n");
-    EXPECT_EQ(file.Value("SUM", "Materials"), "3");
-    EXPECT_EQ(file.Value("Sum", "MATERIALS"), "3");
-}
-
-TEST(SectionFileTest, DropsSpacesAndTabsWherever) {
-    SectionFile file = FromText("[SUM]\n  Tri angles \t=  1 2\t\n\n\nNormals=4");
-    EXPECT_EQ(file.Value("SUM", "Triangles"), "12");
-    EXPECT_EQ(file.Value("SUM", "Normals"), "4");
-}
-
-TEST(SectionFileTest, JoinsContinuationLinesWithNothingBetween) {
-    SectionFile file = FromText("[DATA]\nlead\nVertices=1,2,\n3,4\n5\nTextures=6\n");
-    EXPECT_EQ(file.Value("DATA", "Vertices"), "1,2,3,45");
-    EXPECT_EQ(file.Value("DATA", "Textures"), "6");
-    // A first line without "=" is an entry of its own, with an empty value.
-    EXPECT_EQ(file.Value("DATA", "lead"), "");
-}
-
-TEST(SectionFileTest, FirstMatchingSectionAndKeyWinAndValueEndsAtSecondEquals) {
-    SectionFile file = FromText("[A]\nk=1=2\nk=2\n[A]\nk=3\nj=4\n");
-    EXPECT_EQ(file.Value("A", "k"), "1");
-    EXPECT_EQ(file.Value("A", "j"), std::nullopt);
-}
-
-TEST(SectionFileTest, BracketEndsSectionEvenInsideValue) {
-    SectionFile file = FromText("[A]\nk=1[B]\nm=2\n[C]n=3");
-    EXPECT_EQ(file.Value("A", "k"), "1");
-    EXPECT_EQ(file.Value("A", "m"), std::nullopt);
-    EXPECT_EQ(file.Value("B", "m"), "2");
-    EXPECT_EQ(file.Value("C", "n"), "3");  // text after "]" is the section's first line
-}
-
-TEST(SectionFileTest, ByteFFEndsInput) {
-    SectionFile file = FromText(std::string("[A]\nk=1\xFFz=2\n[B]\nm=3\n"));
-    EXPECT_EQ(file.Value("A", "k"), "1");
-    EXPECT_EQ(file.Value("B", "m"), std::nullopt);
-}
-
-TEST(SectionFileTest, AbsentSectionOrKeyGivesNone) {
-    SectionFile file = FromText("[A]\nk=1\n[B");
-    EXPECT_EQ(file.Value("Z", "k"), std::nullopt);
-    EXPECT_EQ(file.Value("A", "z"), std::nullopt);
-    EXPECT_EQ(file.Value("B", "k"), std::nullopt);  // a name that never closes holds nothing
-    EXPECT_EQ(FromText("").Value("A", "k"), std::nullopt);
+TEST(SectionFileTest, ValuesOfTheReadersRules) {
+    const std::nullopt_t none = std::nullopt;
+    const struct {
+        std::string text;
+        const char* section;
+        std::string key;
+        std::optional<std::string> value;
+    } cases[] = {
+        // Section and key match without regard to case.
+        {"[sum]\nmaterials=3\n", "SUM", "Materials", "3"},
+        {"[sum]\nmaterials=3\n", "Sum", "MATERIALS", "3"},
+        // Spaces and tabs are dropped wherever they are.
+        {"[SUM]\n  Tri angles \t=  1 2\t\n\n\nNormals=4", "SUM", "Triangles", "12"},
+        {"[SUM]\n  Tri angles \t=  1 2\t\n\n\nNormals=4", "SUM", "Normals", "4"},
+        // Continuation lines join with nothing between; a first line without "=" is a key of
+        // its own with an empty value.
+        {"[DATA]\nlead\nVertices=1,2,\n3,4\n5\nTextures=6\n", "DATA", "Vertices", "1,2,3,45"},
+        {"[DATA]\nlead\nVertices=1,2,\n3,4\n5\nTextures=6\n", "DATA", "Textures", "6"},
+        {"[DATA]\nlead\nVertices=1,2,\n3,4\n5\nTextures=6\n", "DATA", "lead", ""},
+        // The first matching section and key win; a value ends at a second "=".
+        {"[A]\nk=1=2\nk=2\n[A]\nk=3\nj=4\n", "A", "k", "1"},
+        {"[A]\nk=1=2\nk=2\n[A]\nk=3\nj=4\n", "A", "j", none},
+        // A bracket ends the section even inside a value; text after "]" is a first line.
+        {"[A]\nk=1[B]\nm=2\n[C]n=3", "A", "k", "1"},
+        {"[A]\nk=1[B]\nm=2\n[C]n=3", "A", "m", none},
+        {"[A]\nk=1[B]\nm=2\n[C]n=3", "B", "m", "2"},
+        {"[A]\nk=1[B]\nm=2\n[C]n=3", "C", "n", "3"},
+        // The byte FF ends the input.
+        {"[A]\nk=1\xFFz=2\n[B]\nm=3\n", "A", "k", "1"},
+        {"[A]\nk=1\xFFz=2\n[B]\nm=3\n", "B", "m", none},
+        // Absent sections and keys, and a name that never closes, hold nothing.
+        {"[A]\nk=1\n[B", "Z", "k", none},
+        {"[A]\nk=1\n[B", "A", "z", none},
+        {"[A]\nk=1\n[B", "B", "k", none},
+        {"", "A", "k", none},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FromText(c.text).Value(c.section, c.key), c.value) << c.text << " / " << c.key;
+    }
+    // Section names have no length limit: a long name matches only itself.
+    const std::string longName(100, 'N');
+    EXPECT_EQ(FromText("[" + longName + "]\nk=1\n").Value(longName, "k"), "1");
+    EXPECT_EQ(FromText("[" + longName + "]\nk=1\n").Value(longName.substr(0, 80), "k"), none);
 }
 
 TEST(SectionFileTest, SwitchingSectionsRereadsEach) {
@@ -81,14 +78,6 @@ TEST(SectionFileTest, FormsNumberedKeys) {
     SectionFile file = FromText("[FRAME]\nFrame1=3,10\nFrame12=2,5\n");
     EXPECT_EQ(file.Value("FRAME", "Frame", 12), "2,5");
     EXPECT_EQ(file.Value("FRAME", "Frame", 2), std::nullopt);
-}
-
-// Section names have no length limit: a long name matches only itself.
-TEST(SectionFileTest, LongSectionNamesMatchWhole) {
-    std::string longName(100, 'N');
-    SectionFile file = FromText("[" + longName + "]\nk=1\n");
-    EXPECT_EQ(file.Value(longName, "k"), "1");
-    EXPECT_EQ(file.Value(longName.substr(0, 80), "k"), std::nullopt);
 }
 
 }  // namespace

@@ -56,29 +56,6 @@ TEST(ControllerTest, LoadingPictureShowsCentredInTheLanguageOfTheCommandLine) {
     }
 }
 
-TEST(ControllerTest, BackdropIsPaintedCentredFromTheBackBuffer) {
-    FakePlatform f;
-    WritePicture(f, "paintbk.bmp", 800, 600, 10, 20, 30);
-    MainWindow main(f.platform);
-    ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
-    f.window.PaintPending();
-    EXPECT_EQ(f.window.client.PixelAt(112, 84), 0x0A141Eu);
-    EXPECT_EQ(f.window.client.PixelAt(911, 683), 0x0A141Eu);
-    EXPECT_EQ(f.window.client.PixelAt(111, 84), 0u);
-    EXPECT_EQ(f.window.client.PixelAt(912, 683), 0u);
-}
-
-TEST(ControllerTest, MissingPicturesLeaveABlackScreenThatStillWorks) {
-    FakePlatform f;
-    MainWindow main(f.platform);
-    ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
-    f.window.PaintPending();
-    EXPECT_EQ(f.window.client.PixelAt(512, 384), 0u);
-    main.OnButtonDown(850, 650);
-    main.OnButtonUp(850, 650);
-    EXPECT_TRUE(f.window.destroyRequested);
-}
-
 TEST(ControllerTest, ExitEndsOnTheReleaseAfterAPressOnIt) {
     FakePlatform f;
     Controller c(f.window, f.platform);
@@ -96,15 +73,6 @@ TEST(ControllerTest, ExitEndsOnTheReleaseAfterAPressOnIt) {
     EXPECT_TRUE(f.window.destroyRequested);
 }
 
-TEST(ControllerTest, PressElsewhereThenReleaseOnExitDoesNotEnd) {
-    FakePlatform f;
-    Controller c(f.window, f.platform);
-    c.ButtonDown(300, 300);
-    c.MouseMove(850, 650);
-    c.ButtonUp(850, 650);
-    EXPECT_FALSE(f.window.destroyRequested);
-}
-
 // A release that opens something on the screen must not keep the program running.
 TEST(ControllerTest, APressOnExitEndsTheProgramWhateverTheReleaseOpens) {
     FakePlatform f;
@@ -116,24 +84,6 @@ TEST(ControllerTest, APressOnExitEndsTheProgramWhateverTheReleaseOpens) {
     c.ButtonDown(l.exit.CentreX(), l.exit.CentreY());
     c.ButtonUp(l.rolepic.CentreX(), l.rolepic.CentreY());  // would open the stamp chooser
     EXPECT_TRUE(f.window.destroyRequested);
-}
-
-TEST(ControllerTest, PressedExitIsDrawnWithItsPicture) {
-    FakePlatform f;
-    WritePicture(f, "out.bmp", 128, 84, 0, 200, 0);
-    Controller c(f.window, f.platform);
-    c.ButtonDown(850, 650);
-    c.Paint(784, 600, 912, 684);
-    EXPECT_EQ(f.window.client.PixelAt(784, 600), 0x00C800u);
-    EXPECT_EQ(f.window.client.PixelAt(911, 683), 0x00C800u);
-}
-
-TEST(ControllerTest, APressEndsTheDemonstrationAndNothingElse) {
-    FakePlatform f;
-    Controller c(f.window, f.platform);
-    ASSERT_TRUE(c.Tours().IsRunning());
-    c.ButtonDown(300, 300);
-    EXPECT_FALSE(c.Tours().IsRunning());
 }
 
 TEST(ControllerTest, AChangeOfScreenEndsTheDemonstration) {
@@ -241,19 +191,6 @@ TEST(ApplicationTest, IdleHookRelaysAWaitingMessageOnlyWithoutDemonstration) {
     app.GetMainWindow().OnIdle();
     ASSERT_EQ(f.tips.relayed.size(), 1u);
     EXPECT_EQ(f.tips.relayed[0].x, 5);
-}
-
-TEST(ControllerTest, SmallDisplayCutsTheDesignWithoutHarm) {
-    FakePlatform f(640, 480);
-    WritePicture(f, "paintbk.bmp", 800, 600, 1, 2, 3);
-    MainWindow main(f.platform);
-    ASSERT_TRUE(f.window.Create({0, 0, 640, 480}, "Zephine", main));
-    f.window.PaintPending();
-    EXPECT_EQ(f.window.client.PixelAt(0, 0), 0x010203u);
-    EXPECT_EQ(f.window.client.PixelAt(639, 479), 0x010203u);
-    main.OnButtonDown(600, 470);  // exit at (592, 456, 720, 540)
-    main.OnButtonUp(600, 470);
-    EXPECT_TRUE(f.window.destroyRequested);
 }
 
 }  // namespace

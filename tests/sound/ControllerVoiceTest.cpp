@@ -55,22 +55,6 @@ TEST(ControllerVoiceTest, StartUpPlaysTheTuneSetsTheVolumeAndGreets) {
     EXPECT_FALSE(c.IsCueFinished());
 }
 
-TEST(ControllerVoiceTest, TheTourReachesDiyOnlyAfterTheGreetingAndTheFirstSentence) {
-    VoicePlatform v;
-    Controller c(v.f.window, v.f.platform);
-    for (int tick = 0; tick < 5; ++tick) c.Timer(2);
-    EXPECT_EQ(c.Tours().State().demoStep, 1) << "the greeting still plays";
-    v.audio.FinishAll();
-    c.Timer(2);
-    EXPECT_EQ(c.Tours().State().demoStep, 2);
-    EXPECT_EQ(c.Prompts().CurrentCue(), c.Paths().chineseDir + "c206.wav");
-    c.Timer(2);
-    const Rect& diy = c.Layout().diy;
-    EXPECT_EQ(c.Tours().State().pointerRect, (Rect{diy.CentreX() - 10, diy.CentreY() - 10, diy.CentreX() + 28,
-                                   diy.CentreY() + 28}));
-    EXPECT_EQ(c.Tours().State().demoStep, 2) << "c206 still plays";
-}
-
 TEST(ControllerVoiceTest, InEnglishTheCuesComeFromTheEnglishFolder) {
     VoicePlatform v("zephine-program e0");
     Controller c(v.f.window, v.f.platform);

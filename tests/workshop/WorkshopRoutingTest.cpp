@@ -264,22 +264,6 @@ TEST(WorkshopRoutingTest, ChangeSwapsThePanesAndBack) {
     EXPECT_EQ(r.L().canvas, canvas);
 }
 
-TEST(WorkshopRoutingTest, MovReleaseEntersTheFlightScreen) {
-    WorkshopRig r;
-    r.Click(r.L().mov.CentreX(), r.L().mov.CentreY());
-    EXPECT_EQ(r.c->CurrentMode(), Mode::flight);
-    EXPECT_EQ(r.W().PressedControl(), Pressed::none);
-}
-
-TEST(WorkshopRoutingTest, WorksButtonsSpringBackUntilTheWorksBoxExists) {
-    WorkshopRig r;
-    r.Press(r.L().docout.CentreX(), r.L().docout.CentreY());
-    EXPECT_EQ(r.W().PressedControl(), Pressed::docOut);
-    r.Release(r.L().docout.CentreX(), r.L().docout.CentreY());
-    EXPECT_EQ(r.W().PressedControl(), Pressed::none);
-    EXPECT_EQ(NumberOf(r.W().CurrentTool()), 1);
-}
-
 TEST(WorkshopRoutingTest, VolumeReactsWhateverTheTool) {
     WorkshopRig r;
     r.Click(r.L().adjust.CentreX(), r.L().adjust.CentreY());
