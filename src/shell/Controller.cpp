@@ -118,6 +118,7 @@ void Controller::PaintSharedControls(const Rect& update, const Rect& covered) {
 }
 
 void Controller::ButtonDown(int32_t x, int32_t y) {
+    cursorAsked.valid = false;  // a press may change the tool, and with it the cursor
     if (Screen* screen = Current()) {
         // A press while a tour runs only ends the tour.
         if (!demo.EndTourOnPress(*screen)) {
@@ -130,6 +131,7 @@ void Controller::ButtonDown(int32_t x, int32_t y) {
 }
 
 void Controller::ButtonUp(int32_t x, int32_t y) {
+    cursorAsked.valid = false;
     if (Screen* screen = Current()) {
         if (volumeBar.Release(layout->vol, x)) Invalidate(VolumeBar::RedrawArea(layout->vol));
         screen->ButtonUp(x, y);

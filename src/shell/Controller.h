@@ -109,6 +109,13 @@ private:
     std::string language;
     Mode mode = Mode::loading;
     bool exitHeld = false;  // the last press began on `exit`: its release ends the program
+    // What the cursor was last chosen for: a tick re-chooses it only when one of these, or a
+    // press, changed it.
+    struct CursorAsked {
+        int32_t x = 0, y = 0;
+        Mode mode = Mode::loading;
+        bool demo = false, valid = false;
+    } cursorAsked;
     Dib exitPressed;        // out.bmp
 
     std::unique_ptr<ScreenLayout> layout;

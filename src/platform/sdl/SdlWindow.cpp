@@ -192,13 +192,20 @@ void SdlWindow::StopTimer(int id) {
     std::erase_if(timers, [id](const TimerSlot& t) { return t.id == id; });
 }
 
+// From the window's own pointer events, kept as they come: asking the X server at every tick
+// was most of an idle program's work. Until the first event, the server is asked once.
 bool SdlWindow::CursorPosition(int32_t& x, int32_t& y) const {
     if (window == nullptr) return false;
-    int gx = 0, gy = 0, wx = 0, wy = 0;
-    (void)SDL_GetGlobalMouseState(&gx, &gy);
-    SDL_GetWindowPosition(window, &wx, &wy);
-    x = scaling.LogicalX(gx - wx);
-    y = scaling.LogicalY(gy - wy);
+    if (!pointerKnown) {
+        int gx = 0, gy = 0, wx = 0, wy = 0;
+        (void)SDL_GetGlobalMouseState(&gx, &gy);
+        SDL_GetWindowPosition(window, &wx, &wy);
+        pointerX = gx - wx;
+        pointerY = gy - wy;
+        pointerKnown = true;
+    }
+    x = scaling.LogicalX(pointerX);
+    y = scaling.LogicalY(pointerY);
     return true;
 }
 
@@ -251,8 +258,13 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) InvalidateAll();
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) Destroy();
+            // Gone to another window: off every control, so no tip stays up.
+            if (e.window.event == SDL_WINDOWEVENT_LEAVE) pointerX = pointerY = -10000;
             break;
         case SDL_MOUSEMOTION: {
+            pointerX = e.motion.x;
+            pointerY = e.motion.y;
+            pointerKnown = true;
             if (!enabled) break;
             const int32_t x = scaling.LogicalX(e.motion.x), y = scaling.LogicalY(e.motion.y);
             unrelayed = {WindowMessage::Kind::MouseMove, x, y};
@@ -264,6 +276,9 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
         case SDL_MOUSEBUTTONUP: {
             // Only the left button reaches the window; a second press of a double click is
             // the double-click message, which gets default handling only.
+            pointerX = e.button.x;
+            pointerY = e.button.y;
+            pointerKnown = true;
             if (e.button.button != SDL_BUTTON_LEFT) break;
             const bool down = e.type == SDL_MOUSEBUTTONDOWN;
             if (!enabled) {

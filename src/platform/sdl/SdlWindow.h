@@ -128,6 +128,9 @@ private:
     bool enabled = true;
     bool releaseToReport = false;  // for the trace
     bool pressTaken = false;
+    // The pointer in window pixels, as its events last placed it.
+    mutable int pointerX = 0, pointerY = 0;
+    mutable bool pointerKnown = false;
     bool serving = false;  // ServeWhileModal runs
     std::vector<DetailLayer> detail;
     std::vector<uint32_t> patchPixels;
