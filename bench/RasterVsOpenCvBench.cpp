@@ -6,6 +6,7 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include "Patterned.h"
 #include "raster/BitmapBlock.h"
 #include "raster/ColourAdjust.h"
 #include "raster/StampComposite.h"
@@ -15,19 +16,6 @@
 namespace {
 
 constexpr float kTurn = 0.7f;
-
-// The same varied pattern as the raster benchmark, so that no plain picture hides the cost.
-OwnedBlock Patterned(int32_t width, int32_t height, int bits = 24) {
-    OwnedBlock block = CreateBitmapBlock(bits == 24, width, height, nullptr, 0);
-    const int bytes = bits / 8;
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t* p = PixelAt(block.get(), x, y);
-            for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(x * (3 + i) + y * (7 - i));
-        }
-    }
-    return block;
-}
 
 // The block's pixels as an OpenCV picture of its own.
 cv::Mat MatOf(const uint8_t* block) {
