@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(out);
     const ProfileFile file(path);
     (void)file.Get("eTip", "pencil", "", 99);
-    const InstallPaths paths = ReadInstallPaths({folder, "/x", "/home/child", size % 2 == 0});
+    const InstallPaths paths =
+        ReadInstallPaths({folder, "/x", "/home/child", "/home/child/.cache", size % 2 == 0});
     (void)paths;
     (void)ReadCommandLine(std::string(reinterpret_cast<const char*>(data), size));
     return 0;
