@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <string>
 
+#include "ScratchFolder.h"
 #include "platform/ProfileReader.h"
 #include "shell/StartupPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = "/tmp/zephine-fuzz-profile-" + std::to_string(getpid());
+    static const std::string folder =
+        ScratchFolder() + "/zephine-fuzz-profile-" + std::to_string(getpid());
     static const bool made = [] { return std::system(("mkdir -p " + folder).c_str()) == 0; }();
     if (!made) return 0;
     const std::string path = folder + "/MoPleat5.ini";
