@@ -91,4 +91,11 @@ TEST(SectionFileTest, LongSectionNamesMatchWhole) {
     EXPECT_EQ(file.Value(longName.substr(0, 80), "k"), std::nullopt);
 }
 
+TEST(SectionFileTest, DropsBlanksInsideRunsAndEndsTheSectionMidLine) {
+    SectionFile file = FromText("[A]\n k e y = v a\tl\r\n ue \nnext=1[B]\nnext=2");
+    EXPECT_EQ(file.Value("A", "key"), "value");
+    EXPECT_EQ(file.Value("A", "next"), "1");
+    EXPECT_EQ(file.Value("B", "next"), "2");
+}
+
 }  // namespace
