@@ -8,12 +8,14 @@
 
 #include <unistd.h>
 
+#include "ScratchFolder.h"
 #include "platform/movie/FfmpegMovieSource.h"
 
 namespace {
 
 const std::string& InputPath() {
-    static const std::string path = "/tmp/zephine-fuzz-movie-" + std::to_string(getpid());
+    static const std::string path =
+        ScratchFolder() + "/zephine-fuzz-movie-" + std::to_string(getpid());
     return path;
 }
 
@@ -40,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (frames < 1 || source.TimeScale() < 1) std::abort();
     MoviePicture picture;
     // In order, a jump back, the end and past it, as the flight screen asks.
-    for (int32_t t : {0, 1, 2, frames / 2, 1, frames - 1, frames, frames + 5}) Check(source, t, picture);
+    for (int32_t t : {0, 1, 2, frames / 2, 1, frames - 1, frames, frames + 5})
+        Check(source, t, picture);
     return 0;
 }

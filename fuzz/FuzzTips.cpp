@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ScratchFolder.h"
 #include "platform/ProfileReader.h"
 
 namespace {
@@ -22,7 +23,8 @@ bool CutAtCharacter(const std::string& value, const std::string& whole) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/zephine-fuzz-tips-" + std::to_string(getpid()) + ".ini";
+    static const std::string path =
+        ScratchFolder() + "/zephine-fuzz-tips-" + std::to_string(getpid()) + ".ini";
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) return 0;
     std::fwrite(data, 1, size, out);

@@ -18,8 +18,14 @@ for src in fuzz/*.cpp; do
   name=$(basename "$src" .cpp)
   mkdir -p "fuzz-corpus/$name" "fuzz/corpus/$name"
   if [ $minimise = 1 ]; then
-    build-fuzz/fuzz/"$name" -merge=1 -max_len=65536 "fuzz/corpus/$name" "fuzz-corpus/$name" \
-      2>"fuzz-corpus/$name.merge.log" || status=1
+    # Into an empty folder, so that inputs the new ones make needless are dropped too.
+    rm -rf "fuzz-corpus/$name.merged" && mkdir "fuzz-corpus/$name.merged"
+    if build-fuzz/fuzz/"$name" -merge=1 -max_len=65536 "fuzz-corpus/$name.merged" \
+         "fuzz/corpus/$name" "fuzz-corpus/$name" 2>"fuzz-corpus/$name.merge.log"; then
+      rm -rf "fuzz/corpus/$name" && mv "fuzz-corpus/$name.merged" "fuzz/corpus/$name"
+    else
+      status=1
+    fi
     echo "== $name: $(ls "fuzz/corpus/$name" | wc -l) inputs in fuzz/corpus/$name"
     continue
   fi

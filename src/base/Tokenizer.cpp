@@ -2,7 +2,8 @@
 #include "base/Tokenizer.h"
 
 void Tokenizer::Start(std::string_view delims, std::string_view source) {
-    delimiters = delims;
+    delimiter.fill(false);
+    for (const char c : delims) delimiter[static_cast<unsigned char>(c)] = true;
     text = source;
     used = false;
     current = 0;

@@ -3,6 +3,7 @@
 // (or one of delimiters only) gives exactly one empty token.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +17,11 @@ public:
     [[nodiscard]] char LastDelimiter() const { return lastDelimiter; }
 
 private:
-    bool IsDelimiter(char c) const { return delimiters.find(c) != std::string_view::npos; }
+    bool IsDelimiter(char c) const { return delimiter[static_cast<unsigned char>(c)]; }
 
-    std::string_view delimiters;
+    // A table rather than a search of the set for each character: model files run to hundreds
+    // of kilobytes.
+    std::array<bool, 256> delimiter{};
     std::string_view text;
     bool used = true;  // no text, or the text is used up
     size_t current = 0;

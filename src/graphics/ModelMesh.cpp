@@ -119,13 +119,23 @@ private:
                   Convert convert);
     void CheckListLength(const char* key, size_t found, size_t wanted);
     void KeepValidTriangles();
+    [[nodiscard]] bool ValidTriangle(const int16_t* triangle) const;
     [[nodiscard]] std::string BadIndex(const int16_t* triangle) const;
+    [[nodiscard]] bool OnlyCounted();
     void Report(std::string line);
 
     SectionFile& file;
     ModelMesh& mesh;
     size_t unreported = 0;
 };
+
+// True, and counted, when the list of problems is full: a file with thousands of bad numbers
+// would otherwise word each one only to drop it.
+bool Loader::OnlyCounted() {
+    if (mesh.problems.size() < maxProblemLines) return false;
+    ++unreported;
+    return true;
+}
 
 void Loader::Report(std::string line) {
     if (mesh.problems.size() < maxProblemLines) {
@@ -173,7 +183,7 @@ bool Loader::ReadList(const char* key, int32_t count, int perItem, std::vector<T
         if (piece->empty()) continue;  // only an empty list gives an empty piece
         if (found < wanted) {
             Piece status = convert(*piece, list[found]);
-            if (status != Piece::ok) {
+            if (status != Piece::ok && !OnlyCounted()) {
                 Report(std::string("DATA ") + key + " number " + std::to_string(found) + " \"" +
                        Shown(*piece) + "\"" +
                        (status == Piece::notNumber ? " is not a number" : " is out of range"));
@@ -190,6 +200,15 @@ void Loader::CheckListLength(const char* key, size_t found, size_t wanted) {
     std::string line = std::string("DATA ") + key + " holds " + std::to_string(found) +
                        " numbers where the counts ask for " + std::to_string(wanted);
     Report(line + (found < wanted ? "; the rest read 0" : "; the rest are ignored"));
+}
+
+// True when every index the view uses lies inside its list.
+bool Loader::ValidTriangle(const int16_t* triangle) const {
+    for (int corner = 0; corner < 3; ++corner) {
+        if (triangle[corner] < 0 || triangle[corner] >= mesh.vertexCount) return false;
+        if (triangle[6 + corner] < 0 || triangle[6 + corner] >= mesh.textureCount) return false;
+    }
+    return true;
 }
 
 // Empty when every index the view uses lies inside its list. Normal indices are not checked:
@@ -215,9 +234,11 @@ void Loader::KeepValidTriangles() {
     int32_t kept = 0;
     for (int32_t i = 0; i < mesh.triangleCount; ++i) {
         const int16_t* triangle = mesh.triangles.data() + static_cast<size_t>(i) * size;
-        std::string problem = BadIndex(triangle);
-        if (!problem.empty()) {
-            Report("triangle " + std::to_string(i) + ": " + problem + "; it is left out");
+        if (!ValidTriangle(triangle)) {
+            if (!OnlyCounted()) {
+                Report("triangle " + std::to_string(i) + ": " + BadIndex(triangle) +
+                       "; it is left out");
+            }
             continue;
         }
         if (kept != i) {

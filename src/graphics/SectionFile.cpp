@@ -1,6 +1,8 @@
 // SectionFile: the text is read once; a section's entries are rebuilt when another is asked for.
 #include "graphics/SectionFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "base/BinaryFile.h"
@@ -9,6 +11,12 @@ namespace {
 
 // Model files are a few hundred kilobytes; this only keeps a stray huge file out of memory.
 constexpr size_t maxTextSize = size_t{256} << 20;
+
+constexpr std::array<bool, 256> kBlankOrLineEnd = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {' ', '\t', '\r', '\n'}) table[c] = true;
+    return table;
+}();
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -94,17 +102,18 @@ void SectionFile::ReadSection(std::string_view section) {
     entries.clear();
     size_t pos = FindSection(section);
     if (pos == std::string::npos) return;
+    const size_t end = std::min(text.find('[', pos), text.size());
     std::string line;
     std::optional<std::string> current;
-    for (; pos < text.size() && text[pos] != '['; ++pos) {
-        char c = text[pos];
-        if (c == ' ' || c == '\t') continue;
-        if (c == '\r' || c == '\n') {
-            AddLine(line, current, entries);
-        } else {
-            line += c;
-        }
+    // The bytes since the last blank or line end go to the line in one piece, not one by one.
+    size_t kept = pos;
+    for (; pos < end; ++pos) {
+        if (!kBlankOrLineEnd[static_cast<unsigned char>(text[pos])]) continue;
+        line.append(text, kept, pos - kept);
+        if (text[pos] == '\r' || text[pos] == '\n') AddLine(line, current, entries);
+        kept = pos + 1;
     }
+    line.append(text, kept, end - kept);
     AddLine(line, current, entries);
     if (current) entries.push_back(std::move(*current));
 }

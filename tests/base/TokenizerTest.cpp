@@ -40,4 +40,12 @@ TEST(TokenizerTest, CutsModelListsAtEverySeparator) {
               (std::vector<std::string>{"1", "2", "3", "4", "5"}));
 }
 
+TEST(TokenizerTest, TakesDelimitersAboveSevenBitsAndForgetsTheLastSet) {
+    Tokenizer tokens;
+    tokens.Start("\xFF", "a\xFF" "b,c");
+    EXPECT_EQ(tokens.Next(), "a");
+    EXPECT_EQ(tokens.Next(), "b,c");
+    EXPECT_EQ(AllTokens(",", "a\xFF" "b,c"), (std::vector<std::string>{"a\xFF" "b", "c"}));
+}
+
 }  // namespace

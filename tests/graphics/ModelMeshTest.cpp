@@ -140,4 +140,18 @@ TEST(ModelMeshTest, ReloadingReplacesEverything) {
     EXPECT_EQ(mesh.vertices, (std::vector<float>{4, 5, 6}));
 }
 
+TEST(ModelMeshTest, CountsTheProblemsPastTheHundredthWithoutWordingThem) {
+    // 900 numbers that are not numbers, then 200 triangles whose vertex index is out of range.
+    std::string vertices, triangles;
+    for (int i = 0; i < 900; ++i) vertices += "x,";
+    for (int i = 0; i < 200; ++i) triangles += "999,0,0,0,0,0,0,0,0,";
+    const ModelMesh mesh =
+        FromText("[SUM]\nTriangles=200\nVerticies=300\nTexture=1\n[DATA]\nVertices=" + vertices +
+                 "\nTriangles=" + triangles + "\nTextures=0,0\n");
+    EXPECT_EQ(mesh.triangleCount, 0);
+    ASSERT_EQ(mesh.problems.size(), 101u);
+    EXPECT_THAT(mesh.problems[0], HasSubstr("Vertices number 0"));
+    EXPECT_EQ(mesh.problems.back(), "and 1000 more problems");
+}
+
 }  // namespace

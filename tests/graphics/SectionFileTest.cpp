@@ -80,4 +80,11 @@ TEST(SectionFileTest, FormsNumberedKeys) {
     EXPECT_EQ(file.Value("FRAME", "Frame", 2), std::nullopt);
 }
 
+TEST(SectionFileTest, DropsBlanksInsideRunsAndEndsTheSectionMidLine) {
+    SectionFile file = FromText("[A]\n k e y = v a\tl\r\n ue \nnext=1[B]\nnext=2");
+    EXPECT_EQ(file.Value("A", "key"), "value");
+    EXPECT_EQ(file.Value("A", "next"), "1");
+    EXPECT_EQ(file.Value("B", "next"), "2");
+}
+
 }  // namespace
