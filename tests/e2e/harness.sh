@@ -114,11 +114,13 @@ click_device() {  # x y
     n=$(releases)
     xdotool mousemove "$1" "$2" click 1
     word=$(wait_release "$n")
-    [ "$word" = ignored ] || return 0
+    [ "$word" = ignored ] || { settle; return 0; }
     sleep 0.2
   done
   fail "presses at ($1, $2) kept falling under a message box"
 }
+# The 3D pane takes new paint at the next tick of the tenth-of-a-second timer.
+settle() { sleep 0.15; }
 click_at() { click_device $(at "$1" "$2"); }  # X Y: at design (X, Y)
 
 # Calls the condition until it holds (with "!", until it fails), every tenth of a second for
