@@ -115,6 +115,7 @@ private:
         int32_t x = 0, y = 0;
         Mode mode = Mode::loading;
         bool demo = false, valid = false;
+        bool operator==(const CursorAsked&) const = default;
     } cursorAsked;
     Dib exitPressed;        // out.bmp
 

@@ -28,9 +28,7 @@ void Controller::UpdateCursor(int32_t x, int32_t y) {
     Screen* screen = Current();
     if (screen == nullptr) return;
     const CursorAsked asked{x, y, mode, demo.IsRunning(), true};
-    if (cursorAsked.valid && asked.x == cursorAsked.x && asked.y == cursorAsked.y &&
-        asked.mode == cursorAsked.mode && asked.demo == cursorAsked.demo)
-        return;
+    if (asked == cursorAsked) return;  // an invalidated one never matches
     cursorAsked = asked;
     const CursorId cursor = screen->CursorAt(x, y, demo.IsRunning());
     if (cursor != CursorId::keep) (void)platform.cursors.Set(static_cast<int>(cursor));

@@ -284,9 +284,11 @@ void SdlWindow::Dispatch(const SDL_Event& e) {
             if (!enabled) {
                 // A press may itself start what disables the window (printing): its click
                 // counts as handled.
-                if (!down && pressTaken) releaseToReport = true;
-                if (!down && !pressTaken) TraceRelease(false);
-                if (!down) pressTaken = false;
+                if (!down) {
+                    if (pressTaken) releaseToReport = true;
+                    else TraceRelease(false);
+                    pressTaken = false;
+                }
                 break;
             }
             if (down && e.button.clicks >= 2) break;
