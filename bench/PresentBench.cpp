@@ -1,6 +1,7 @@
 // Presenting a whole changed frame on a scaled display: the upload of the logical display and
 // the renderer's stretch to the device. On SDL's first choice of renderer for the display in
-// DISPLAY (under Xvfb, Mesa's software GL), else its dummy driver's software renderer.
+// DISPLAY (the program's own choice, or the one SDL_RENDER_DRIVER names: "opengl" for Mesa's
+// software GL under Xvfb), else its dummy driver's software renderer.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
