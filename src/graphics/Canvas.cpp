@@ -167,15 +167,16 @@ int Canvas::SaveBmp(const std::string& path) const {
     return dib.IsEmpty() ? 0 : dib.SaveToFile(path);
 }
 
-int Canvas::SavePalettedBmp(const std::string& path) const {
-    if (width < 1 || height < 1) return 0;
+int Canvas::SavePalettedBmp(const std::string& path, int bits) const {
+    if (width < 1 || height < 1 || (bits != 4 && bits != 8)) return 0;
+    const size_t entries = size_t(1) << bits;
     auto key = [](RgbPixel c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b; };
     std::unordered_map<uint32_t, size_t> counts;
     for (const RgbPixel& p : pixels) ++counts[key(p)];
     std::vector<std::pair<size_t, uint32_t>> byCount;
     for (const auto& [colour, n] : counts) byCount.push_back({n, colour});
     std::sort(byCount.begin(), byCount.end(), [](auto a, auto b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
-    if (byCount.size() > 256) byCount.resize(256);
+    if (byCount.size() > entries) byCount.resize(entries);
     std::unordered_map<uint32_t, uint8_t> index;
     for (const auto& [colour, n] : counts) {
         size_t best = 0;
@@ -189,7 +190,7 @@ int Canvas::SavePalettedBmp(const std::string& path) const {
         }
         index[colour] = uint8_t(best);
     }
-    const uint32_t stride = (uint32_t(width) + 3) / 4 * 4, table = 256 * 4;
+    const uint32_t stride = (uint32_t(width) * uint32_t(bits) + 31) / 32 * 4, table = uint32_t(entries) * 4;
     const uint32_t imageSize = stride * uint32_t(height), offset = 14 + 40 + table;
     std::vector<uint8_t> file(offset + imageSize, 0);
     file[0] = 'B', file[1] = 'M';
@@ -200,16 +201,20 @@ int Canvas::SavePalettedBmp(const std::string& path) const {
     PutU32(h + 4, uint32_t(width));
     PutU32(h + 8, uint32_t(height));
     PutU16(h + 12, 1);
-    PutU16(h + 14, 8);
+    PutU16(h + 14, uint16_t(bits));
     PutU32(h + 20, imageSize);
-    PutU32(h + 32, 256);
+    PutU32(h + 32, uint32_t(entries));
     for (size_t i = 0; i < byCount.size(); ++i) {
         uint8_t* e = file.data() + 54 + i * 4;
         e[0] = uint8_t(byCount[i].second), e[1] = uint8_t(byCount[i].second >> 8), e[2] = uint8_t(byCount[i].second >> 16);
     }
     for (int y = 0; y < height; ++y) {
         uint8_t* row = file.data() + offset + size_t(height - 1 - y) * stride;  // bottom row first
-        for (int x = 0; x < width; ++x) row[x] = index[key(pixels[size_t(y) * size_t(width) + size_t(x)])];
+        for (int x = 0; x < width; ++x) {
+            const uint8_t i = index[key(pixels[size_t(y) * size_t(width) + size_t(x)])];
+            if (bits == 8) row[x] = i;
+            else row[x / 2] |= uint8_t(x % 2 == 0 ? i << 4 : i);  // the left pixel in the high half
+        }
     }
     return WriteFileAtomically(path, {{file.data(), file.size()}}) ? 1 : 0;
 }

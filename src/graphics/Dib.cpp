@@ -202,6 +202,15 @@ Dib Dib::Clone() const {
     return Dib(raw, blockSize);
 }
 
+Dib Dib::TwentyFourBit() const {
+    if (IsUsable()) return Clone();
+    Dib out = CreateBlank(width, height);
+    if (out.IsEmpty()) return Dib();
+    std::memset(out.PixelBytes(), 255, size_t(out.Stride()) * size_t(out.Height()));
+    if (OverlayNonWhiteOnto(&out) != 1) return Dib();
+    return out;
+}
+
 int Dib::BitsPerPixel() const { return IsEmpty() ? 0 : GetU16(block.get() + 14); }
 
 uint32_t Dib::ColourCount() const {

@@ -38,6 +38,9 @@ public:
     [[nodiscard]] static Dib CreateBlank(int32_t width, int32_t height);
     // A deep copy of the block (the device bitmap is not copied).
     [[nodiscard]] Dib Clone() const;
+    // A 24-bit copy; a paletted picture's pixels through its colour table (an index past the
+    // table is white). Empty when the picture is empty or of another depth.
+    [[nodiscard]] Dib TwentyFourBit() const;
 
     [[nodiscard]] bool IsEmpty() const { return block == nullptr; }
     // True for a 24-bit picture: the pixel operations work on it.

@@ -10,13 +10,18 @@
 #include "raster/StampScaling.h"
 
 Dib MakeAirplaneSheet(const PathString& modelDir, int32_t model, const Dib& texture) {
-    Dib sheet = Dib::LoadFromFile(BuildModelFileNames(modelDir, model).texture);
-    if (!sheet.IsUsable()) return {};
-    if (texture.IsUsable())
-        (void)StretchCopy(sheet.Block(), 0, 0, sheet.Width(), sheet.Height(), texture.Block(), 0, 0,
-                          texture.Width(), texture.Height());
-    // Without its lines the sheet still prints.
+    // No skin, no sheet: a model without one is broken, and its print is cancelled.
+    const Dib skin = Dib::LoadFromFile(BuildModelFileNames(modelDir, model).texture);
+    if (!skin.IsUsable()) return {};
+    // The lines are drawn at print resolution, so they give the sheet its size; the painting is
+    // stretched to it. Without its lines the sheet still prints, at the skin's size.
     const Dib lines = Dib::LoadFromFile(modelDir + ModelStem(model) + "m.bmp");
+    const Dib& shape = lines.IsEmpty() ? skin : lines;
+    Dib sheet = Dib::CreateBlank(shape.Width(), shape.Height());
+    if (sheet.IsEmpty()) return {};
+    const Dib& painting = texture.IsUsable() ? texture : skin;
+    (void)StretchCopy(sheet.Block(), 0, 0, sheet.Width(), sheet.Height(), painting.Block(), 0, 0,
+                      painting.Width(), painting.Height());
     (void)lines.OverlayNonWhiteOnto(&sheet);
     if (2 * sheet.Height() < sheet.Width()) return TurnQuarter(sheet);
     return sheet;
@@ -46,7 +51,8 @@ PrintOutcome PrintJob(Printer& printer, const Dib& picture, int32_t percentage,
 PrintOutcome PrintSteps(Printer& printer, const PathString& movieDir, int32_t model,
                         int32_t printSize, const std::function<void()>& sayNoPrinter) {
     const std::string stem = (model < 10 ? "Step0" : "Step") + std::to_string(model);
-    const Dib steps = Dib::LoadFromFile(movieDir + stem + ".bmp");
+    // Installed with a colour table of the drawing's own colours.
+    const Dib steps = Dib::LoadFromFile(movieDir + stem + ".bmp").TwentyFourBit();
     if (!steps.IsUsable()) return PrintOutcome::failed;
     return PrintJob(printer, steps, printSize, sayNoPrinter);
 }

@@ -158,9 +158,10 @@ bool BuildAirplane(const PlaneDescription& d, const BuildOptions& o, std::string
     for (const char* dir : {"/Diy/Model", "/Diy/Movie", "/Sound/Diy/C", "/Sound/Diy/E"})
         std::filesystem::create_directories(o.root + dir, ec);
     const std::string stem = Stem(o.model), modelDir = o.root + "/Diy/Model/";
-    const Canvas skin = PaintSkin(d);
-    if (!WriteText(modelDir + stem + ".ini", ModelFileText(model)) || skin.SaveBmp(modelDir + stem + ".bmp") != 1 ||
-        DrawLineOverlay(d, folded.paper.Creases()).SavePalettedBmp(modelDir + stem + "m.bmp") != 1) {
+    // The generator's pictures are drawn from the fine skin; the workshop gets the small one.
+    const Canvas skin = PaintSkin(d), skinFile = PaintSkin(d, kSkinFileLongSide);
+    if (!WriteText(modelDir + stem + ".ini", ModelFileText(model)) || skinFile.SaveBmp(modelDir + stem + ".bmp") != 1 ||
+        DrawLineOverlay(d, folded.paper.Creases()).SavePalettedBmp(modelDir + stem + "m.bmp", 4) != 1) {
         return error = "cannot write the model files in " + modelDir, false;
     }
     std::vector<uint8_t> alpha;
@@ -169,7 +170,9 @@ bool BuildAirplane(const PlaneDescription& d, const BuildOptions& o, std::string
     std::snprintf(name, sizeof name, "/%02d.png", o.model);
     if (!o.pictures.empty() && !SavePng(picture, o.pictures + name, &alpha)) return error = "cannot write the picture", false;
     const Canvas steps = DrawStepsSheet(folded.diagrams, RenderModel(model, skin, true, nullptr), d);
-    if (steps.SaveBmp(o.root + "/Diy/Movie/Step" + stem.substr(3) + ".bmp") != 1) return error = "cannot write the steps sheet", false;
-    if (o.movie && !Movie(d, folded, skin, o, error)) return false;
+    if (steps.SavePalettedBmp(o.root + "/Diy/Movie/Step" + stem.substr(3) + ".bmp", 8) != 1)
+        return error = "cannot write the steps sheet", false;
+    // The movie wears what the workshop shows before anything is painted: the installed skin.
+    if (o.movie && !Movie(d, folded, skinFile, o, error)) return false;
     return o.espeak.empty() || Speak(o.espeak, NarrationTexts(d, o.model), o.root, error);
 }

@@ -83,15 +83,15 @@ void Waves(Canvas& c, const SkinDesign& s, double px) {
 
 }  // namespace
 
-void SheetPictureSize(const PlaneDescription& d, int& width, int& height) {
-    const double scale = kSkinLongSide / std::max(d.width, d.height);
+void SheetPictureSize(const PlaneDescription& d, int longSide, int& width, int& height) {
+    const double scale = longSide / std::max(d.width, d.height);
     width = std::max(4, int(std::lround(d.width * scale / 4)) * 4);
     height = std::max(1, int(std::lround(d.height * scale)));
 }
 
-Canvas PaintSkin(const PlaneDescription& d) {
+Canvas PaintSkin(const PlaneDescription& d, int longSide) {
     int w = 0, h = 0;
-    SheetPictureSize(d, w, h);
+    SheetPictureSize(d, longSide, w, h);
     Canvas c(w, h, RgbOf(d.skin.colours[0]));
     const double px = w / d.width;  // pixels a sheet unit
     const std::string& p = d.skin.pattern;
@@ -104,16 +104,17 @@ Canvas PaintSkin(const PlaneDescription& d) {
     return c;
 }
 
-Canvas DrawLineOverlay(const PlaneDescription& d, const std::vector<Crease>& creases) {
+Canvas DrawLineOverlay(const PlaneDescription& d, const std::vector<Crease>& creases, int longSide) {
     int w = 0, h = 0;
-    SheetPictureSize(d, w, h);
+    SheetPictureSize(d, longSide, w, h);
     Canvas c(w, h, {255, 255, 255});
-    const double sx = w / d.width, sy = h / d.height;
+    const double sx = w / d.width, sy = h / d.height, zoom = double(longSide) / kSkinLongSide;
     for (const Crease& k : creases) {
         Vec2 a{k.a.x * sx, k.a.y * sy}, b{k.b.x * sx, k.b.y * sy};
         // One direction for every piece of a line, so the dashes of its pieces line up.
         if (a.x > b.x + 1e-6 || (std::abs(a.x - b.x) <= 1e-6 && a.y > b.y)) std::swap(a, b);
-        const Dashes& dashes = k.kind == FoldKind::valley ? kValleyDashes : kMountainDashes;
+        Dashes dashes = k.kind == FoldKind::valley ? kValleyDashes : kMountainDashes;
+        for (double& x : dashes) x *= zoom;
         double period = 0;
         for (double x : dashes) period += x;
         const Vec2 dir = (b - a) * (1 / std::max(Length(b - a), 1e-9));
@@ -127,8 +128,9 @@ Canvas DrawLineOverlay(const PlaneDescription& d, const std::vector<Crease>& cre
         shifted.push_back(dashes[i] - left);
         for (size_t n = 1; n <= dashes.size() * 80; ++n) shifted.push_back(dashes[(i + n) % dashes.size()]);
         const RgbPixel colour = k.kind == FoldKind::valley ? RgbPixel{40, 80, 200} : RgbPixel{200, 40, 60};
-        c.Line(a, b, 2.5, colour, shifted);
+        c.Line(a, b, 2.5 * zoom, colour, shifted);
     }
-    c.Outline({{1.5, 1.5}, {w - 1.5, 1.5}, {w - 1.5, h - 1.5}, {1.5, h - 1.5}}, 3, {0, 0, 0});
+    const double edge = 1.5 * zoom;
+    c.Outline({{edge, edge}, {w - edge, edge}, {w - edge, h - edge}, {edge, h - edge}}, 3 * zoom, {0, 0, 0});
     return c;
 }

@@ -105,7 +105,7 @@ int Sheet(int argc, char** argv) {
         sheet.Paste(loaded[i], 40, y, loaded[i].Width(), loaded[i].Height());
         y += loaded[i].Height() + 24;
     }
-    const Dib steps = Dib::LoadFromFile(argv[4]);
+    const Dib steps = Dib::LoadFromFile(argv[4]).TwentyFourBit();
     if (!steps.IsEmpty()) {
         Canvas c(steps.Width(), steps.Height(), {});
         for (int y = 0; y < steps.Height(); ++y)

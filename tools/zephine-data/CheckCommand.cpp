@@ -1,6 +1,8 @@
 // zephine-data check ROOT [--airplanes-optional]: checks a whole installation (ROOT holds Diy/
 // and Sound/) the way the program reads it: every picture, stamp, mask, tooltip text, prompt,
 // effect and, once they exist, every airplane file. One line per problem, then a total.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -12,6 +14,7 @@
 #include "graphics/FoldAnimation.h"
 #include "graphics/ModelMesh.h"
 #include "graphics/SectionFile.h"
+#include "graphics/View3D.h"
 #include "platform/ProfileReader.h"
 #include "platform/movie/FfmpegMovieSource.h"
 #include "base/Tokenizer.h"
@@ -262,18 +265,49 @@ std::string MarksProblem(SectionFile& frames, int model, int& markCount) {
 }
 
 // The line overlay is laid on the skin pixel by pixel: 24-bit or paletted, and the skin's size.
+// The skin only becomes the 256 x 256 texture: no larger than that, in the sheet's shape.
+std::string SkinProblem(const std::string& path) {
+    std::string problem = PictureProblem(path, 0, 0);
+    if (!problem.empty()) return problem;
+    const Dib skin = Dib::LoadFromFile(path);
+    if (std::max(skin.Width(), skin.Height()) != View3D::kTextureSide)
+        return "is " + std::to_string(skin.Width()) + "x" + std::to_string(skin.Height()) +
+               "; its long side must be " + std::to_string(View3D::kTextureSide);
+    return {};
+}
+
+// The overlay gives the printed sheet its size: 4-bit paletted, in its skin's shape.
 std::string OverlayProblem(const std::string& path, const std::string& skinPath) {
     if (!Exists(path)) return "missing";
     const Dib overlay = Dib::LoadFromFile(path);
     if (overlay.IsEmpty()) return "not a bitmap the program can load";
-    const int bits = overlay.BitsPerPixel();
-    if (bits != 24 && bits != 8 && bits != 4 && bits != 1) {
-        return "is " + std::to_string(bits) + "-bit; an overlay is 24-bit or paletted";
+    if (overlay.BitsPerPixel() != 4) {
+        return "is " + std::to_string(overlay.BitsPerPixel()) + "-bit; an overlay is 4-bit paletted";
     }
     const Dib skin = Dib::LoadFromFile(skinPath);
-    if (!skin.IsEmpty() && (skin.Width() != overlay.Width() || skin.Height() != overlay.Height())) {
+    if (skin.IsEmpty()) return {};
+    // The skin's height at the overlay's width, to within the rounding of either side.
+    const double expected = double(skin.Height()) * overlay.Width() / skin.Width();
+    const double slack = double(overlay.Width()) / skin.Width() + 1;
+    if (std::abs(overlay.Height() - expected) > slack || overlay.Width() < skin.Width()) {
         return "is " + std::to_string(overlay.Width()) + "x" + std::to_string(overlay.Height()) +
-               ", its skin is " + std::to_string(skin.Width()) + "x" + std::to_string(skin.Height());
+               ", not the shape of its skin (" + std::to_string(skin.Width()) + "x" +
+               std::to_string(skin.Height()) + ") at print size";
+    }
+    return {};
+}
+
+// The steps sheet prints at its own size from a colour table of its drawing's colours.
+std::string StepsProblem(const std::string& path) {
+    if (!Exists(path)) return "missing";
+    const Dib steps = Dib::LoadFromFile(path);
+    if (steps.IsEmpty()) return "not a bitmap the program can load";
+    if (steps.BitsPerPixel() != 8) {
+        return "is " + std::to_string(steps.BitsPerPixel()) + "-bit; a steps sheet is 8-bit paletted";
+    }
+    if (steps.Width() < 512 || steps.Height() < 256) {
+        return "is " + std::to_string(steps.Width()) + "x" + std::to_string(steps.Height()) +
+               ", too small to print";
     }
     return {};
 }
@@ -304,13 +338,13 @@ void CheckModel(const std::string& root, int model, SectionFile* frames, Report&
     const std::string mesh = Exists(dir + stem + ".ini") ? dir + stem + ".ini" : dir + stem + ".fly";
     report.files += 6;
     Note(report, mesh, ModelProblem(mesh), true);
-    Note(report, dir + stem + ".bmp", PictureProblem(dir + stem + ".bmp", 0, 0), true);
+    Note(report, dir + stem + ".bmp", SkinProblem(dir + stem + ".bmp"), true);
     Note(report, dir + stem + "m.bmp", OverlayProblem(dir + stem + "m.bmp", dir + stem + ".bmp"), true);
     Note(report, movies + stem + ".mov", Exists(movies + stem + ".mov") ? "" : "missing", true);
     Note(report, movies + stem + ".fan", AnimationProblem(movies + stem + ".fan", movies + stem + ".mov", frames, model),
          true);
-    Note(report, movies + "Step" + stem.substr(3) + ".bmp",
-         PictureProblem(movies + "Step" + stem.substr(3) + ".bmp", 0, 0), true);
+    Note(report, movies + "Step" + stem.substr(3) + ".bmp", StepsProblem(movies + "Step" + stem.substr(3) + ".bmp"),
+         true);
     int marks = 0;
     if (frames != nullptr) Note(report, movies + "frame.ini", MarksProblem(*frames, model, marks), true);
     // Narration 01 greets the model; narration i + 2 follows mark i.
