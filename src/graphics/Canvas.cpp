@@ -167,6 +167,69 @@ int Canvas::SaveBmp(const std::string& path) const {
     return dib.IsEmpty() ? 0 : dib.SaveToFile(path);
 }
 
+namespace {
+
+// A palette of at most `entries` colours for more colours than that, each (count, 0xRRGGBB):
+// the colour box that spans most, weighted by the fourth root of its pixels, is cut at its median along its longest
+// side until there are enough; each box gives its pixels' mean. Rare colours keep a box of their
+// own, where the commonest colours alone would lose them.
+std::vector<std::pair<size_t, uint32_t>> MedianCut(std::vector<std::pair<size_t, uint32_t>> colours,
+                                                   size_t entries) {
+    auto channel = [](uint32_t c, int k) { return int((c >> (16 - 8 * k)) & 255); };
+    struct Box {
+        size_t first, last;  // [first, last) of colours
+        int side;            // the longest channel
+        long long weight;    // pixels x span along it
+    };
+    auto measure = [&](size_t first, size_t last) {
+        Box b{first, last, 0, 0};
+        int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+        size_t pixels = 0;
+        for (size_t i = first; i < last; ++i) {
+            pixels += colours[i].first;
+            for (int k = 0; k < 3; ++k)
+                lo[k] = std::min(lo[k], channel(colours[i].second, k)), hi[k] = std::max(hi[k], channel(colours[i].second, k));
+        }
+        for (int k = 1; k < 3; ++k)
+            if (hi[k] - lo[k] > hi[b.side] - lo[b.side]) b.side = k;
+        b.weight = last - first > 1 ? (long long)(std::sqrt(std::sqrt(double(pixels))) * 1000) * (hi[b.side] - lo[b.side]) : 0;
+        return b;
+    };
+    std::vector<Box> boxes{measure(0, colours.size())};
+    while (boxes.size() < entries) {
+        auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.weight < b.weight; });
+        if (widest->weight == 0) break;
+        const Box b = *widest;
+        std::sort(colours.begin() + long(b.first), colours.begin() + long(b.last),
+                  [&](auto x, auto y) { return channel(x.second, b.side) < channel(y.second, b.side); });
+        size_t total = 0, half = 0, cut = b.first + 1;
+        for (size_t i = b.first; i < b.last; ++i) total += colours[i].first;
+        for (size_t i = b.first; i + 1 < b.last; ++i) {
+            half += colours[i].first;
+            cut = i + 1;
+            if (2 * half >= total) break;
+        }
+        *widest = measure(b.first, cut);
+        boxes.push_back(measure(cut, b.last));
+    }
+    std::vector<std::pair<size_t, uint32_t>> palette;
+    for (const Box& b : boxes) {
+        double sum[3] = {0, 0, 0};
+        size_t pixels = 0;
+        for (size_t i = b.first; i < b.last; ++i) {
+            pixels += colours[i].first;
+            for (int k = 0; k < 3; ++k) sum[k] += double(colours[i].first) * channel(colours[i].second, k);
+        }
+        uint32_t mean = 0;
+        for (int k = 0; k < 3; ++k) mean = mean << 8 | uint32_t(std::lround(sum[k] / double(pixels)));
+        palette.push_back({pixels, mean});
+    }
+    std::sort(palette.begin(), palette.end(), [](auto a, auto b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    return palette;
+}
+
+}  // namespace
+
 int Canvas::SavePalettedBmp(const std::string& path, int bits) const {
     if (width < 1 || height < 1 || (bits != 4 && bits != 8)) return 0;
     const size_t entries = size_t(1) << bits;
@@ -176,7 +239,7 @@ int Canvas::SavePalettedBmp(const std::string& path, int bits) const {
     std::vector<std::pair<size_t, uint32_t>> byCount;
     for (const auto& [colour, n] : counts) byCount.push_back({n, colour});
     std::sort(byCount.begin(), byCount.end(), [](auto a, auto b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
-    if (byCount.size() > entries) byCount.resize(entries);
+    if (byCount.size() > entries) byCount = MedianCut(byCount, entries);
     std::unordered_map<uint32_t, uint8_t> index;
     for (const auto& [colour, n] : counts) {
         size_t best = 0;

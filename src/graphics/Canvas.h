@@ -62,9 +62,9 @@ public:
     [[nodiscard]] Dib ToDib() const;
     // Through Dib: 24-bit, the width must be a multiple of 4. 1 on success.
     [[nodiscard]] int SaveBmp(const std::string& path) const;
-    // A paletted bitmap of 8 or 4 bits: the 256 (or 16) commonest colours, every other pixel
-    // taking the nearest of them (for pictures of few colours: line overlays, steps sheets).
-    // 1 on success.
+    // A paletted bitmap of 8 or 4 bits: its colours when there are at most 256 (or 16), else a
+    // median-cut palette of them, each pixel taking the nearest entry (for pictures of few
+    // colours: line overlays, steps sheets). 1 on success.
     [[nodiscard]] int SavePalettedBmp(const std::string& path, int bits = 8) const;
 
 private:
