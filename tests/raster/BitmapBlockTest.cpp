@@ -50,15 +50,6 @@ TEST(BitmapBlockTest, FillsSetPaddingOnlyForGreyColours) {
     EXPECT_EQ(ColourAt(red.get(), 4, 1), Rgb(255, 0, 0));
 }
 
-TEST(BitmapBlockTest, CopiesSourcePixels) {
-    uint8_t source[8] = {1, 2, 3, 0, 4, 5, 6, 0};
-    OwnedBlock block = CreateBitmapBlock(1, 1, 2, source, 0);
-    ASSERT_TRUE(block);
-    EXPECT_EQ(BlockStride(block.get()), 4);
-    EXPECT_EQ(ColourAt(block.get(), 0, 1), Rgb(3, 2, 1));
-    EXPECT_EQ(ColourAt(block.get(), 0, 0), Rgb(6, 5, 4));
-}
-
 TEST(BitmapBlockTest, RefusesDegenerateSizes) {
     EXPECT_FALSE(CreateBitmapBlock(1, 0, 5, nullptr, 0));
     EXPECT_FALSE(CreateBitmapBlock(1, 5, -1, nullptr, 0));

@@ -1,4 +1,4 @@
-// AngleOf, RotateBlock, RotateMask and CropCentred.
+// RotateBlock, RotateMask and CropCentred.
 #include <gtest/gtest.h>
 
 #include "raster/RasterTestSupport.h"
@@ -19,18 +19,6 @@ OwnedBlock Numbered(int32_t width, int32_t height) {
 }
 
 }  // namespace
-
-TEST(StampRotationTest, AngleOfCoversEveryQuadrantAndAxis) {
-    EXPECT_FLOAT_EQ(AngleOf(0, 0), 0.0f);
-    EXPECT_FLOAT_EQ(AngleOf(0, 5), 1.5707963f);
-    EXPECT_FLOAT_EQ(AngleOf(0, -5), 4.7123889f);
-    EXPECT_FLOAT_EQ(AngleOf(3, 0), 0.0f);
-    EXPECT_FLOAT_EQ(AngleOf(1, 1), 0.78539819f);
-    EXPECT_FLOAT_EQ(AngleOf(-3, 0), 3.1415925f);
-    EXPECT_FLOAT_EQ(AngleOf(-1, -1), 3.9269907f);
-    EXPECT_FLOAT_EQ(AngleOf(-1, 1), 2.3561945f);
-    EXPECT_FLOAT_EQ(AngleOf(1, -1), -0.78539819f);  // not brought into 0..2 pi
-}
 
 TEST(StampRotationTest, ZeroAngleCopiesEvenSizes) {
     for (auto [w, h] : {std::pair{4, 2}, {6, 4}, {100, 100}, {30, 18}}) {
