@@ -25,11 +25,8 @@ TEST(CursorPicturesTest, EveryCursorHasAnOutlinedShapeAndAHotSpotOnIt) {
     }
 }
 
-TEST(CursorPicturesTest, CursorsDifferAndUnknownIdsAreRefused) {
-    CursorPicture in, out, p;
-    ASSERT_TRUE(MakeCursorPicture(165, in));
-    ASSERT_TRUE(MakeCursorPicture(164, out));
-    EXPECT_NE(in.pixels, out.pixels);
+TEST(CursorPicturesTest, UnknownIdsAreRefused) {
+    CursorPicture p;
     EXPECT_FALSE(MakeCursorPicture(166, p));
     EXPECT_FALSE(MakeCursorPicture(101, p));
 }

@@ -53,17 +53,6 @@ TEST(SurfaceTest, BlitClipsOnBothSidesAndReportsTheTouchedArea) {
     EXPECT_EQ(dst.BitBlt(INT32_MAX - 1, INT32_MIN + 1, 100, 100, src, INT32_MIN, 0), 1);
 }
 
-TEST(SurfaceTest, PatternOperationsNeedNoSourceAndRefuseSourceOperations) {
-    Surface s(2, 1);
-    s.SetPixel(0, 0, 0x102030);
-    EXPECT_EQ(s.PatBlt({0, 0, 1, 1}, Rop::DstInvert), 1);
-    EXPECT_EQ(s.PixelAt(0, 0), 0xEFDFCFu);
-    EXPECT_EQ(s.PatBlt({0, 0, 2, 1}, Rop::Whiteness), 1);
-    EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFFu);
-    EXPECT_EQ(s.PatBlt({0, 0, 2, 1}, Rop::Copy), 0);
-    EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFFu);
-}
-
 TEST(SurfaceTest, AbsurdSizesGiveAnEmptySurface) {
     EXPECT_TRUE(Surface(0, 10).IsEmpty());
     EXPECT_TRUE(Surface(-5, 10).IsEmpty());

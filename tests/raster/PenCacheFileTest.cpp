@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "raster/PenCacheFile.h"
 #include "raster/PencilBrush.h"
 #include "raster/RasterTestSupport.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -17,32 +16,14 @@ namespace {
 
 class PenCacheFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("zephine-pen-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        folderText = folder.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::vector<uint8_t> Bytes(const std::string& name) const {
-        std::ifstream in(folder / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-        std::ofstream out(folder / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
+    std::vector<uint8_t> Bytes(const std::string& name) const { return ReadBytes(dir.File(name)); }
     int Init(PencilBrush& brush, int32_t size) {
         return PencilInit(brush, target.get(), 0, size, size, {{}, folderText});
     }
 
-    fs::path folder;
-    std::string folderText;
+    TempDir dir;
+    fs::path folder = dir.Path();
+    std::string folderText = dir.Path() + "/";
     OwnedBlock target = ColourBlock(16, 16);
 };
 
@@ -75,8 +56,8 @@ TEST_F(PenCacheFileTest, SecondInitReadsTheFiles) {
     std::vector<uint8_t> levels = Bytes("00$pre.pen");
     tips[5] = 123;
     levels[7] = 45;
-    Write("00$0606.pen", tips);
-    Write("00$pre.pen", levels);
+    dir.Write("00$0606.pen", tips);
+    dir.Write("00$pre.pen", levels);
     PencilBrush second;
     ASSERT_EQ(Init(second, 6), 1);
     EXPECT_EQ(second.tips.tips[5], 123);
@@ -86,8 +67,8 @@ TEST_F(PenCacheFileTest, SecondInitReadsTheFiles) {
 TEST_F(PenCacheFileTest, ShortOrEmptyFilesAreRecomputedButNotRewritten) {
     PencilBrush reference;
     ASSERT_EQ(PencilInit(reference, target.get(), 0, 6, 6, {}), 1);
-    Write("00$0606.pen", std::vector<uint8_t>(100));
-    Write("00$pre.pen", {});
+    dir.Write("00$0606.pen", std::vector<uint8_t>(100));
+    dir.Write("00$pre.pen", std::vector<uint8_t>{});
     PencilBrush brush;
     ASSERT_EQ(Init(brush, 6), 1);
     EXPECT_TRUE(std::equal(brush.tips.tips.get(), brush.tips.tips.get() + 100 * 64,
@@ -109,13 +90,11 @@ TEST_F(PenCacheFileTest, UnreadableNameIsRecomputed) {
 // what it lacks is kept in the user's cache, whose folder is made on first use.
 TEST_F(PenCacheFileTest, TheInstallationIsReadFirstAndTheUserCacheWritten) {
     const fs::path installed = folder / "installed";
-    fs::create_directories(installed);
     PencilBrush first;
-    ASSERT_EQ(PencilInit(first, target.get(), 0, 6, 6, {{}, folderText}), 1);
+    ASSERT_EQ(Init(first, 6), 1);
     std::vector<uint8_t> tips = Bytes("00$0606.pen");
     tips[5] = 77;
-    std::ofstream(installed / "00$0606.pen", std::ios::binary)
-        .write(reinterpret_cast<const char*>(tips.data()), std::streamsize(tips.size()));
+    dir.Write("installed/00$0606.pen", tips);
     const std::string cache = folderText + "user/cache/zephine";
     PencilBrush brush;
     ASSERT_EQ(PencilInit(brush, target.get(), 0, 6, 6, {installed.string(), cache}), 1);
@@ -127,7 +106,7 @@ TEST_F(PenCacheFileTest, TheInstallationIsReadFirstAndTheUserCacheWritten) {
 
 // A cache that cannot be made (under a plain file) only costs the computing.
 TEST_F(PenCacheFileTest, AnUnwritableCacheIsSkippedSilently) {
-    Write("plain", {1, 2, 3});
+    dir.Write("plain", std::vector<uint8_t>{1, 2, 3});
     const std::string blocked = folderText + "plain/zephine/";
     PencilBrush brush;
     ASSERT_EQ(PencilInit(brush, target.get(), 0, 4, 4, {folderText + "nowhere/", blocked}), 1);

@@ -16,15 +16,16 @@ const uint32_t kWhite = Rgb(255, 255, 255);
 struct Canvas {
     OwnedBlock block;
     PencilBrush brush;
+    Rect changed;
 
     explicit Canvas(int32_t size, int32_t side = 64, uint32_t fill = 0)
         : block(ColourBlock(side, side, fill)) {
         EXPECT_EQ(PencilInit(brush, block.get(), 0, size, size, {}), 1);
     }
     int Begin(int32_t x, int32_t y) { return PencilBegin(brush, block.get(), x, y, 255, kTag); }
+    // A stroke to (x, y); `changed` takes what it reports.
     int To(int32_t x, int32_t y, int opacity = 255, uint32_t colour = kWhite) {
-        Rect ignored;
-        return PencilStrokeTo(brush, block.get(), x, y, opacity, 255, colour, kTag, ignored);
+        return PencilStrokeTo(brush, block.get(), x, y, opacity, 255, colour, kTag, changed);
     }
     bool SameAs(const Canvas& other) const {
         size_t size = 40 + static_cast<size_t>(BlockStride(block.get())) * BlockHeight(block.get());
@@ -80,21 +81,16 @@ TEST(PencilTest, StrokeCarriesDistanceAcrossSegments) {
     ASSERT_EQ(shortMove.Begin(10, 30), 1);
     ASSERT_EQ(shortMove.To(12, 30), 1);  // one dab at the start, 2 carried
     ASSERT_DOUBLE_EQ(shortMove.brush.carried, 2.0);
-    Rect changed;
-    ASSERT_EQ(PencilStrokeTo(shortMove.brush, shortMove.block.get(), 10, 30, 255, 255, kWhite, kTag,
-                             changed),
-              1);
+    ASSERT_EQ(shortMove.To(10, 30), 1);
     EXPECT_DOUBLE_EQ(shortMove.brush.carried, 1.5);  // 2 + 2 >= 2.5: a dab at 0.5
 }
 
 TEST(PencilTest, SingleDabBlendsTipThroughLevelCurves) {
     Canvas c(4, 32, Rgb(100, 100, 100));
     ASSERT_EQ(c.Begin(10, 10), 1);
-    Rect changed;
     // A move of 1.41 is accepted but shorter than the 1.6 step: one dab at (10, 10), phase 0.
-    ASSERT_EQ(
-        PencilStrokeTo(c.brush, c.block.get(), 11, 11, 255, 255, Rgb(200, 0, 0), kTag, changed), 1);
-    EXPECT_TRUE(changed.Equals(8, 8, 13, 13));
+    ASSERT_EQ(c.To(11, 11, 255, Rgb(200, 0, 0)), 1);
+    EXPECT_TRUE(c.changed.Equals(8, 8, 13, 13));
     const uint8_t* tone = c.brush.tips.levels.get() + 255 * kLevelEntrySize;
     const uint8_t* linear = tone + 256;
     int a = linear[tone[205]];  // tip 0, row 1, column 1
@@ -124,21 +120,16 @@ TEST(PencilTest, DabsAtTheEdgesPaintOnlyInsideAndReportInside) {
                                   {255, 256, 250, 300}}) {
         Canvas c(24, 256);
         ASSERT_EQ(c.Begin(x0, y0), 1);
-        Rect changed;
-        ASSERT_EQ(PencilStrokeTo(c.brush, c.block.get(), x1, y1, 255, 255, kWhite, kTag, changed),
-                  1);
-        EXPECT_GE(changed.left, 0);
-        EXPECT_GE(changed.top, 0);
-        EXPECT_LE(changed.right, 256);
-        EXPECT_LE(changed.bottom, 256);
+        ASSERT_EQ(c.To(x1, y1), 1);
+        const Rect& r = c.changed;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 256 && r.bottom <= 256)
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     }
     // A dab touching only the last column reports that column.
     Canvas edge(4, 16);
     ASSERT_EQ(edge.Begin(17, 8), 1);
-    Rect changed;
-    ASSERT_EQ(PencilStrokeTo(edge.brush, edge.block.get(), 18, 9, 255, 255, kWhite, kTag, changed),
-              1);
-    EXPECT_TRUE(changed.Equals(15, 6, 16, 11));
+    ASSERT_EQ(edge.To(18, 9), 1);
+    EXPECT_TRUE(edge.changed.Equals(15, 6, 16, 11));
     EXPECT_NE(ColourAt(edge.block.get(), 15, 8), Rgb(0, 0, 0));
 }
 
@@ -153,25 +144,20 @@ TEST(PencilTest, OddSizeDabLeftOfTheBlockKeepsTipAligned) {
 TEST(PencilTest, FarAwayPointsFinishQuickly) {
     Canvas c(12, 256);
     ASSERT_EQ(c.Begin(INT_MIN, 100), 1);
-    Rect changed;
-    ASSERT_EQ(PencilStrokeTo(c.brush, c.block.get(), INT_MAX, 100, 255, 255, kWhite, kTag, changed),
-              1);
+    ASSERT_EQ(c.To(INT_MAX, 100), 1);
     EXPECT_NE(ColourAt(c.block.get(), 128, 100), Rgb(0, 0, 0));
-    EXPECT_TRUE(changed.Equals(0, 94, 256, 107));
-    ASSERT_EQ(
-        PencilStrokeTo(c.brush, c.block.get(), INT_MAX, INT_MIN, 255, 255, kWhite, kTag, changed),
-        1);
+    EXPECT_TRUE(c.changed.Equals(0, 94, 256, 107));
+    ASSERT_EQ(c.To(INT_MAX, INT_MIN), 1);
 }
 
 TEST(PencilTest, RefusesWrongTagInactiveBrushAndBadTargets) {
     Canvas c(8);
-    Rect changed;
-    EXPECT_EQ(PencilStrokeTo(c.brush, c.block.get(), 30, 30, 255, 255, kWhite, kTag, changed), 0);
+    EXPECT_EQ(c.To(30, 30), 0);
     ASSERT_EQ(c.Begin(10, 10), 1);
-    EXPECT_EQ(PencilStrokeTo(c.brush, c.block.get(), 30, 30, 255, 255, kWhite, kTag + 1, changed),
+    EXPECT_EQ(PencilStrokeTo(c.brush, c.block.get(), 30, 30, 255, 255, kWhite, kTag + 1, c.changed),
               0);
     OwnedBlock grey = GreyBlock(64, 64);
-    EXPECT_EQ(PencilStrokeTo(c.brush, grey.get(), 30, 30, 255, 255, kWhite, kTag, changed), 0);
+    EXPECT_EQ(PencilStrokeTo(c.brush, grey.get(), 30, 30, 255, 255, kWhite, kTag, c.changed), 0);
     EXPECT_EQ(PencilBegin(c.brush, nullptr, 1, 1, 255, kTag), 0);
     EXPECT_EQ(PencilEnd(c.brush, grey.get(), 1, 1, 255), 0);
     EXPECT_TRUE(c.Untouched());

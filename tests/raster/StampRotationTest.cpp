@@ -1,4 +1,4 @@
-// AngleOf, RotateBlock, RotateMask and CropCentred.
+// RotateBlock, RotateMask and CropCentred.
 #include <gtest/gtest.h>
 
 #include "raster/RasterTestSupport.h"
@@ -20,23 +20,10 @@ OwnedBlock Numbered(int32_t width, int32_t height) {
 
 }  // namespace
 
-TEST(StampRotationTest, AngleOfCoversEveryQuadrantAndAxis) {
-    EXPECT_FLOAT_EQ(AngleOf(0, 0), 0.0f);
-    EXPECT_FLOAT_EQ(AngleOf(0, 5), 1.5707963f);
-    EXPECT_FLOAT_EQ(AngleOf(0, -5), 4.7123889f);
-    EXPECT_FLOAT_EQ(AngleOf(3, 0), 0.0f);
-    EXPECT_FLOAT_EQ(AngleOf(1, 1), 0.78539819f);
-    EXPECT_FLOAT_EQ(AngleOf(-3, 0), 3.1415925f);
-    EXPECT_FLOAT_EQ(AngleOf(-1, -1), 3.9269907f);
-    EXPECT_FLOAT_EQ(AngleOf(-1, 1), 2.3561945f);
-    EXPECT_FLOAT_EQ(AngleOf(1, -1), -0.78539819f);  // not brought into 0..2 pi
-}
-
 TEST(StampRotationTest, ZeroAngleCopiesEvenSizes) {
     for (auto [w, h] : {std::pair{4, 2}, {6, 4}, {100, 100}, {30, 18}}) {
         OwnedBlock source = Numbered(w, h);
         OwnedBlock turned = RotateBlock(source.get(), 0.0f, 0);
-        ASSERT_TRUE(turned);
         ASSERT_EQ(BlockWidth(turned.get()), w);
         ASSERT_EQ(BlockHeight(turned.get()), h);
         for (int32_t y = 0; y < h; ++y) {
@@ -48,7 +35,6 @@ TEST(StampRotationTest, ZeroAngleCopiesEvenSizes) {
 TEST(StampRotationTest, ZeroAngleDropsLastColumnAndRowOfOddSizes) {
     OwnedBlock source = Numbered(101, 51);
     OwnedBlock turned = RotateBlock(source.get(), 0.0f, 0);
-    ASSERT_TRUE(turned);
     EXPECT_EQ(BlockWidth(turned.get()), 100);
     EXPECT_EQ(BlockHeight(turned.get()), 50);
     EXPECT_EQ(ColourAt(turned.get(), 99, 49), Rgb(99, 49, 99));
@@ -57,7 +43,6 @@ TEST(StampRotationTest, ZeroAngleDropsLastColumnAndRowOfOddSizes) {
 TEST(StampRotationTest, QuarterTurnsMapPixelCornersNearestNeighbour) {
     OwnedBlock source = Numbered(4, 2);
     OwnedBlock turned = RotateBlock(source.get(), kQuarterTurn, Rgb(7, 7, 7));
-    ASSERT_TRUE(turned);
     ASSERT_EQ(BlockWidth(turned.get()), 2);
     ASSERT_EQ(BlockHeight(turned.get()), 4);
     // Turned counter-clockwise: the right end comes to the top. Corners map to corners, so
@@ -66,11 +51,9 @@ TEST(StampRotationTest, QuarterTurnsMapPixelCornersNearestNeighbour) {
     EXPECT_EQ(ColourAt(turned.get(), 0, 1), Rgb(3, 0, 99));
     EXPECT_EQ(ColourAt(turned.get(), 1, 3), Rgb(1, 1, 99));
     OwnedBlock back = RotateBlock(source.get(), -kQuarterTurn, 0);
-    ASSERT_TRUE(back);
     EXPECT_EQ(BlockWidth(back.get()), 2);
     EXPECT_EQ(BlockHeight(back.get()), 4);
     OwnedBlock half = RotateBlock(source.get(), kHalfTurn, Rgb(7, 7, 7));
-    ASSERT_TRUE(half);
     EXPECT_EQ(BlockWidth(half.get()), 4);
     EXPECT_EQ(BlockHeight(half.get()), 2);
     EXPECT_EQ(ColourAt(half.get(), 1, 1), Rgb(3, 1, 99));
@@ -79,7 +62,6 @@ TEST(StampRotationTest, QuarterTurnsMapPixelCornersNearestNeighbour) {
 TEST(StampRotationTest, EighthTurnWidensSquareAndLeavesCornersFilled) {
     OwnedBlock source = ColourBlock(100, 100, Rgb(255, 255, 255));
     OwnedBlock turned = RotateBlock(source.get(), 0.7853982f, Rgb(1, 2, 3));
-    ASSERT_TRUE(turned);
     EXPECT_EQ(BlockWidth(turned.get()), 140);
     EXPECT_EQ(BlockHeight(turned.get()), 140);
     for (auto [x, y] : {std::pair{0, 0}, {139, 0}, {0, 139}, {139, 139}, {20, 20}}) {
@@ -116,12 +98,10 @@ TEST(StampRotationTest, MaskIsTrimmedSymmetricallyToCoveredArea) {
 TEST(StampRotationTest, UncoveredMaskShrinksToOnePixelAndColourMaskIsNotTrimmed) {
     OwnedBlock empty = GreyBlock(6, 6, 10);
     OwnedBlock one = RotateMask(empty.get(), 0.0f, 0);
-    ASSERT_TRUE(one);
     EXPECT_EQ(BlockWidth(one.get()), 1);
     EXPECT_EQ(BlockHeight(one.get()), 1);
     OwnedBlock colourMask = ColourBlock(6, 4, 0);
     OwnedBlock turned = RotateMask(colourMask.get(), 0.0f, 0);
-    ASSERT_TRUE(turned);
     EXPECT_EQ(BlockWidth(turned.get()), 6);
     EXPECT_EQ(BlockHeight(turned.get()), 4);
 }
@@ -129,7 +109,6 @@ TEST(StampRotationTest, UncoveredMaskShrinksToOnePixelAndColourMaskIsNotTrimmed)
 TEST(StampRotationTest, CropCentredCutsMiddleOrKeepsInput) {
     OwnedBlock block = Numbered(5, 3);
     OwnedBlock cut = CropCentred(block.get(), 3, 1);
-    ASSERT_TRUE(cut);
     EXPECT_EQ(BlockWidth(cut.get()), 3);
     EXPECT_EQ(ColourAt(cut.get(), 0, 0), Rgb(1, 1, 99));
     EXPECT_EQ(ColourAt(cut.get(), 2, 0), Rgb(3, 1, 99));

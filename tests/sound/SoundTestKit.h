@@ -1,40 +1,25 @@
-// What the sound tests share: a message-box recorder, a fake Controller side for the prompts,
-// the volume bar and the tours, and WAVE files in a fresh folder.
+// What the sound tests share: a fake Controller side for the prompts, the volume bar and the
+// tours, and WAVE files in a fresh folder.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-
 #include "fakes/FakeAudioDevice.h"
 #include "fakes/FakeAudioFiles.h"
-#include "graphics/Dib.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Surface.h"
-#include "base/ScreenLayout.h"
+#include "fakes/FakePorts.h"
 #include "sound/SoundEngine.h"
 #include "sound/SpokenPrompts.h"
 #include "support/TempDir.h"
+#include "support/TestPictures.h"
 
-struct ShownMessage {
-    std::string caption;
-    std::string text;
-    bool operator==(const ShownMessage&) const = default;
-};
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        shown.push_back({caption, text});
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::vector<ShownMessage> shown;
-};
+// The message boxes shown, as caption and text.
+using Messages = std::vector<std::pair<std::string, std::string>>;
 
 // Writes a tone as a WAVE file in the folder and returns its path.
 inline std::string WriteTone(const TempDir& dir, const std::string& name, const ToneSpec& tone = {}) {
@@ -43,17 +28,9 @@ inline std::string WriteTone(const TempDir& dir, const std::string& name, const 
 
 // A picture of one colour (0x00RRGGBB), with pure white at its top-left pixel.
 inline Dib SolidPicture(int32_t width, int32_t height, uint32_t colour) {
-    Dib dib = Dib::CreateBlank(width, height);
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t* p = dib.PixelAt(x, y);
-            uint32_t c = x == 0 && y == 0 ? 0xFFFFFFu : colour;
-            p[0] = uint8_t(c);
-            p[1] = uint8_t(c >> 8);
-            p[2] = uint8_t(c >> 16);
-        }
-    }
-    return dib;
+    return PaintedDib(width, height, [colour](int32_t x, int32_t y) {
+        return x == 0 && y == 0 ? 0xFFFFFFu : colour;
+    });
 }
 
 // The prompts over an engine on the fake port, with the cues c205 to c269 (short tones) in the
@@ -81,7 +58,7 @@ struct VoiceRig {
 
     TempDir dir;
     FakeAudioDevice device;
-    RecordingBoxes boxes;
+    FakeMessageBoxes boxes;
     SoundEngine engine{device, boxes};
     SpokenPrompts prompts;
 };

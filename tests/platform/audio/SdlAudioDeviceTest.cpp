@@ -1,31 +1,21 @@
 // The SDL2_mixer adapter: formats it takes and refuses, restart and looping, the output volume,
-// the sound engine on top of it, and (with the disk driver) the samples that reach the output.
+// and (with the disk driver) the samples the sound engine on top of it puts out.
 #include "platform/audio/SdlAudioDevice.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
 #include "fakes/FakeAudioFiles.h"
-#include "platform/MessageBoxes.h"
+#include "fakes/FakePorts.h"
 #include "sound/SoundEngine.h"
 #include "support/TempDir.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    void Show(const std::string& caption, const std::string& text) override {
-        shown.push_back(caption + ": " + text);
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
 
 SampleFormat FormatOf(const ToneSpec& tone) {
     return {tone.tag, tone.channels, tone.rate, tone.bits};
@@ -34,6 +24,21 @@ SampleFormat FormatOf(const ToneSpec& tone) {
 std::unique_ptr<AudioBuffer> MakeBuffer(SdlAudioDevice& device, const ToneSpec& tone) {
     return device.CreateBuffer(FormatOf(tone), ToneSamples(tone));
 }
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name(name) {
+        if (const char* old = std::getenv(name)) saved = old, had = true;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() { had ? (void)setenv(name, saved.c_str(), 1) : (void)unsetenv(name); }
+
+private:
+    const char* name;
+    std::string saved;
+    bool had = false;
+};
 
 struct OpenDevice {
     SdlAudioDevice device;
@@ -105,47 +110,6 @@ TEST(SdlAudioDeviceTest, TheOutputVolumeHasLeftAndRight) {
     EXPECT_EQ(value, 0x1234ABCDu);
 }
 
-TEST(SdlAudioDeviceTest, TheEngineOverTheMixerPlaysRestartsAndSkipsBadFiles) {
-    SdlAudioDevice device;
-    RecordingBoxes boxes;
-    auto engine = StartSoundEngine(device, boxes);
-    ASSERT_NE(engine, nullptr);
-    TempDir dir;
-    std::string tone = dir.Write("tone.wav", ToneWave({.frames = 22050}));
-    std::string packed = dir.Write("packed.wav", ToneWave({.bits = 24}));
-
-    ASSERT_EQ(engine->Play(tone, false, false), 1);
-    EXPECT_EQ(engine->IsPlaying(tone), 1);
-    std::remove(tone.c_str());  // replays never read the file again
-    EXPECT_EQ(engine->Play(tone, false, false), 1);
-    EXPECT_EQ(engine->Nodes().size(), 1u);
-
-    EXPECT_EQ(engine->Play(dir.File("missing.wav"), false, false), 0);
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(engine->Play(packed, false, false), 0);
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Direct Sound Error: Cannot create new buffer"});
-
-    EXPECT_EQ(engine->SetOutputVolume(SoundEngine::OutputVolumeForLevel(3)), 0);
-    EXPECT_EQ(engine->RemoveByName(tone), 1);
-    EXPECT_EQ(engine->IsPlaying(tone), 0);
-    engine->Shutdown();
-}
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name(name) {
-        if (const char* old = std::getenv(name)) saved = old, had = true;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { had ? (void)setenv(name, saved.c_str(), 1) : (void)unsetenv(name); }
-
-private:
-    const char* name;
-    std::string saved;
-    bool had = false;
-};
-
 TEST(SdlAudioDeviceTest, APlayedWaveFileReachesTheOutputAtTheChosenVolume) {
     TempDir dir;
     std::string output = dir.File("output.raw");
@@ -153,7 +117,7 @@ TEST(SdlAudioDeviceTest, APlayedWaveFileReachesTheOutputAtTheChosenVolume) {
     ScopedEnv file("SDL_DISKAUDIOFILE", output);
 
     SdlAudioDevice device;
-    RecordingBoxes boxes;
+    FakeMessageBoxes boxes;
     auto engine = StartSoundEngine(device, boxes);
     ASSERT_NE(engine, nullptr);
     // 16-bit stereo at the device's own rate, so the samples pass unconverted.
@@ -175,24 +139,18 @@ TEST(SdlAudioDeviceTest, APlayedWaveFileReachesTheOutputAtTheChosenVolume) {
     EXPECT_NEAR(peak, 16000 * 32766 / 65535, 2);
 }
 
-}  // namespace
-
 // Without a sound card ALSA prints a wall of lines; the child's family sees one line instead,
 // once however often the sound is asked for.
 TEST(SdlAudioDeviceTest, NoSoundDeviceSaysSoInOneLine) {
-    const char* was = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = was != nullptr ? was : "";
-    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    ScopedEnv driver("SDL_AUDIODRIVER", "alsa");
     testing::internal::CaptureStderr();
     SdlAudioDevice device;
     const AudioOpen first = device.Open();
     const AudioOpen second = first == AudioOpen::opened ? first : device.Open();
     const std::string said = testing::internal::GetCapturedStderr();
-    if (was != nullptr)
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
     if (first == AudioOpen::opened) GTEST_SKIP() << "this machine has a sound card";
     EXPECT_EQ(second, AudioOpen::noDevice);
     EXPECT_EQ(said, "zephine: no sound device; playing on silently\n");
 }
+
+}  // namespace

@@ -2,6 +2,9 @@
 #include "GlScene.h"
 
 #include <cmath>
+#include <utility>
+
+#include "support/TestPictures.h"
 
 void AddQuad(ModelMesh& mesh, float half, float z, float u0, float v0, float u1, float v1) {
     int16_t v = int16_t(mesh.vertexCount), t = int16_t(mesh.textureCount);
@@ -19,32 +22,21 @@ void AddQuad(ModelMesh& mesh, float half, float z, float u0, float v0, float u1,
 
 namespace {
 
-void Fill(View3D& view, uint32_t (*colourAt)(int32_t, int32_t)) {
-    view.texture = Dib::CreateBlank(256, 256);
-    for (int32_t y = 0; y < 256; ++y)
-        for (int32_t x = 0; x < 256; ++x) {
-            uint32_t c = colourAt(x, y);
-            uint8_t* p = view.texture.PixelAt(x, y);
-            p[0] = c & 0xFF, p[1] = (c >> 8) & 0xFF, p[2] = (c >> 16) & 0xFF;
-        }
+void SetTexture(View3D& view, Dib texture) {
+    view.texture = std::move(texture);
     view.paintTarget.textureBlock = view.texture.Block();
 }
-
-uint32_t fillColour = 0;
 
 }  // namespace
 
 void PaintQuarters(View3D& view) {
-    Fill(view, [](int32_t x, int32_t y) {
-        return y < 128 ? (x < 128 ? kUpperLeft : kUpperRight)
-                       : (x < 128 ? kLowerLeft : kLowerRight);
-    });
+    SetTexture(view, PaintedDib(256, 256, [](int32_t x, int32_t y) {
+                   return y < 128 ? (x < 128 ? kUpperLeft : kUpperRight)
+                                  : (x < 128 ? kLowerLeft : kLowerRight);
+               }));
 }
 
-void FillTexture(View3D& view, uint32_t colour) {
-    fillColour = colour;
-    Fill(view, [](int32_t, int32_t) { return fillColour; });
-}
+void FillTexture(View3D& view, uint32_t colour) { SetTexture(view, SolidDib(256, 256, colour)); }
 
 GlScene::GlScene(float renderScale, int32_t supersample)
     : surface(1024, 768, renderScale, supersample) {

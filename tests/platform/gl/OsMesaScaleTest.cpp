@@ -7,6 +7,7 @@
 
 #include "GlScene.h"
 #include "graphics/Dib.h"
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -99,12 +100,10 @@ TEST(OsMesaScaleTest, SinkGetsTheFinePixelsOfTheCopiedBlock) {
 // A picture whose colours run linearly comes back through a stretch and an average as it
 // was, the right way up.
 TEST(OsMesaScaleTest, PictureStretchedInAndAveragedOutIsThePicture) {
-    Dib dib = Dib::CreateBlank(40, 30);
-    for (int32_t y = 0; y < 30; ++y)
-        for (int32_t x = 0; x < 40; ++x) {
-            uint8_t* p = dib.PixelAt(x, y);
-            p[0] = 99, p[1] = uint8_t(y * 8), p[2] = uint8_t(x * 6);
-        }
+    const auto colourAt = [](int32_t x, int32_t y) {
+        return uint32_t(x * 6) << 16 | uint32_t(y * 8) << 8 | 99;
+    };
+    const Dib dib = PaintedDib(40, 30, colourAt);
     const BgrRows rows{dib.PixelBytes(), 40, 30, dib.Stride()};
     OsMesaSurface surface(64, 48, 2.0f);
     ASSERT_EQ(surface.Scale(), 2.0f);
@@ -113,7 +112,7 @@ TEST(OsMesaScaleTest, PictureStretchedInAndAveragedOutIsThePicture) {
     ASSERT_EQ(surface.CopyToWindow(5, 4, {0, 0, 40, 30}, window), 1);
     for (int32_t y = 1; y < 29; ++y)
         for (int32_t x = 1; x < 39; ++x)
-            ASSERT_LE(Difference(window.PixelAt(x, y), uint32_t(x * 6) << 16 | y * 8 << 8 | 99), 1)
+            ASSERT_LE(Difference(window.PixelAt(x, y), colourAt(x, y)), 1)
                 << x << "," << y;
     // Finer than OpenGL draws: the surface stays at the window's size.
     EXPECT_EQ(OsMesaSurface(12000, 40, 1.8f).Scale(), 1.0f);

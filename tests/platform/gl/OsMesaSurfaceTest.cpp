@@ -1,5 +1,5 @@
 // The OSMesa surface: the matrices match GLU's, pictures go in and panes come out the right way
-// up, depth clears stay in their rectangle, and selection reports overflow.
+// up, and depth clears stay in their rectangle. The selection pass is held by the pick's tests.
 #include "platform/gl/OsMesaSurface.h"
 
 #include <GL/gl.h>
@@ -11,6 +11,7 @@
 #include "graphics/Dib.h"
 #include "graphics/View3D.h"
 #include "graphics/ViewMath.h"
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -47,21 +48,11 @@ TEST(OsMesaSurfaceTest, ViewMatricesEqualGluAndFixedPipelineOnes) {
     ExpectSame(Current(GL_MODELVIEW_MATRIX), RotationMatrix(71, 0.3f, -2, 0.5f));
 }
 
-// A 13 x 7 picture (rows padded) whose pixel (x, y) is red x * 10, green y * 20, blue 99.
-Dib Pattern() {
-    Dib dib = Dib::CreateBlank(13, 7);
-    for (int32_t y = 0; y < 7; ++y)
-        for (int32_t x = 0; x < 13; ++x) {
-            uint8_t* p = dib.PixelAt(x, y);
-            p[0] = 99, p[1] = uint8_t(y * 20), p[2] = uint8_t(x * 10);
-        }
-    return dib;
-}
-
+// The colour of pixel (x, y) of a 13 x 7 test picture (its rows padded).
 uint32_t PatternAt(int32_t x, int32_t y) { return Rgb(uint8_t(x * 10), uint8_t(y * 20), 99); }
 
 void PicturesRoundTrip(OsMesaSurface& surface) {
-    Dib picture = Pattern();
+    const Dib picture = PaintedDib(13, 7, PatternAt);
     // 8 x 4 of the picture from (3, 2), drawn at (5, 6).
     ASSERT_EQ(surface.DrawPicture(BgrRowsOf(picture), {5, 6, 13, 10}, 3, 2), 1);
     Surface window(40, 30);
@@ -104,17 +95,6 @@ TEST(OsMesaSurfaceTest, WithoutContextTheSurfaceIsAPlainBitmap) {
     EXPECT_EQ(none.CopyToWindow(0, 0, {0, 0, 4, 4}, window), 0);
 }
 
-// Solid 256 x 256 texture of one colour (0x00RRGGBB).
-Dib Solid(uint32_t colour) {
-    Dib dib = Dib::CreateBlank(256, 256);
-    for (int32_t y = 0; y < 256; ++y)
-        for (int32_t x = 0; x < 256; ++x) {
-            uint8_t* p = dib.PixelAt(x, y);
-            p[0] = colour & 0xFF, p[1] = (colour >> 8) & 0xFF, p[2] = colour >> 16;
-        }
-    return dib;
-}
-
 void FullQuad(OsMesaSurface& surface, float z) {
     const GlCorner quad[6] = {{0, 0, -1, -1, z}, {1, 0, 1, -1, z}, {1, 1, 1, 1, z},
                               {0, 0, -1, -1, z}, {1, 1, 1, 1, z},  {0, 1, -1, 1, z}};
@@ -124,7 +104,7 @@ void FullQuad(OsMesaSurface& surface, float z) {
 TEST(OsMesaSurfaceTest, DepthClearStaysInsideItsRectangle) {
     OsMesaSurface surface(40, 30);
     surface.LoadMatrices(IdentityMatrix(), IdentityMatrix());
-    Dib red = Solid(0xFF0000), blue = Solid(0x0000FF);
+    const Dib red = SolidDib(256, 256, 0xFF0000), blue = SolidDib(256, 256, 0x0000FF);
     surface.UploadTexture(BgrRowsOf(red));
     FullQuad(surface, -0.5f);  // near
     surface.UploadTexture(BgrRowsOf(blue));
@@ -138,31 +118,6 @@ TEST(OsMesaSurfaceTest, DepthClearStaysInsideItsRectangle) {
     EXPECT_EQ(window.PixelAt(20, 11), 0xFF0000u);
     EXPECT_EQ(window.PixelAt(10, 12), 0xFF0000u);
     EXPECT_EQ(window.PixelAt(9, 5), 0xFF0000u);
-}
-
-TEST(OsMesaSurfaceTest, SelectionCountsHitsAndReportsOverflow) {
-    OsMesaSurface surface(40, 30);
-    surface.LoadMatrices(IdentityMatrix(), IdentityMatrix());
-    std::vector<uint32_t> buffer(64);
-    surface.BeginSelection(buffer);
-    ASSERT_TRUE(surface.IsSelecting());
-    for (uint32_t i = 0; i < 3; ++i) {
-        surface.PushName(i);
-        FullQuad(surface, 0);
-        surface.PopName();
-    }
-    EXPECT_EQ(surface.EndSelection(), 3);
-    EXPECT_FALSE(surface.IsSelecting());
-    EXPECT_EQ(buffer[0], 2u);  // names 0xFFFFFFFF and 0
-    EXPECT_EQ(buffer[4], 0u);
-
-    std::vector<uint32_t> small(8);
-    surface.BeginSelection(small);
-    for (uint32_t i = 0; i < 3; ++i) {
-        surface.LoadName(i);
-        FullQuad(surface, 0);
-    }
-    EXPECT_LT(surface.EndSelection(), 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "graphics/Dib.h"
 #include "support/TempDir.h"
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -31,11 +32,8 @@ std::string RunTool(const std::string& arguments, int& code) {
 struct Files {
     Files() {
         model = dir.Write("Fly01.ini", std::string(kModel));
-        Dib green = Dib::CreateBlank(32, 32);
-        for (int32_t y = 0; y < 32; ++y)
-            for (int32_t x = 0; x < 32; ++x) green.PixelAt(x, y)[1] = 200;
         skin = dir.File("Fly01.bmp");
-        EXPECT_EQ(green.SaveToFile(skin), 1);
+        EXPECT_EQ(SolidDib(32, 32, 0x00C800).SaveToFile(skin), 1);
     }
     TempDir dir;
     std::string model, skin;

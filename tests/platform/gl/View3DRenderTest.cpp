@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GlScene.h"
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -41,9 +42,7 @@ TEST(View3DRenderTest, RotationAndScaleMoveThePicture) {
 
 TEST(View3DRenderTest, ModelIsDrawnOverTheBackdrop) {
     GlScene scene;
-    Dib backdrop = Dib::CreateBlank(800, 600);
-    for (int32_t y = 0; y < 600; ++y)
-        for (int32_t x = 0; x < 800; ++x) backdrop.PixelAt(x, y)[1] = 0x80;
+    const Dib backdrop = SolidDib(800, 600, 0x008000);
     const Rect& screen = scene.layout.Screen;
     ASSERT_EQ(scene.surface.DrawPicture(BgrRowsOf(backdrop), screen, 0, 0), 1);
     scene.surface.ClearDepth(scene.surface.Bounds());
@@ -93,9 +92,7 @@ TEST(View3DRenderTest, PartialRedrawDrawsOnlyTrianglesTheRectangleMeets) {
 TEST(View3DRenderTest, MissingModelDrawsNothingAndMissingSkinDrawsBlack) {
     GlScene empty;
     empty.view.mesh.Clear();
-    Dib grey = Dib::CreateBlank(1024, 768);
-    for (int32_t y = 0; y < 768; ++y)
-        for (int32_t x = 0; x < 1024; ++x) grey.PixelAt(x, y)[0] = 0x40;
+    const Dib grey = SolidDib(1024, 768, 0x40);
     ASSERT_EQ(empty.surface.DrawPicture(BgrRowsOf(grey), empty.surface.Bounds(), 0, 0), 1);
     empty.RenderPane();
     EXPECT_EQ(empty.PaneAt(0.1, 0.1), 0x40u);
@@ -108,7 +105,7 @@ TEST(View3DRenderTest, MissingModelDrawsNothingAndMissingSkinDrawsBlack) {
     EXPECT_EQ(noSkin.PaneAt(-0.9, 0.9), 0x40u);
 }
 
-TEST(View3DRenderTest, WithoutContextNothingIsDrawn) {
+TEST(View3DRenderTest, WithoutContextNothingIsDrawnOrPicked) {
     OsMesaSurface plain(16385, 4);  // wider than OpenGL draws: a plain bitmap
     ASSERT_FALSE(plain.HasContext());
     View3D view;
@@ -119,6 +116,7 @@ TEST(View3DRenderTest, WithoutContextNothingIsDrawn) {
     ASSERT_EQ(plain.CopyToWindow(0, 0, {0, 0, 200, 4}, window), 1);
     for (int32_t x = 0; x < 200; ++x) ASSERT_EQ(window.PixelAt(x, 2), 0u);
     EXPECT_EQ(view.paintTarget.fullRedraw, 1);
+    EXPECT_FALSE(view.Pick(plain, {0, 0, 200, 4}, {0, 0, 200, 4}, 100, 2, 4));
 }
 
 }  // namespace
