@@ -55,5 +55,4 @@ TEST(View3DSkinTest, MissingSkinLeavesABlackTexture) {
     EXPECT_EQ(view.paintTarget.textureBlock, view.texture.Block());
 }
 
-
 }  // namespace
