@@ -26,6 +26,8 @@ struct FlightRig {
     void Click(const Rect& r);
     // The workshop's `mov` and the first paint of the flight screen.
     void EnterFlight();
+    // Model 9, on the model column's third page.
+    void ChooseModel9();
     // Paints what was invalidated, as the window does when its queue is empty.
     void PaintPending();
     // One tick of the 10 ms timer, `ms` after the last.
