@@ -24,6 +24,8 @@ struct FlightRig {
     [[nodiscard]] FlightScreen& F() { return static_cast<FlightScreen&>(c->FlightMovieScreen()); }
     [[nodiscard]] const ScreenLayout& L() { return c->Layout(); }
     void Click(const Rect& r);
+    // A click and the paint that follows it.
+    void ClickAndPaint(const Rect& r) { Click(r), PaintPending(); }
     // The workshop's `mov` and the first paint of the flight screen.
     void EnterFlight();
     // Model 9, on the model column's third page.
