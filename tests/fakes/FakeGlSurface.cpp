@@ -3,21 +3,6 @@
 
 #include <array>
 
-#include "platform/Surface.h"
-
-void FakeGlSurface::BeginSelection(std::span<uint32_t> buffer) {
-    selecting = true;
-    selection = buffer;
-    used = 0;
-    hits = 0;
-    names.assign(1, 0xFFFFFFFFu);
-}
-
-int32_t FakeGlSurface::EndSelection() {
-    selecting = false;
-    return hits;
-}
-
 namespace {
 
 // The corner in normalised device coordinates (x, y) through both column-major matrices.
@@ -61,10 +46,4 @@ void FakeGlSurface::DrawTriangles(std::span<const GlCorner> corners) {
     selection[used++] = 0;
     for (uint32_t name : names) selection[used++] = name;
     ++hits;
-}
-
-int FakeGlSurface::CopyToWindow(int32_t, int32_t, const Rect& dest, Surface& window) {
-    ++copies;
-    window.Fill(dest, kRendered);
-    return 1;
 }

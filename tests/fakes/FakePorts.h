@@ -1,5 +1,5 @@
 // Fakes of the small ports: the clock, the cursors, the tooltip control, the message boxes and
-// the launcher link. Each records what the logic asked of it.
+// the launcher link. Each records what the tests look at.
 #pragma once
 
 #include <map>
@@ -21,13 +21,7 @@ public:
 
 class FakeCursors final : public Cursors {
 public:
-    bool Set(int id) override {
-        set.push_back(id);
-        current = id;
-        return true;
-    }
-    int current = 0;
-    std::vector<int> set;
+    bool Set(int) override { return true; }
 };
 
 class FakeTipWindow final : public TipWindow {
@@ -36,21 +30,18 @@ public:
         Rect rect;
         std::string text;
     };
-    bool Create() override { return created = !createFails; }
+    bool Create() override { return !createFails; }
     void Activate(bool on) override { active = on; }
     void AddTool(int id, const Rect& rect, const std::string& text) override {
         tools[id] = {rect, text};
     }
     void DeleteTool(int id) override { tools.erase(id); }
     void Relay(const WindowMessage& message) override { relayed.push_back(message); }
-    bool IsVisible() const override { return visible; }
-    void Update() override { ++updates; }
+    bool IsVisible() const override { return false; }
+    void Update() override {}
 
     bool createFails = false;
-    bool created = false;
     bool active = false;
-    bool visible = false;
-    int updates = 0;
     std::map<int, Tool> tools;
     std::vector<WindowMessage> relayed;
 };

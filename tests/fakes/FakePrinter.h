@@ -13,7 +13,6 @@ public:
                        const std::function<void(PrintRows&, int32_t, int32_t)>& drawPage) override {
         names.push_back(name);
         rows.clear();
-        if (dialogCancelled) return PrintOutcome::cancelled;
         drawPage(*this, pageWidth, pageHeight);
         return PrintOutcome::printed;
     }
@@ -27,7 +26,6 @@ public:
     [[nodiscard]] int32_t PrintedWidth() const { return rows.empty() ? 0 : int32_t(rows[0].size() / 3); }
 
     bool installed = true;
-    bool dialogCancelled = false;
     int cancelAfter = -1;  // Cancel is pressed while row k is sent
     int32_t pageWidth = 1000;
     int32_t pageHeight = 1000;

@@ -46,10 +46,8 @@ public:
         std::error_code e;
         return !failRemove && std::filesystem::remove(path, e);
     }
+    void RemoveLeftovers(const PathString&) override {}
 
-    void RemoveLeftovers(const PathString& /*folder*/) override { ++cleanups; }
-
-    int cleanups = 0;
     bool failWrites = false;
     bool noTrash = false;
     bool failRemove = false;

@@ -1,7 +1,6 @@
 // The flight screen's test rig.
 #include "FlightRig.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -17,10 +16,8 @@ uint32_t NarrationFrames(int model, int step) { return uint32_t(1000 + model * 1
 
 void WriteWave(const PathString& path, uint32_t frames) {
     const std::vector<uint8_t> bytes = ToneWave(ToneSpec{.frames = frames});
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                std::streamsize(bytes.size()));
 }
 
 }  // namespace
@@ -76,14 +73,14 @@ void FlightRig::EnterFlight() {
     PaintPending();
 }
 
+void FlightRig::ChooseModel9() {
+    Click(L().modelUp);
+    Click(L().modelUp);
+    Click(L().ModelPick3);
+}
+
 void FlightRig::PaintPending() {
-    Rect all;
-    for (const Rect& r : f.window.invalidated) {
-        Rect u;
-        (void)Union(all, r, u);
-        all = u;
-    }
-    f.window.invalidated.clear();
+    const Rect all = f.window.TakeInvalidated();
     if (!all.IsEmpty()) c->Paint(all.left, all.top, all.right, all.bottom);
 }
 

@@ -24,8 +24,12 @@ struct FlightRig {
     [[nodiscard]] FlightScreen& F() { return static_cast<FlightScreen&>(c->FlightMovieScreen()); }
     [[nodiscard]] const ScreenLayout& L() { return c->Layout(); }
     void Click(const Rect& r);
+    // A click and the paint that follows it.
+    void ClickAndPaint(const Rect& r) { Click(r), PaintPending(); }
     // The workshop's `mov` and the first paint of the flight screen.
     void EnterFlight();
+    // Model 9, on the model column's third page.
+    void ChooseModel9();
     // Paints what was invalidated, as the window does when its queue is empty.
     void PaintPending();
     // One tick of the 10 ms timer, `ms` after the last.

@@ -32,49 +32,34 @@ TEST(FlightScreenTest, EnteringShowsTheFirstPictureAndTheStepsStopped) {
     EXPECT_EQ(r.ColourIn(r.L().stepButton2), Picture(40));
     EXPECT_EQ(r.ColourIn(r.L().stepButton3), Picture(90));
     EXPECT_EQ(r.ColourIn(r.L().stepButton4), FlightRig::kFlightBackdrop);
-    // The flight screen's tips replace the workshop's.
-    EXPECT_EQ(r.f.tips.tools.count(12), 1u);
-    EXPECT_EQ(r.f.tips.tools.at(12).rect, r.L().first);
-    EXPECT_EQ(r.f.tips.tools.count(7), 0u) << "the workshop's zoom tip is gone";
     // The movie stands still until play.
     for (int i = 0; i < 20; ++i) r.Tick();
     EXPECT_EQ(r.F().Player().CurrentTime(), 0);
 }
 
-TEST(FlightScreenTest, PreviousAndNextMoveBetweenMarks) {
+// Which mark `pre` and `next` find is StepMarksTest's, and FlightNextAndPreviousMoveBetweenMarks
+// steps through them end to end.
+TEST(FlightScreenTest, TransportButtonsShowTheirPictureOnAStoppedMovie) {
     FlightRig r;
     r.EnterFlight();
     r.Click(r.L().stepButton2);  // to mark 40, playing
     PlayUntil(r, 50);
-    r.Click(r.L().stop);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().stop);
     EXPECT_FALSE(r.F().Playing());
     EXPECT_EQ(r.F().Player().CurrentTime(), 50);
-    r.Click(r.L().pre);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().pre);
     EXPECT_EQ(r.F().Player().CurrentTime(), 40);
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(40)) << "a stopped movie shows the mark";
-    r.Click(r.L().next);
-    r.PaintPending();
-    EXPECT_EQ(r.F().Player().CurrentTime(), 90);
-    EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(90));
-    r.Click(r.L().next);
-    EXPECT_EQ(r.F().Player().CurrentTime(), 90) << "no mark after the last";
-    r.Click(r.L().last);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().last);
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(100));
-    r.Click(r.L().first);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().first);
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(0));
 }
 
 TEST(FlightScreenTest, PlayWaitsAtEachMarkForTheNarrationAndStartsEachNarrationOnce) {
     FlightRig r;
     r.EnterFlight();
-    // Model 9 is on the column's third page; choosing it speaks its first narration.
-    r.Click(r.L().modelUp);
-    r.Click(r.L().modelUp);
-    r.Click(r.L().ModelPick3);
+    r.ChooseModel9();  // which speaks its first narration
     r.PaintPending();
     ASSERT_EQ(r.F().Model(), 9);
     EXPECT_EQ(r.movies.opened.back(), r.paths.movieDir + "Fly09.mov");
@@ -103,12 +88,15 @@ TEST(FlightScreenTest, PlayWaitsAtEachMarkForTheNarrationAndStartsEachNarrationO
 TEST(FlightScreenTest, TheModelColumnChoosesTheMovieAndTheFirstNarration) {
     FlightRig r;
     r.EnterFlight();
+    const size_t sounds = r.audio.sounds.size(), opened = r.movies.opened.size();
+    r.Click(r.L().ModelPick1);  // the current model: nothing happens
+    EXPECT_EQ(r.audio.sounds.size(), sounds) << "no effect, no narration";
+    EXPECT_EQ(r.movies.opened.size(), opened);
     r.Click(r.L().stepButton3);
     PlayUntil(r, 95);
     for (int k = 0; k < 3; ++k) r.Click(r.L().modelUp);
     EXPECT_EQ(r.F().ModelListTop(), 3);
-    r.Click(r.L().ModelPick1);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().ModelPick1);
     EXPECT_EQ(r.F().Model(), 10);
     EXPECT_EQ(r.movies.opened.back(), r.paths.movieDir + "Fly10.mov");
     EXPECT_EQ(r.Starts("10-01"), 1);
@@ -117,17 +105,6 @@ TEST(FlightScreenTest, TheModelColumnChoosesTheMovieAndTheFirstNarration) {
     EXPECT_EQ(r.F().Player().CurrentTime(), 0);
     EXPECT_EQ(r.ColourIn(r.L().stepButton2), Picture(20));
     EXPECT_EQ(r.ColourIn(r.L().stepButton3), FlightRig::kFlightBackdrop);
-}
-
-TEST(FlightScreenTest, ChoosingTheCurrentModelDoesNothing) {
-    FlightRig r;
-    r.EnterFlight();
-    const size_t sounds = r.audio.sounds.size(), opened = r.movies.opened.size();
-    r.Click(r.L().ModelPick1);
-    r.PaintPending();
-    EXPECT_EQ(r.audio.sounds.size(), sounds) << "no effect, no narration";
-    EXPECT_EQ(r.movies.opened.size(), opened);
-    EXPECT_TRUE(r.F().Player().IsLoaded());
 }
 
 TEST(FlightScreenTest, StepPagesTurnOnlyWhileMoreMarksFollow) {
@@ -161,8 +138,7 @@ TEST(FlightScreenTest, AMissingMovieLeavesTheBackdropAndTheButtonsWorking) {
     for (int i = 0; i < 30; ++i) r.Tick();
     r.Click(r.L().stepButton2);
     EXPECT_EQ(r.F().Player().CurrentTime(), 40);
-    r.Click(r.L().first);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().first);
     r.c->InvalidateAll();
     r.PaintPending();
     EXPECT_EQ(r.F().Player().CurrentTime(), 0);
@@ -183,11 +159,9 @@ TEST(FlightScreenTest, AMissingFrameFileSaysSoAndTheScreenStillWorks) {
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(9));
 }
 
-TEST(FlightScreenTest, DiyGoesBackToTheSameWorkshopPaintingWhenTheModelStayed) {
+TEST(FlightScreenTest, DiyGoesBackToTheSamePaintingOrLoadsTheModelChosenOnTheFlightScreen) {
     FlightRig r;
     View3D& before = r.c->View();
-    uint8_t* texel = before.texture.PixelAt(10, 10);
-    texel[0] = 0, texel[1] = 0, texel[2] = 255;
     r.EnterFlight();
     EXPECT_EQ(r.c->BackBuffer().PixelAt(400, 300), FlightRig::kFlightBackdrop);
     r.Click(r.L().play);
@@ -195,28 +169,22 @@ TEST(FlightScreenTest, DiyGoesBackToTheSameWorkshopPaintingWhenTheModelStayed) {
     r.Click(r.L().diy);
     EXPECT_EQ(r.c->CurrentMode(), Mode::workshop);
     EXPECT_FALSE(r.F().Player().IsLoaded()) << "the movie is closed on leaving";
-    EXPECT_EQ(&r.c->View(), &before);
-    EXPECT_EQ(r.c->View().texture.PixelAt(10, 10)[2], 255);
+    EXPECT_EQ(&r.c->View(), &before) << "the painting is kept: FlightDiyKeepsTheWorkshopPainting";
     EXPECT_EQ(r.c->BackBuffer().PixelAt(400, 300), FlightRig::kWorkshopBackdrop);
     EXPECT_EQ(r.f.tips.tools.count(7), 1u) << "the workshop's tips are back";
+    const auto& workshop = static_cast<PaintWorkshop&>(r.c->WorkshopScreen());
+    r.Click(r.L().canvas);  // a dab that undo could take back
+    ASSERT_TRUE(workshop.UndoAvailable());
     // The next visit starts stopped at the beginning.
     r.EnterFlight();
     EXPECT_FALSE(r.F().Playing());
     EXPECT_EQ(r.F().Player().CurrentTime(), 0);
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(0));
-}
 
-TEST(FlightScreenTest, DiyLoadsTheModelChosenOnTheFlightScreen) {
-    FlightRig r;
-    r.EnterFlight();
-    r.Click(r.L().modelUp);
-    r.Click(r.L().modelUp);
-    r.Click(r.L().ModelPick3);
+    r.ChooseModel9();
     EXPECT_EQ(r.c->ModelNumber(), 1) << "the workshop's model stays until diy";
     r.Click(r.L().diy);
-    EXPECT_EQ(r.c->CurrentMode(), Mode::workshop);
     EXPECT_EQ(r.c->ModelNumber(), 9);
-    const auto& workshop = static_cast<PaintWorkshop&>(r.c->WorkshopScreen());
     EXPECT_FALSE(workshop.UndoAvailable()) << "no undo into another model's skin";
     r.EnterFlight();
     EXPECT_EQ(r.F().Model(), 9);
@@ -226,9 +194,7 @@ TEST(FlightScreenTest, DiyLoadsTheModelChosenOnTheFlightScreen) {
 TEST(FlightScreenTest, StopSilencesTheNarrationAndTheSliderSetsThePrintSize) {
     FlightRig r;
     r.EnterFlight();
-    r.Click(r.L().modelUp);
-    r.Click(r.L().modelUp);
-    r.Click(r.L().ModelPick3);  // model 9 speaks its first narration
+    r.ChooseModel9();  // model 9 speaks its first narration
     EXPECT_FALSE(r.c->IsCueFinished());
     r.Click(r.L().stop);
     EXPECT_TRUE(r.c->IsCueFinished());

@@ -136,8 +136,7 @@ TEST(FoldMovieSourceTest, TheFlightScreenFoldsThePaintingOfTheWorkshopsAirplane)
     r.EnterFlight();
     EXPECT_EQ(r.movies.open, "Fly01.mov");
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), FakeMovieSource::ColourOf(0));
-    r.Click(r.L().diy);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().diy);
 
     // Painted: the drawn movie, with the workshop's texture.
     Dib& texture = r.c->View().texture;
@@ -155,8 +154,7 @@ TEST(FoldMovieSourceTest, TheFlightScreenFoldsThePaintingOfTheWorkshopsAirplane)
     // Another airplane on this screen: its own movie file.
     r.Click(r.L().modelUp);
     r.Click(r.L().modelUp);
-    r.Click(r.L().ModelPick3);
-    r.PaintPending();
+    r.ClickAndPaint(r.L().ModelPick3);
     EXPECT_EQ(r.movies.open, "Fly09.mov");
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), FakeMovieSource::ColourOf(0));
 }

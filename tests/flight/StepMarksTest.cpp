@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -12,10 +13,8 @@ TEST(StepMarksTest, ReadsTheCountThenTheMarksAtAnySeparator) {
     StepMarks m;
     m.ReadList("4;0,40{90}/120*");
     ASSERT_EQ(m.count, 4);
-    EXPECT_EQ(m.marks[0], 0);
-    EXPECT_EQ(m.marks[1], 40);
-    EXPECT_EQ(m.marks[2], 90);
-    EXPECT_EQ(m.marks[3], 120);
+    EXPECT_EQ(std::vector<int32_t>(m.marks.begin(), m.marks.begin() + 4),
+              (std::vector<int32_t>{0, 40, 90, 120}));
     m.ReadList("3,7");
     EXPECT_EQ(m.count, 3);
     EXPECT_EQ(m.marks[1], 0) << "marks the list lacks are 0";

@@ -1,5 +1,5 @@
-// Drawing pictures on a surface: unscaled and centred, scaled, with raster operations, white
-// transparent, and through the device bitmap.
+// Drawing pictures on a surface: unscaled, scaled and white transparent. (Centred drawing is
+// ControllerTest's loading picture.)
 #include <gtest/gtest.h>
 
 #include "graphics/DibDrawing.h"
@@ -19,16 +19,6 @@ Dib Gradient(int w, int h) {
     return dib;
 }
 
-TEST(DibDrawingTest, DrawAtCentredPutsTheDesignOnTheScreensCentre) {
-    const Dib design = Gradient(800, 600);
-    Surface screen(1024, 768);
-    EXPECT_EQ(DrawAt(design, screen, {0, 0, 800, 600}, true, 1024, 768), 1);
-    EXPECT_EQ(screen.PixelAt(112, 84), Rgb(0, 0, 7));
-    EXPECT_EQ(screen.PixelAt(112 + 255, 84 + 3), Rgb(255, 3, 7));
-    EXPECT_EQ(screen.PixelAt(111, 84), 0u);
-    EXPECT_EQ(screen.PixelAt(912, 684), 0u);
-}
-
 TEST(DibDrawingTest, DrawAtASmallerRectangleShowsTheBottomLeftPart) {
     const Dib dib = Gradient(8, 8);
     Surface s(8, 8);
@@ -40,13 +30,10 @@ TEST(DibDrawingTest, DrawAtASmallerRectangleShowsTheBottomLeftPart) {
 
 TEST(DibDrawingTest, EmptyOrOddPicturesDrawNothing) {
     Surface s(4, 4);
-    const Dib empty;
+    Dib empty;
     EXPECT_EQ(DrawAt(empty, s, {0, 0, 4, 4}, false, 4, 4), 0);
     EXPECT_EQ(DrawStretched(empty, s, {0, 0, 4, 4}, {0, 0, 4, 4}), 0);
-    Dib e2;
-    EXPECT_EQ(DrawTransparent(e2, s, 0, 0), 0);
-    EXPECT_EQ(MakeDeviceBitmap(e2), nullptr);
-    EXPECT_EQ(BlitDeviceBitmap(e2, s, 0, 0, Rop::Copy), 0);
+    EXPECT_EQ(DrawTransparent(empty, s, 0, 0), 0);
     EXPECT_TRUE(s.TakeTouched().IsEmpty());
 }
 
@@ -65,19 +52,6 @@ TEST(DibDrawingTest, DrawStretchedScalesByNearestPixel) {
     EXPECT_EQ(DrawStretched(dib, t, {0, 0, 0, 1}, {0, 0, 4, 4}), 0);
 }
 
-TEST(DibDrawingTest, DrawWithRopCombinesOrFillsAsAPattern) {
-    const Dib dib = Gradient(2, 2);
-    Surface s(2, 2);
-    s.Fill(s.Bounds(), 0x0000FF);
-    EXPECT_EQ(DrawWithRop(dib, s, 0, 0, 2, 2, 0, 0, 2, 2, Rop::Invert), 1);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(1, 1, 7) ^ 0x0000FFu);
-    const Dib empty;
-    EXPECT_EQ(DrawWithRop(empty, s, 0, 0, 1, 1, 0, 0, 2, 2, Rop::Blackness), 1);
-    EXPECT_EQ(s.PixelAt(0, 0), 0u);
-    EXPECT_EQ(DrawWithRop(empty, s, 0, 0, 2, 2, 0, 0, 2, 2, Rop::Copy), 0);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(1, 1, 7) ^ 0x0000FFu);
-}
-
 TEST(DibDrawingTest, DrawTransparentLeavesPureWhiteOut) {
     Dib dib = Gradient(2, 1);
     uint8_t* white = dib.PixelAt(0, 0);
@@ -91,23 +65,6 @@ TEST(DibDrawingTest, DrawTransparentLeavesPureWhiteOut) {
     EXPECT_EQ(s.PixelAt(0, 0), 0x112233u);
     EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFEu);
     EXPECT_NE(dib.GetDeviceBitmap(), nullptr) << "made on first transparent draw";
-}
-
-TEST(DibDrawingTest, DeviceBitmapDrawnTwiceByExclusiveOrVanishes) {
-    Dib dib = Gradient(3, 3);
-    Surface s(5, 5);
-    s.Fill(s.Bounds(), 0x445566);
-    EXPECT_EQ(BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert), 0) << "none made yet";
-    ASSERT_NE(MakeDeviceBitmap(dib), nullptr);
-    // Changes to the block after the copy was made do not reach it.
-    dib.PixelAt(0, 0)[2] = 99;
-    EXPECT_EQ(BlitDeviceBitmap(dib, s, 1, 1, Rop::Copy), 1);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(0, 0, 7));
-    s.Fill(s.Bounds(), 0x445566);
-    (void)BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert);
-    EXPECT_NE(s.PixelAt(2, 2), 0x445566u);
-    (void)BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert);
-    EXPECT_EQ(s.PixelAt(2, 2), 0x445566u);
 }
 
 }  // namespace

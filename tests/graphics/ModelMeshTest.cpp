@@ -9,6 +9,7 @@
 
 namespace {
 
+using ::testing::Contains;
 using ::testing::HasSubstr;
 
 ModelMesh FromText(const std::string& text) {
@@ -47,35 +48,23 @@ TEST(ModelMeshTest, LoadsEveryListOfSoundFile) {
     EXPECT_TRUE(mesh.problems.empty()) << mesh.problems.front();
 }
 
-TEST(ModelMeshTest, MissingFileEmptiesTheMeshAndSaysSo) {
-    TempDir dir;
-    ModelMesh mesh = FromText(sum + data);
-    EXPECT_FALSE(mesh.Load(dir.File("Fly09.ini")));
-    EXPECT_EQ(mesh.triangleCount, 0);
-    EXPECT_TRUE(mesh.triangles.empty());
-    EXPECT_TRUE(mesh.vertices.empty());
-}
-
 TEST(ModelMeshTest, ListLinesJoinWithoutTheirTrailingSeparator) {
     std::string sum2 = "[sum]\nverticies = 2\n";
     ModelMesh joined = FromText(sum2 + "[data]\nvertices=0,0,0.5\n1.0,2,3\n");
     EXPECT_EQ(joined.vertices, (std::vector<float>{0, 0, 0.51f, 2, 3, 0}));
-    EXPECT_THAT(joined.problems, testing::Contains(HasSubstr("\"0.51.0\" is not a number")));
+    EXPECT_THAT(joined.problems, Contains(HasSubstr("\"0.51.0\" is not a number")));
     ModelMesh separated = FromText(sum2 + "[data]\nvertices=0,0,0.5,\n1.0,2,3\n");
     EXPECT_EQ(separated.vertices, (std::vector<float>{0, 0, 0.5f, 1, 2, 3}));
 }
 
-TEST(ModelMeshTest, KeepsOnlyAsManyNumbersAsCountsAsk) {
+TEST(ModelMeshTest, ListsKeepAsManyNumbersAsCountsAskAndShortOrMisnamedOnesReadZero) {
     std::string list;
     for (int i = 0; i < 27; ++i) list += "0,";
-    ModelMesh mesh = FromText(
+    ModelMesh longer = FromText(
         "[SUM]\nTriangles=2\nVerticies=1\nTexture=1\n[DATA]\nTriangles=" + list + "\n");
-    EXPECT_EQ(mesh.triangleCount, 2);
-    EXPECT_EQ(mesh.triangles.size(), 18u);
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("holds 27 numbers")));
-}
-
-TEST(ModelMeshTest, ShortOrMisnamedListsReadZero) {
+    EXPECT_EQ(longer.triangleCount, 2);
+    EXPECT_EQ(longer.triangles.size(), 18u);
+    EXPECT_THAT(longer.problems, Contains(HasSubstr("holds 27 numbers")));
     ModelMesh mesh = FromText("[SUM]\nVerticies=2\nMaterials=1\n[DATA]\nVerticies=1,2,3\n"
                               "Materials=1,2\n");
     EXPECT_EQ(mesh.vertices, std::vector<float>(6, 0.0f));
@@ -83,7 +72,7 @@ TEST(ModelMeshTest, ShortOrMisnamedListsReadZero) {
     EXPECT_EQ(mesh.materials[1], 2.0f);
     EXPECT_EQ(mesh.materials[14], 0.0f);
     EXPECT_EQ(mesh.materialRefs, (std::vector<int32_t>{0, 0}));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("DATA Vertices is missing")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("DATA Vertices is missing")));
 }
 
 TEST(ModelMeshTest, NegativeOrImpossibleCountsCountZero) {
@@ -96,9 +85,9 @@ TEST(ModelMeshTest, NegativeOrImpossibleCountsCountZero) {
     EXPECT_EQ(mesh.textureCount, 0);
     EXPECT_TRUE(mesh.triangles.empty());
     EXPECT_TRUE(mesh.vertices.empty());
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("Materials=-1 is negative")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("Triangles=2000000000 is more than")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("Texture=abc is not a whole number")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("Materials=-1 is negative")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("Triangles=2000000000 is more than")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("Texture=abc is not a whole number")));
 }
 
 TEST(ModelMeshTest, LeavesOutTrianglesWithIndicesOutsideTheirLists) {
@@ -108,9 +97,9 @@ TEST(ModelMeshTest, LeavesOutTrianglesWithIndicesOutsideTheirLists) {
         "{2,1,0,9,9,9,1,1,2},{2,1,0,0,0,0,1,0,0}\nTextures=0,0,1,1\n");
     EXPECT_EQ(mesh.triangleCount, 1);
     EXPECT_EQ(mesh.triangles, (std::vector<int16_t>{0, 1, 2, 0, 0, 0, 0, 1, 1}));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("triangle 1: vertex index 3")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("triangle 2: vertex index -1")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("triangle 3: texture index 2")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("triangle 1: vertex index 3")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("triangle 2: vertex index -1")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("triangle 3: texture index 2")));
 }
 
 TEST(ModelMeshTest, MalformedPiecesReadTheirPrefixAndAreReported) {
@@ -118,19 +107,19 @@ TEST(ModelMeshTest, MalformedPiecesReadTheirPrefixAndAreReported) {
         "[SUM]\nVerticies=2\nTriangles=1\nMaterials=1\n[DATA]\nVertices=abc,12x,-.5,+2,1e999,3e\n"
         "Triangles=70000,-70000\nMaterials=1e2,2.5e1\nMaterial_ref=99999999999\n");
     EXPECT_EQ(mesh.vertices, (std::vector<float>{0, 12, -0.5f, 2, 0, 3}));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("\"abc\" is not a number")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("\"1e999\" is out of range")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("\"abc\" is not a number")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("\"1e999\" is out of range")));
     EXPECT_EQ(mesh.materials[0], 1.0f);  // no point: read as an integer
     EXPECT_EQ(mesh.materials[1], 25.0f);
     EXPECT_EQ(mesh.materialRefs[0], INT32_MAX);
     // Values beyond 16 bits are clamped, never wrapped onto a valid index; the triangle is
     // then left out.
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("\"70000\" is out of range")));
-    EXPECT_THAT(mesh.problems, testing::Contains(HasSubstr("vertex index 32767")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("\"70000\" is out of range")));
+    EXPECT_THAT(mesh.problems, Contains(HasSubstr("vertex index 32767")));
     EXPECT_EQ(mesh.triangleCount, 0);
 }
 
-TEST(ModelMeshTest, ReloadingReplacesEverything) {
+TEST(ModelMeshTest, ReloadingReplacesEverythingAndAMissingFileEmptiesTheMesh) {
     ModelMesh mesh = FromText(sum + data);
     SectionFile other;
     other.OpenText("[SUM]\nVerticies=1\n[DATA]\nVertices=4,5,6\n");
@@ -138,6 +127,12 @@ TEST(ModelMeshTest, ReloadingReplacesEverything) {
     EXPECT_EQ(mesh.triangleCount, 0);
     EXPECT_TRUE(mesh.materials.empty());
     EXPECT_EQ(mesh.vertices, (std::vector<float>{4, 5, 6}));
+    TempDir dir;
+    mesh = FromText(sum + data);
+    EXPECT_FALSE(mesh.Load(dir.File("Fly09.ini")));
+    EXPECT_EQ(mesh.triangleCount, 0);
+    EXPECT_TRUE(mesh.triangles.empty());
+    EXPECT_TRUE(mesh.vertices.empty());
 }
 
 TEST(ModelMeshTest, CountsTheProblemsPastTheHundredthWithoutWordingThem) {

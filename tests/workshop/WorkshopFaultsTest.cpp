@@ -22,13 +22,19 @@ int32_t SliderX(WorkshopRig& r, int component, int32_t value) {
 TEST(WorkshopFaultsTest, EachSliderChangeIsAppliedOnceWhateverTheOrder) {
     WorkshopRig r;
     WriteTestModel(r.f.dir.Path(), 2, 256, 256, 200, 80, 40);  // a colour with a hue
-    r.Click(r.L().ModelPick2.CentreX(), r.L().ModelPick2.CentreY());
+    r.Click(r.L().ModelPick2);
     Dib original = r.V().texture.Clone();
-    r.Click(r.L().adjust.CentreX(), r.L().adjust.CentreY());
+    r.Click(r.L().adjust);
     const Rect& hue = r.L().adjusth;
     const Rect& light = r.L().adjustl;
-    r.Click(SliderX(r, 0, 40), hue.CentreY());
+    // The first change dragged along the hue slider, applied on the tick after the release.
+    r.Press(SliderX(r, 0, 0), hue.CentreY());
+    r.Move(SliderX(r, 0, 40), hue.CentreY());
+    r.Release(SliderX(r, 0, 40), hue.CentreY());
+    EXPECT_TRUE(r.W().Adjust().RecolourPending());
+    EXPECT_EQ(r.Texel(5, 5), 0xC85028u) << "not before the tick";
     r.c->Timer(2);
+    EXPECT_NE(r.Texel(5, 5), 0xC85028u);
     // Two clicks on the lightness slider's middle change nothing.
     for (int i = 0; i < 2; ++i) {
         r.Click(SliderX(r, 2, 0), light.CentreY());
@@ -49,17 +55,17 @@ TEST(WorkshopFaultsTest, EachSliderChangeIsAppliedOnceWhateverTheOrder) {
 
 TEST(WorkshopFaultsTest, PaintingAfterAnAdjustmentIsKeptByTheNextOne) {
     WorkshopRig r;
-    r.Click(r.L().adjust.CentreX(), r.L().adjust.CentreY());
+    r.Click(r.L().adjust);
     r.Click(SliderX(r, 2, 50), r.L().adjustl.CentreY());
     r.c->Timer(2);
     const uint32_t adjusted = r.Texel(5, 5);
     ASSERT_NE(adjusted, 0x808080u);
     // Erase a corner back to the skin as loaded, then adjust again.
-    r.Click(r.L().erase.CentreX(), r.L().erase.CentreY());
+    r.Click(r.L().erase);
     const Rect& canvas = r.L().canvas;
     r.Click(canvas.left + 5, canvas.top + 5);
     ASSERT_EQ(r.Texel(5, 5), 0x808080u);
-    r.Click(r.L().adjust.CentreX(), r.L().adjust.CentreY());
+    r.Click(r.L().adjust);
     r.Click(SliderX(r, 0, 10), r.L().adjusth.CentreY());
     r.c->Timer(2);
     EXPECT_EQ(r.Texel(5, 5), 0x808080u) << "grey has no hue: the erased corner stays";
@@ -69,53 +75,52 @@ TEST(WorkshopFaultsTest, PaintingAfterAnAdjustmentIsKeptByTheNextOne) {
 TEST(WorkshopFaultsTest, ChoosingAnotherToolClosesTheStampChooserAndRepaintsItsArea) {
     WorkshopRig r;
     const uint32_t backdrop = r.f.window.client.PixelAt(r.L().stampBox.left + 2, r.L().stampBox.top + 2);
-    r.Click(r.L().picture.CentreX(), r.L().picture.CentreY());
-    r.Click(r.L().rolepic.CentreX(), r.L().rolepic.CentreY());
+    r.Click(r.L().picture);
+    r.Click(r.L().rolepic);
     ASSERT_TRUE(r.W().ChooserShown());
     r.PaintAll();
     // The chooser's picture lies on the window; now the child takes the pencil.
     r.f.window.client.Fill(r.L().stampBox, 0x123456);
-    r.Click(r.L().pencil.CentreX(), r.L().pencil.CentreY());
+    r.Click(r.L().pencil);
     EXPECT_FALSE(r.W().ChooserShown());
     r.PaintAll();
     EXPECT_EQ(r.f.window.client.PixelAt(r.L().stampBox.left + 2, r.L().stampBox.top + 2), backdrop)
         << "the area between the panes shows the backdrop again";
-    // And the pencil paints.
-    const Rect& canvas = r.L().canvas;
-    r.Press(canvas.left + 20, canvas.top + 20);
-    r.Move(canvas.left + 60, canvas.top + 20);
-    r.Release(canvas.left + 60, canvas.top + 20);
-    EXPECT_NE(r.Texel(40, 20), 0x808080u);
+    r.Stroke();
+    EXPECT_NE(r.Texel(40, 20), 0x808080u) << "and the pencil paints";
 }
 
 TEST(WorkshopFaultsTest, APressOnTheWorksButtonClosesTheChooserItCovers) {
     WorkshopRig r;
-    r.Click(r.L().picture.CentreX(), r.L().picture.CentreY());
-    r.Click(r.L().rolepic.CentreX(), r.L().rolepic.CentreY());
+    r.Click(r.L().picture);
+    r.Click(r.L().rolepic);
     ASSERT_TRUE(r.W().ChooserShown());
     r.f.window.invalidated.clear();
-    r.Click(r.L().docout.CentreX(), r.L().docout.CentreY());
+    r.Click(r.L().docout);
     EXPECT_FALSE(r.W().ChooserShown());
     EXPECT_NE(std::find(r.f.window.invalidated.begin(), r.f.window.invalidated.end(),
                         r.L().stampBox),
               r.f.window.invalidated.end());
     // Back from the box, a click on the skin paints the skin it shows.
-    r.Click(r.L().saveback.CentreX(), r.L().saveback.CentreY());
-    r.Click(r.L().stampCell.CentreX(), r.L().stampCell.CentreY());
+    r.Click(r.L().saveback);
+    r.Click(r.L().stampCell);
     EXPECT_TRUE(r.W().UndoAvailable());
 }
 
 TEST(WorkshopFaultsTest, AnIdleWorkshopRendersThePreviewOnlyAfterAChange) {
     WorkshopRig r;
     r.PaintAll();
+    ASSERT_TRUE(r.W().PreviewPending());
+    const int copies = r.gl->copies;
     r.c->Timer(2);
     const int drawn = r.gl->drawnTriangles;
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(r.gl->copies, copies + 1);
+    EXPECT_EQ(r.f.window.client.PixelAt(r.L().view.CentreX(), r.L().view.CentreY()),
+              FakeGlSurface::kRendered);
     for (int tick = 0; tick < 10; ++tick) r.c->Timer(2);
     EXPECT_EQ(r.gl->drawnTriangles, drawn) << "nothing changed: nothing rendered";
-    const Rect& canvas = r.L().canvas;
-    r.Press(canvas.left + 20, canvas.top + 20);
-    r.Move(canvas.left + 60, canvas.top + 20);
-    r.Release(canvas.left + 60, canvas.top + 20);
+    r.Stroke();
     r.PaintAll();
     r.c->Timer(2);
     EXPECT_GT(r.gl->drawnTriangles, drawn);

@@ -23,8 +23,14 @@ struct WorkshopRig {
     void Move(int32_t x, int32_t y) { c->MouseMove(x, y); }
     void Release(int32_t x, int32_t y) { c->ButtonUp(x, y); }
     void Click(int32_t x, int32_t y) { Press(x, y), Release(x, y); }
+    // A click in the middle of a layout rectangle, as a child gives it.
+    void Click(const Rect& r) { Click(r.CentreX(), r.CentreY()); }
+    // A short pencil stroke on the flat pane, from (20, 20 + dy) to (80, 20 + dy) of its corner.
+    void Stroke(int32_t dy = 0);
     // A paint of the whole window, as after InvalidateAll.
     void PaintAll() { c->Paint(0, 0, f.window.width, f.window.height); }
+    // A paint of what was invalidated, as the window does when its queue is empty.
+    void PaintPending();
 
     FakePlatform f;
     FakeGlSurface* gl = nullptr;
