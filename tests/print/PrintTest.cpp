@@ -1,10 +1,12 @@
 // The page printer's arithmetic and the two sheets, on a fake printer's page.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <utility>
 
 #include "fakes/FakePrinter.h"
+#include "graphics/Canvas.h"
 #include "graphics/Dib.h"
 #include "print/PagePrinter.h"
 #include "print/PrintSheets.h"
@@ -86,6 +88,51 @@ TEST(PrintSheetsTest, ALongSheetIsScaledToTheSkinAndTurned) {
     EXPECT_EQ(turned.PixelAt(249, 599)[2], 0);
 
     EXPECT_TRUE(MakeAirplaneSheet(models, 5, wide).IsEmpty()) << "no skin, no sheet";
+}
+
+// The installed forms: a 256-px skin, a 4-bit overlay at print size, an 8-bit steps sheet.
+TEST(PrintSheetsTest, TheOverlaySizesTheSheetAndPalettedFilesPrintAsTheir24BitForms) {
+    TempDir paletted, full;
+    // Lines of three colours and a soft edge, on white, 1448 x 1024.
+    Canvas lines(1448, 1024, {255, 255, 255});
+    lines.FillRect(700, 0, 3, 1024, {0, 0, 0});
+    lines.FillRect(0, 500, 1448, 2, {40, 80, 200});
+    lines.FillRect(0, 900, 1448, 2, {200, 40, 60});
+    lines.FillRect(0, 902, 1448, 1, {230, 180, 190});
+    for (const TempDir* dir : {&paletted, &full}) {
+        const std::string models = dir->Path() + "/";
+        ASSERT_EQ(SolidDib(256, 181, 0x00FF00).SaveToFile(models + "Fly03.bmp"), 1);
+    }
+    ASSERT_EQ(lines.SavePalettedBmp(paletted.Path() + "/Fly03m.bmp", 4), 1);
+    ASSERT_EQ(lines.SaveBmp(full.Path() + "/Fly03m.bmp"), 1);
+    const Dib red = SolidDib(256, 256, 0xFF0000);
+    const Dib sheet = MakeAirplaneSheet(paletted.Path() + "/", 3, red);
+    ASSERT_EQ(sheet.Width(), 1448);
+    ASSERT_EQ(sheet.Height(), 1024);
+    int lined = 0;
+    for (int32_t y = 0; y < 1024; ++y)
+        for (int32_t x = 0; x < 1448; ++x) {
+            const RgbPixel want = lines.Get(x, y);
+            const uint8_t* got = sheet.PixelAt(x, y);
+            const bool line = want.r != 255 || want.g != 255 || want.b != 255;
+            lined += line ? 1 : 0;
+            // The line where the overlay has one, else the painting: never the skin's green.
+            const RgbPixel expect = line ? want : RgbPixel{255, 0, 0};
+            ASSERT_EQ((std::array<int, 3>{got[2], got[1], got[0]}),
+                      (std::array<int, 3>{expect.r, expect.g, expect.b})) << x << "," << y;
+        }
+    EXPECT_GT(lined, 1024 * 3 + 1448 * 4);
+    const Dib same = MakeAirplaneSheet(full.Path() + "/", 3, red);
+    EXPECT_EQ(same.FileBytes(), sheet.FileBytes());
+
+    // A steps sheet of an 8-bit file prints what its 24-bit form prints.
+    ASSERT_EQ(lines.SavePalettedBmp(paletted.Path() + "/Step03.bmp", 8), 1);
+    ASSERT_EQ(lines.SaveBmp(full.Path() + "/Step03.bmp"), 1);
+    FakePrinter fromPalette, fromFull;
+    EXPECT_EQ(PrintSteps(fromPalette, paletted.Path() + "/", 3, 20, nullptr), PrintOutcome::printed);
+    EXPECT_EQ(PrintSteps(fromFull, full.Path() + "/", 3, 20, nullptr), PrintOutcome::printed);
+    EXPECT_FALSE(fromFull.rows.empty());
+    EXPECT_EQ(fromPalette.rows, fromFull.rows);
 }
 
 TEST(PrintSheetsTest, TheJobsGetTheirSizesAndTellWhenThereIsNoPrinter) {
