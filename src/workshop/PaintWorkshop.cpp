@@ -191,7 +191,7 @@ void PaintWorkshop::DrawControls(const Rect& update) {
         (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
     if (works.IsOpen()) works.Paint(update, backdrop);
     (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
-    const bool chinese = !host.Language().empty() && host.Language()[0] == 'c';
+    const bool chinese = host.ChildLanguage() == Language::chinese;
     (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
                       update);
     if (labelPage >= 1 && labelPage <= kToolCount)
