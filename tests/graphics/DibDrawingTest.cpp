@@ -46,7 +46,6 @@ TEST(DibDrawingTest, EmptyOrOddPicturesDrawNothing) {
     Dib e2;
     EXPECT_EQ(DrawTransparent(e2, s, 0, 0), 0);
     EXPECT_EQ(MakeDeviceBitmap(e2), nullptr);
-    EXPECT_EQ(BlitDeviceBitmap(e2, s, 0, 0, Rop::Copy), 0);
     EXPECT_TRUE(s.TakeTouched().IsEmpty());
 }
 
@@ -65,19 +64,6 @@ TEST(DibDrawingTest, DrawStretchedScalesByNearestPixel) {
     EXPECT_EQ(DrawStretched(dib, t, {0, 0, 0, 1}, {0, 0, 4, 4}), 0);
 }
 
-TEST(DibDrawingTest, DrawWithRopCombinesOrFillsAsAPattern) {
-    const Dib dib = Gradient(2, 2);
-    Surface s(2, 2);
-    s.Fill(s.Bounds(), 0x0000FF);
-    EXPECT_EQ(DrawWithRop(dib, s, 0, 0, 2, 2, 0, 0, 2, 2, Rop::Invert), 1);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(1, 1, 7) ^ 0x0000FFu);
-    const Dib empty;
-    EXPECT_EQ(DrawWithRop(empty, s, 0, 0, 1, 1, 0, 0, 2, 2, Rop::Blackness), 1);
-    EXPECT_EQ(s.PixelAt(0, 0), 0u);
-    EXPECT_EQ(DrawWithRop(empty, s, 0, 0, 2, 2, 0, 0, 2, 2, Rop::Copy), 0);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(1, 1, 7) ^ 0x0000FFu);
-}
-
 TEST(DibDrawingTest, DrawTransparentLeavesPureWhiteOut) {
     Dib dib = Gradient(2, 1);
     uint8_t* white = dib.PixelAt(0, 0);
@@ -91,23 +77,6 @@ TEST(DibDrawingTest, DrawTransparentLeavesPureWhiteOut) {
     EXPECT_EQ(s.PixelAt(0, 0), 0x112233u);
     EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFEu);
     EXPECT_NE(dib.GetDeviceBitmap(), nullptr) << "made on first transparent draw";
-}
-
-TEST(DibDrawingTest, DeviceBitmapDrawnTwiceByExclusiveOrVanishes) {
-    Dib dib = Gradient(3, 3);
-    Surface s(5, 5);
-    s.Fill(s.Bounds(), 0x445566);
-    EXPECT_EQ(BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert), 0) << "none made yet";
-    ASSERT_NE(MakeDeviceBitmap(dib), nullptr);
-    // Changes to the block after the copy was made do not reach it.
-    dib.PixelAt(0, 0)[2] = 99;
-    EXPECT_EQ(BlitDeviceBitmap(dib, s, 1, 1, Rop::Copy), 1);
-    EXPECT_EQ(s.PixelAt(1, 1), Rgb(0, 0, 7));
-    s.Fill(s.Bounds(), 0x445566);
-    (void)BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert);
-    EXPECT_NE(s.PixelAt(2, 2), 0x445566u);
-    (void)BlitDeviceBitmap(dib, s, 1, 1, Rop::Invert);
-    EXPECT_EQ(s.PixelAt(2, 2), 0x445566u);
 }
 
 }  // namespace

@@ -12,9 +12,7 @@ TEST(SurfaceTest, RasterOperationsCombineAsTheDeviceDoes) {
         Rop rop;
         uint32_t expected;
     } cases[] = {{Rop::Copy, s},
-                 {Rop::Invert, d ^ s},
-                 {Rop::And, d & s},
-                 {Rop::Paint, d | s}};
+                 {Rop::Invert, d ^ s}};
     for (const Case& c : cases) {
         dst.SetPixel(0, 0, d);
         src.SetPixel(0, 0, s);
@@ -51,17 +49,6 @@ TEST(SurfaceTest, BlitClipsOnBothSidesAndReportsTheTouchedArea) {
     EXPECT_EQ(dst.PixelAt(3, 2), 0u);
     // Far-away corners neither overflow nor draw.
     EXPECT_EQ(dst.BitBlt(INT32_MAX - 1, INT32_MIN + 1, 100, 100, src, INT32_MIN, 0), 1);
-}
-
-TEST(SurfaceTest, PatternOperationsNeedNoSourceAndRefuseSourceOperations) {
-    Surface s(2, 1);
-    s.SetPixel(0, 0, 0x102030);
-    EXPECT_EQ(s.PatBlt({0, 0, 1, 1}, Rop::DstInvert), 1);
-    EXPECT_EQ(s.PixelAt(0, 0), 0xEFDFCFu);
-    EXPECT_EQ(s.PatBlt({0, 0, 2, 1}, Rop::Whiteness), 1);
-    EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFFu);
-    EXPECT_EQ(s.PatBlt({0, 0, 2, 1}, Rop::Copy), 0);
-    EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFFu);
 }
 
 TEST(SurfaceTest, AbsurdSizesGiveAnEmptySurface) {
