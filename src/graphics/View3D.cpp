@@ -38,12 +38,47 @@ bool View3D::LoadSkin(const PathString& path) {
     const bool scaled = !texture.IsEmpty();
     if (!scaled) texture = Dib::CreateBlank(kTextureSide, kTextureSide);
     if (canvasZoom == 0) canvasZoom = 1.0f;
-    textureCopy1 = Dib::CreateBlank(kTextureSide, kTextureSide);
-    textureCopy2 = Dib::CreateBlank(kTextureSide, kTextureSide);
-    texture.CopyBlockTo(textureCopy1, 0, 0, kTextureSide, kTextureSide, 0, 0);
-    texture.CopyBlockTo(textureCopy2, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    eraseSource = Dib::CreateBlank(kTextureSide, kTextureSide);
+    undoSnapshot = Dib::CreateBlank(kTextureSide, kTextureSide);
+    texture.CopyBlockTo(eraseSource, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    texture.CopyBlockTo(undoSnapshot, 0, 0, kTextureSide, kTextureSide, 0, 0);
     paintTarget.textureBlock = texture.Block();
     return scaled;
+}
+
+void View3D::Pan(float dx, float dy) {
+    canvasOffsetX += dx;
+    canvasOffsetY += dy;
+}
+
+void View3D::CentreCanvas() {
+    canvasOffsetX = 0;
+    canvasOffsetY = 0;
+}
+
+void View3D::Turn(float dx, float dy) {
+    rotationX += dy;
+    rotationY += dx;
+}
+
+void View3D::TakeUndoSnapshot() {
+    texture.CopyBlockTo(undoSnapshot, 0, 0, kTextureSide, kTextureSide, 0, 0);
+}
+
+void View3D::RestoreUndoSnapshot() {
+    undoSnapshot.CopyBlockTo(texture, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    paintTarget.fullRedraw = 1;
+}
+
+bool View3D::EraseToSource(const Rect& t) {
+    return eraseSource.CopyBlockTo(texture, t.left, t.top, t.Width(), t.Height(), t.left, t.top) ==
+           1;
+}
+
+void View3D::TurnLike(const View3D& other) {
+    rotationX = other.rotationX;
+    rotationY = other.rotationY;
+    modelScale = other.modelScale;
 }
 
 int32_t View3D::TriangleCount() const {

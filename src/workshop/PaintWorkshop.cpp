@@ -219,25 +219,40 @@ void PaintWorkshop::StepZoom() {
     }
 }
 
+namespace {
+
+// The first full render's time decides how the pane keeps up; the refresh tick comes every
+// 100 ms, so a render that takes longer cannot follow the pointer.
+// From this many ms (and until it is measured) a stroke redraws only the triangles it touched.
+constexpr int32_t kPartialStrokeRenderMs = 110;
+// From this many ms the model turns at View3D::kTurningScale, which draws fewer pixels.
+constexpr int32_t kSmallTurnRenderMs = 111;
+// A scale at or below this was the turning one: the full-size model must be drawn on a clean
+// backdrop, or the small one would show around it.
+constexpr float kDrawnSmallScale = 2.5f;
+
+}  // namespace
+
 // The preview is measured once; a slow machine draws a smaller model while turning. It renders
 // only when a paint asked for it: an idle workshop renders nothing.
 void PaintWorkshop::RefreshPreview() {
     View3D& v = host.View();
     PaintTarget& t = v.paintTarget;
     t.fullRedraw = 1;
-    if (flags.dragActive == 1) t.fullRedraw = (renderTime == 0 || renderTime >= 110) ? 0 : 1;
+    if (flags.dragActive == 1)
+        t.fullRedraw = (renderTime == 0 || renderTime >= kPartialStrokeRenderMs) ? 0 : 1;
     if (pressed == Pressed::rotate) {
-        if (renderTime != 0 && renderTime >= 111) v.modelScale = 2.0f;
+        if (renderTime != 0 && renderTime >= kSmallTurnRenderMs) v.modelScale = View3D::kTurningScale;
         DrawBackdropIntoGl();
         t.fullRedraw = 1;
         ClearGlDepth();
     } else {
-        if (v.modelScale <= 2.5f) {
+        if (v.modelScale <= kDrawnSmallScale) {
             DrawBackdropIntoGl();
             t.fullRedraw = 1;
             ClearGlDepth();
         }
-        v.modelScale = 4.5f;
+        v.modelScale = View3D::kInitialScale;
     }
     if (renderTime == 0 && t.fullRedraw != 0) {
         const uint32_t start = host.Ticks();

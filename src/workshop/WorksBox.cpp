@@ -194,9 +194,7 @@ void WorksBox::PaintThumbnails() {
         // The shown model's mesh, turned as the workshop shows it.
         const View3D& view = host.View();
         thumbnails.mesh = view.mesh;
-        thumbnails.rotationX = view.rotationX;
-        thumbnails.rotationY = view.rotationY;
-        thumbnails.modelScale = view.modelScale;
+        thumbnails.TurnLike(view);
     }
     for (int32_t c = 0; c < kCellsPerPage; ++c) {
         const int32_t work = FirstWork() + c;
