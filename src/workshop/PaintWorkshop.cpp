@@ -152,7 +152,9 @@ void PaintWorkshop::DrawToolButtons(const Rect& update) {
     // While the works box is open no tool is chosen and no panel shows.
     const int32_t current = works.IsOpen() ? 0 : NumberOf(tool->Kind());
     for (int32_t k = 1; k <= kToolCount; ++k) {
-        const Dib& picture = current == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
+        const Tool kind = static_cast<Tool>(k);
+        const Dib& picture =
+            current == k ? pictures.toolButtonsPressed[kind] : pictures.toolButtons[kind];
         (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
     }
     if (works.IsOpen() || !Meets(host.Layout().toolPanel, update)) return;
@@ -162,15 +164,15 @@ void PaintWorkshop::DrawToolButtons(const Rect& update) {
 void PaintWorkshop::DrawModeButtons(const Rect& update) {
     const ScreenLayout& l = host.Layout();
     Surface& dc = host.WindowDevice();
-    auto& ia = pictures.ia;
-    auto& ib = pictures.ib;
-    const Dib& zoom = pressed == Pressed::zoomIn    ? ib[3]
-                      : pressed == Pressed::zoomOut ? ib[9]
-                                                    : ia[3];
+    const WorkshopPictures& p = pictures;
+    const Dib& zoom = pressed == Pressed::zoomIn    ? p.zoomInPressed
+                      : pressed == Pressed::zoomOut ? p.zoomOutPressed
+                                                    : p.zoom;
     (void)DrawControl(zoom, dc, l.zoom, update);
-    (void)DrawControl(pressed == Pressed::move ? ib[4] : ia[4], dc, l.move, update);
-    (void)DrawControl(pressed == Pressed::rotate ? ib[5] : ia[5], dc, l.rote, update);
-    (void)DrawControl(armed && pressed == Pressed::undo ? ib[6] : ia[6], dc, l.undo, update);
+    (void)DrawControl(pressed == Pressed::move ? p.movePressed : p.move, dc, l.move, update);
+    (void)DrawControl(pressed == Pressed::rotate ? p.rotatePressed : p.rotate, dc, l.rote, update);
+    (void)DrawControl(armed && pressed == Pressed::undo ? p.undoPressed : p.undo, dc, l.undo,
+                      update);
 }
 
 void PaintWorkshop::DrawControls(const Rect& update) {
@@ -182,10 +184,10 @@ void PaintWorkshop::DrawControls(const Rect& update) {
     (void)DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
     (void)DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
                       update);
-    if (pressed == Pressed::docOut) (void)DrawControl(pictures.ia[1], dc, l.docout, update);
-    if (pressed == Pressed::docIn) (void)DrawControl(pictures.ia[2], dc, l.docin, update);
-    (void)DrawControl(pictures.ib[7], dc, l.diy, update);
-    (void)DrawControl(pictures.ia[8], dc, l.mov, update);
+    if (pressed == Pressed::docOut) (void)DrawControl(pictures.docOutPressed, dc, l.docout, update);
+    if (pressed == Pressed::docIn) (void)DrawControl(pictures.docInPressed, dc, l.docin, update);
+    (void)DrawControl(pictures.diy, dc, l.diy, update);
+    (void)DrawControl(pictures.flight, dc, l.mov, update);
     if (tool == &stamp) stamp.PaintChooser(context, update);
     if (modelListTop >= 0 && modelListTop <= 8)
         (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
