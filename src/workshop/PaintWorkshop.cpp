@@ -311,10 +311,6 @@ CursorId PaintWorkshop::CursorAt(int32_t x, int32_t y, bool touring) const {
     return CommonCursor(l, x, y, touring);
 }
 
-void PaintWorkshop::ShowTool(int32_t designNumber) {
-    if (const std::optional<Tool> kind = ToolFromNumber(designNumber)) SelectTool(*kind);
-}
-
 void PaintWorkshop::ShowToolLabel(int32_t page) { labelPage = page; }
 
 void PaintWorkshop::OpenStampChooser() {
