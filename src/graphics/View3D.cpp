@@ -67,7 +67,7 @@ void View3D::TakeUndoSnapshot() {
 
 void View3D::RestoreUndoSnapshot() {
     undoSnapshot.CopyBlockTo(texture, 0, 0, kTextureSide, kTextureSide, 0, 0);
-    paintTarget.fullRedraw = 1;
+    paintTarget.fullRedraw = true;
 }
 
 bool View3D::EraseToSource(const Rect& t) {
@@ -118,7 +118,7 @@ void View3D::DrawMesh(GlDevice& gl) {
     // A pick must find any triangle under the point: the partial redraw is for drawing only.
     // (On a machine slow enough to redraw part of the model while painting, a stroke on the
     // model picked nothing after its first texel.)
-    const bool full = selecting || paintTarget.fullRedraw == 1;
+    const bool full = selecting || paintTarget.fullRedraw;
     // A rectangle without area keeps the flag, so the next render again takes this path.
     if (!full && !HasRedrawArea(paintTarget.dirtyRect)) return;
     if (selecting) gl.LoadName(kMeshName);
@@ -144,7 +144,7 @@ void View3D::DrawMesh(GlDevice& gl) {
     }
     if (!batch.empty()) gl.DrawTriangles(batch);
     if (selecting) gl.PopName();
-    else paintTarget.fullRedraw = 1;
+    else paintTarget.fullRedraw = true;
 }
 
 bool View3D::Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x, int32_t y,

@@ -240,23 +240,23 @@ constexpr float kDrawnSmallScale = 2.5f;
 void PaintWorkshop::RefreshPreview() {
     View3D& v = host.View();
     PaintTarget& t = v.paintTarget;
-    t.fullRedraw = 1;
+    t.fullRedraw = true;
     if (flags.dragActive == 1)
-        t.fullRedraw = (renderTime == 0 || renderTime >= kPartialStrokeRenderMs) ? 0 : 1;
+        t.fullRedraw = renderTime != 0 && renderTime < kPartialStrokeRenderMs;
     if (pressed == Pressed::rotate) {
         if (renderTime != 0 && renderTime >= kSmallTurnRenderMs) v.modelScale = View3D::kTurningScale;
         DrawBackdropIntoGl();
-        t.fullRedraw = 1;
+        t.fullRedraw = true;
         ClearGlDepth();
     } else {
         if (v.modelScale <= kDrawnSmallScale) {
             DrawBackdropIntoGl();
-            t.fullRedraw = 1;
+            t.fullRedraw = true;
             ClearGlDepth();
         }
         v.modelScale = View3D::kInitialScale;
     }
-    if (renderTime == 0 && t.fullRedraw != 0) {
+    if (renderTime == 0 && t.fullRedraw) {
         const uint32_t start = host.Ticks();
         RenderPreview();
         renderTime = static_cast<int32_t>(host.Ticks() - start);

@@ -215,7 +215,7 @@ bool WorksBox::RenderThumbnail(GlSurface& gl, int32_t c, int32_t work) {
     // A file that is not a picture leaves its cell empty; one of another size is scaled.
     if (!thumbnails.LoadSkin(shelf.FileOf(host.ModelNumber(), work))) return false;
     const Rect cell = ThumbnailCell(c);
-    thumbnails.paintTarget.fullRedraw = 1;
+    thumbnails.paintTarget.fullRedraw = true;
     gl.ClearDepth(cell);
     thumbnails.Render(gl, host.Layout().FlipForGl(cell));
     return true;

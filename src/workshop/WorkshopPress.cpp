@@ -108,7 +108,7 @@ void PaintWorkshop::EndStrokes() {
 void PaintWorkshop::ShowNewPainting() {
     shownModel = host.ModelNumber();
     DrawBackdropIntoGl();
-    host.View().paintTarget.fullRedraw = 1;
+    host.View().paintTarget.fullRedraw = true;
     ClearGlDepth();
     adjust.Reset();
     previewRefresh = true;
@@ -209,7 +209,7 @@ void PaintWorkshop::SwapPanes() {
     // The 3D surface still holds the model where the old pane was: start the new pane clean.
     DrawBackdropIntoGl();
     ClearGlDepth();
-    v.paintTarget.fullRedraw = 1;
+    v.paintTarget.fullRedraw = true;
     host.Invalidate(l.canvas);
     host.Invalidate(l.view);
 }
