@@ -20,8 +20,7 @@ ModelChoice ReadCommandLine(std::string_view line) {
     if (digits == 2) number += 10 * (line[n - 2] - '0');
     choice.modelNumber = number + 1;
     // The letter before the number; a line that is only digits has none and means English.
-    const bool chinese = n > digits && line[n - digits - 1] == 'c';
-    choice.language = chinese ? "c" : "e";
+    choice.language = LanguageOf(n > digits ? line.substr(n - digits - 1, 1) : "");
     if (choice.modelNumber > 25) choice.modelNumber = 1;
     return choice;
 }

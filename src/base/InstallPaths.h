@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Language.h"
 #include "base/PathString.h"
 
 // What start-up reads from the process and the system. Every folder ends without '/'.
@@ -32,7 +33,7 @@ struct InstallPaths {
 
 struct ModelChoice {
     int modelNumber = 1;
-    std::string language = "c";
+    Language language = Language::chinese;
 };
 
 struct ModelFileNames {

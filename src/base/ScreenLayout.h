@@ -27,8 +27,6 @@ public:
     [[nodiscard]] Rect ToDesign(Rect r) const;
     // A centred rectangle in OpenGL's window coordinates: top holds the lower edge.
     [[nodiscard]] Rect FlipForGl(Rect r) const;
-    [[nodiscard]] int32_t OffsetX() const { return dx; }
-    [[nodiscard]] int32_t OffsetY() const { return dy; }
 
     Rect canvas;
     Rect view;

@@ -119,7 +119,7 @@ void FlightScreen::DrawControls(const Rect& update) {
                       update);
     DrawPanel(update);
     (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
-    const bool chinese = !host.Language().empty() && host.Language()[0] == 'c';
+    const bool chinese = host.ChildLanguage() == Language::chinese;
     (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
                       update);
 }

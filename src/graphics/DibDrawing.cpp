@@ -21,7 +21,7 @@ bool Drawable(const Dib& dib) { return !dib.IsEmpty() && dib.IsUsable(); }
 
 // Nearest-pixel scaling of the source block into the destination, clipped on both sides.
 int Stretch(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
-            int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop) {
+            int32_t sx, int32_t sy, int32_t sw, int32_t sh) {
     if (!Drawable(dib) || device.IsEmpty()) return 0;
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return 0;
     Rect clip;
@@ -33,12 +33,7 @@ int Stretch(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, in
         for (int32_t px = clip.left; px < clip.right; ++px) {
             const int32_t u = sx + int32_t(int64_t(px - x) * sw / w);
             if (u < 0 || u >= dib.Width()) continue;
-            const uint32_t c = ColourAt(dib, u, v);
-            if (rop == Rop::Copy) {
-                row[px] = c;
-            } else {
-                device.Combine(px, py, c, rop);
-            }
+            row[px] = ColourAt(dib, u, v);
         }
     }
     device.Touch(clip);
@@ -50,7 +45,7 @@ int Stretch(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, in
 int DrawStretched(const Dib& dib, Surface& device, const Rect& dest, const Rect& source) {
     return Stretch(dib, device, dest.left, dest.top, dest.right - dest.left,
                    dest.bottom - dest.top, source.left, source.top, source.right - source.left,
-                   source.bottom - source.top, Rop::Copy);
+                   source.bottom - source.top);
 }
 
 int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest) {
@@ -100,13 +95,6 @@ int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t scr
     return 1;
 }
 
-int DrawWithRop(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
-                int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop) {
-    if (dib.IsEmpty()) return device.PatBlt({x, y, x + w, y + h}, rop);
-    if (!RopUsesSource(rop)) return device.PatBlt({x, y, x + w, y + h}, rop);
-    return Stretch(dib, device, x, y, w, h, sx, sy, sw, sh, rop);
-}
-
 int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y) {
     if (dib.GetDeviceBitmap() == nullptr && MakeDeviceBitmap(dib) == nullptr) return 0;
     if (device.IsEmpty()) return 0;
@@ -133,12 +121,6 @@ Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib) {
     return dib.GetDeviceBitmap();
 }
 
-int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop rop) {
-    const auto* bitmap = dynamic_cast<const SurfaceBitmap*>(dib.GetDeviceBitmap());
-    if (bitmap == nullptr) return 0;
-    const Surface& s = bitmap->surface;
-    return device.BitBlt(x, y, s.Width(), s.Height(), s, 0, 0, rop);
-}
 
 Surface ToSurface(const Dib& dib) {
     if (!Drawable(dib)) return {};

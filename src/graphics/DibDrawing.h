@@ -25,20 +25,12 @@ int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest);
 int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
            int32_t screenHeight);
 
-// Scales (sx, sy, sw, sh) into (x, y, w, h) with the raster operation. An empty picture
-// applies the operation as a pattern instead, which only the pattern operations can do.
-int DrawWithRop(const Dib& dib, Surface& device, int32_t x, int32_t y, int32_t w, int32_t h,
-                int32_t sx, int32_t sy, int32_t sw, int32_t sh, Rop rop);
-
 // Draws the whole picture at (x, y) with pure white left out. Makes the device bitmap first.
 int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y);
 
 // The device copy of the picture, made from the block now and kept by the Dib. Null when the
 // picture is empty or not 24-bit.
 Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib);
-
-// Draws the whole device bitmap at (x, y) with the raster operation; 0 when there is none.
-int BlitDeviceBitmap(const Dib& dib, Surface& device, int32_t x, int32_t y, Rop rop);
 
 // The picture as a surface of its own size (empty when the picture is not usable).
 [[nodiscard]] Surface ToSurface(const Dib& dib);

@@ -75,7 +75,6 @@ struct FoldAnimation {
     std::vector<FoldPose> poses;
     std::vector<FoldFrame> frames;
 
-    [[nodiscard]] int32_t VertexCount() const { return int32_t(uv.size() / 2); }
     // Vertex v of the pose, before the frame's transform.
     [[nodiscard]] std::array<float, 3> Position(const FoldPose& pose, size_t v) const {
         return {pose.lo[0] + pose.q[v * 3] * pose.step[0], pose.lo[1] + pose.q[v * 3 + 1] * pose.step[1],

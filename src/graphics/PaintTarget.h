@@ -19,6 +19,7 @@ struct PaintTarget {
     // Window point of the last successful pick.
     int32_t pickX = 0;
     int32_t pickY = 0;
-    // 1: the next draw covers every triangle; 0: only those near dirtyRect. 1 after every draw.
-    uint8_t fullRedraw = 1;
+    // The next draw covers every triangle; when false only those near dirtyRect. True again
+    // after every draw.
+    bool fullRedraw = true;
 };

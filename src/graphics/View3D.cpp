@@ -38,12 +38,47 @@ bool View3D::LoadSkin(const PathString& path) {
     const bool scaled = !texture.IsEmpty();
     if (!scaled) texture = Dib::CreateBlank(kTextureSide, kTextureSide);
     if (canvasZoom == 0) canvasZoom = 1.0f;
-    textureCopy1 = Dib::CreateBlank(kTextureSide, kTextureSide);
-    textureCopy2 = Dib::CreateBlank(kTextureSide, kTextureSide);
-    texture.CopyBlockTo(textureCopy1, 0, 0, kTextureSide, kTextureSide, 0, 0);
-    texture.CopyBlockTo(textureCopy2, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    eraseSource = Dib::CreateBlank(kTextureSide, kTextureSide);
+    undoSnapshot = Dib::CreateBlank(kTextureSide, kTextureSide);
+    texture.CopyBlockTo(eraseSource, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    texture.CopyBlockTo(undoSnapshot, 0, 0, kTextureSide, kTextureSide, 0, 0);
     paintTarget.textureBlock = texture.Block();
     return scaled;
+}
+
+void View3D::Pan(float dx, float dy) {
+    canvasOffsetX += dx;
+    canvasOffsetY += dy;
+}
+
+void View3D::CentreCanvas() {
+    canvasOffsetX = 0;
+    canvasOffsetY = 0;
+}
+
+void View3D::Turn(float dx, float dy) {
+    rotationX += dy;
+    rotationY += dx;
+}
+
+void View3D::TakeUndoSnapshot() {
+    texture.CopyBlockTo(undoSnapshot, 0, 0, kTextureSide, kTextureSide, 0, 0);
+}
+
+void View3D::RestoreUndoSnapshot() {
+    undoSnapshot.CopyBlockTo(texture, 0, 0, kTextureSide, kTextureSide, 0, 0);
+    paintTarget.fullRedraw = true;
+}
+
+bool View3D::EraseToSource(const Rect& t) {
+    return eraseSource.CopyBlockTo(texture, t.left, t.top, t.Width(), t.Height(), t.left, t.top) ==
+           1;
+}
+
+void View3D::TurnLike(const View3D& other) {
+    rotationX = other.rotationX;
+    rotationY = other.rotationY;
+    modelScale = other.modelScale;
 }
 
 int32_t View3D::TriangleCount() const {
@@ -83,7 +118,7 @@ void View3D::DrawMesh(GlDevice& gl) {
     // A pick must find any triangle under the point: the partial redraw is for drawing only.
     // (On a machine slow enough to redraw part of the model while painting, a stroke on the
     // model picked nothing after its first texel.)
-    const bool full = selecting || paintTarget.fullRedraw == 1;
+    const bool full = selecting || paintTarget.fullRedraw;
     // A rectangle without area keeps the flag, so the next render again takes this path.
     if (!full && !HasRedrawArea(paintTarget.dirtyRect)) return;
     if (selecting) gl.LoadName(kMeshName);
@@ -109,7 +144,7 @@ void View3D::DrawMesh(GlDevice& gl) {
     }
     if (!batch.empty()) gl.DrawTriangles(batch);
     if (selecting) gl.PopName();
-    else paintTarget.fullRedraw = 1;
+    else paintTarget.fullRedraw = true;
 }
 
 bool View3D::Pick(GlDevice& gl, const Rect& pane, const Rect& paneGl, int32_t x, int32_t y,

@@ -23,11 +23,13 @@ class View3D {
 public:
     static constexpr int32_t kTextureSide = 256;
     static constexpr float kInitialScale = 4.5f;
+    // The scale the model is drawn at while it turns on a machine too slow to turn it whole.
+    static constexpr float kTurningScale = 2.0f;
     static constexpr size_t kSelectionWords = 512;
 
     // Loads the model file into the mesh; on failure the mesh is empty and the result false.
     [[nodiscard]] bool LoadModel(const PathString& path);
-    // Loads the skin and makes the texture and its two copies from it. A skin that cannot be
+    // Loads the skin and makes the texture, the erase source and the undo snapshot from it. A skin that cannot be
     // read leaves the texture black and gives false; the view stays usable either way.
     [[nodiscard]] bool LoadSkin(const PathString& path);
 
@@ -43,6 +45,22 @@ public:
     // dirty rectangle may touch. A selection always emits all of them.
     void DrawMesh(GlDevice& gl);
 
+    // What the workshop does to the view.
+    // The flat pane's picture moves by (dx, dy) window pixels; centring puts it back.
+    void Pan(float dx, float dy);
+    void CentreCanvas();
+    // The model turns by the pointer's move: up and down about x, sideways about y.
+    void Turn(float dx, float dy);
+    // The texture as it is becomes what an undo brings back; the undo brings it back and has
+    // the next render draw every triangle.
+    void TakeUndoSnapshot();
+    void RestoreUndoSnapshot();
+    // The texels of `texels` (inside the texture) as the skin gave them; false when nothing
+    // was copied.
+    [[nodiscard]] bool EraseToSource(const Rect& texels);
+    // The thumbnails' view turns and scales as the workshop's does.
+    void TurnLike(const View3D& other);
+
     float canvasOffsetX = 0;
     float canvasOffsetY = 0;
     float canvasZoom = 0;
@@ -52,8 +70,8 @@ public:
     PaintTarget paintTarget;
     Dib skin;
     Dib texture;
-    Dib textureCopy1;
-    Dib textureCopy2;
+    Dib eraseSource;   // the texture as the skin gave it: what the eraser brings back
+    Dib undoSnapshot;  // the texture before the last painting press
     ModelMesh mesh;
 
 private:

@@ -12,20 +12,11 @@ uint32_t Apply(uint32_t dst, uint32_t src, Rop rop) {
     switch (rop) {
         case Rop::Copy: return src;
         case Rop::Invert: return (dst ^ src) & 0xFFFFFF;
-        case Rop::And: return dst & src;
-        case Rop::Paint: return (dst | src) & 0xFFFFFF;
-        case Rop::Blackness: return 0;
-        case Rop::Whiteness: return 0xFFFFFF;
-        case Rop::DstInvert: return ~dst & 0xFFFFFF;
     }
     return dst;
 }
 
 }  // namespace
-
-bool RopUsesSource(Rop rop) {
-    return rop == Rop::Copy || rop == Rop::Invert || rop == Rop::And || rop == Rop::Paint;
-}
 
 Surface::Surface(int32_t w, int32_t h) {
     if (w < 1 || h < 1 || int64_t(w) * h > kMaxPixels) return;
@@ -56,12 +47,6 @@ void Surface::Fill(const Rect& r, uint32_t colour, Rop rop) {
         for (int32_t x = c.left; x < c.right; ++x) row[x] = Apply(row[x], colour & 0xFFFFFF, rop);
     }
     Touch(c);
-}
-
-int Surface::PatBlt(const Rect& r, Rop rop) {
-    if (RopUsesSource(rop) || IsEmpty()) return 0;
-    Fill(r, 0, rop);
-    return 1;
 }
 
 int Surface::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source, int32_t sx,

@@ -12,17 +12,8 @@
 // Raster operations, named after the device operations they replace.
 enum class Rop {
     Copy,    // SRCCOPY: destination := source
-    Invert,  // SRCINVERT: destination := destination XOR source
-    And,     // SRCAND: destination := destination AND source
-    Paint,   // SRCPAINT: destination := destination OR source
-    // Pattern-only operations (no source):
-    Blackness,
-    Whiteness,
-    DstInvert,
+    Invert,  // SRCINVERT: destination := destination XOR source; twice restores it
 };
-
-// True for the operations that read a source.
-[[nodiscard]] bool RopUsesSource(Rop rop);
 
 // Pixels are 0x00RRGGBB, rows top-down.
 class Surface {
@@ -47,8 +38,6 @@ public:
     void Combine(int32_t x, int32_t y, uint32_t source, Rop rop);
     // Fills the rectangle (clipped) with the colour under the operation.
     void Fill(const Rect& r, uint32_t colour, Rop rop = Rop::Copy);
-    // A pattern operation over the rectangle; 0 when the operation needs a source.
-    [[nodiscard]] int PatBlt(const Rect& r, Rop rop);
     // Copies the w x h block at (sx, sy) of source to (x, y) with the operation, clipped to
     // both surfaces. 0 when the surfaces are empty.
     int BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source, int32_t sx,

@@ -29,7 +29,6 @@ public:
     // The point the pointer last rested on.
     [[nodiscard]] int32_t X() const { return x; }
     [[nodiscard]] int32_t Y() const { return y; }
-    [[nodiscard]] size_t ToolCount() const { return tools.size(); }
 
 private:
     struct Tool {

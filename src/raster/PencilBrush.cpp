@@ -189,7 +189,7 @@ int PencilBegin(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y, doubl
     brush.previousStrength = brush.currentStrength = Finite(strength);
     brush.carried = 0.0;
     brush.active = 1;
-    brush.state = 1;
+    brush.state = PencilState::firstSegment;
     brush.tag = tag;
     return 1;
 }
@@ -211,11 +211,11 @@ int PencilStrokeTo(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y, in
     if (length <= kMinimumMove) return 0;
     const double step = brush.parameters.spacing * brush.tips.width;
     double first = 0.0;
-    if (brush.state != 1) first = brush.carried + length >= step ? step - brush.carried : length;
+    if (brush.state != PencilState::firstSegment) first = brush.carried + length >= step ? step - brush.carried : length;
     const double last = LayDabs(brush, first, length, dx / length, dy / length, step);
     // Without a dab the whole segment adds to the distance carried to the next one.
     brush.carried = last < 0 ? brush.carried + length : length - last;
-    brush.state = 2;
+    brush.state = PencilState::continuing;
     const int32_t width = BlockWidth(target), height = BlockHeight(target);
     changed.Set(std::clamp(brush.changed.left, 0, width), std::clamp(brush.changed.top, 0, height),
                 std::clamp(brush.changed.right, 0, width),
@@ -232,7 +232,7 @@ int PencilEnd(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y, double 
     brush.previousX = brush.currentX = x;
     brush.previousY = brush.currentY = y;
     brush.previousStrength = brush.currentStrength = Finite(strength);
-    brush.state = 3;
+    brush.state = PencilState::ended;
     return 1;
 }
 

@@ -9,6 +9,9 @@
 #include "raster/BrushTips.h"
 #include "base/Rect.h"
 
+// Where a stroke stands: the first segment carries no distance from an earlier one.
+enum class PencilState : uint8_t { idle = 0, firstSegment = 1, continuing = 2, ended = 3 };
+
 struct PencilBrush {
     uint8_t* target = nullptr;  // borrowed
     uint32_t kind = 0;          // 0 = the pencil
@@ -22,7 +25,7 @@ struct PencilBrush {
     int active = 0;
     uint32_t tag = 0;
     double carried = 0.0;  // distance since the last dab, carried into the next segment
-    int state = 0;         // 1 first segment, 2 continuing, 3 ended
+    PencilState state = PencilState::idle;
     PencilParameters parameters;
 
     // Coverage byte -> blend weight for the level and opacity it was last made for.

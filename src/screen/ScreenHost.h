@@ -40,7 +40,7 @@ public:
     [[nodiscard]] virtual ScreenLayout& EditLayout() = 0;
     [[nodiscard]] virtual const InstallPaths& Paths() const = 0;
     // "c" or "e".
-    [[nodiscard]] virtual const std::string& Language() const = 0;
+    [[nodiscard]] virtual Language ChildLanguage() const = 0;
     // A message box the child closes before going on ("Load Error" with the missing file).
     virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
 

@@ -45,8 +45,8 @@ Controller::Controller(Window& w, Platform& p) : window(w), platform(p), clientD
 }
 
 void Controller::ShowLoadingPicture() {
-    const bool chinese = !language.empty() && language[0] == 'c';
-    const Dib picture = Dib::LoadFromFile(paths.faceDir + (chinese ? "load-c.bmp" : "load-e.bmp"));
+    const Dib picture = Dib::LoadFromFile(
+        paths.faceDir + (language == Language::chinese ? "load-c.bmp" : "load-e.bmp"));
     if (picture.IsEmpty()) return;
     const int32_t w = picture.Width(), h = picture.Height();
     const Rect design{400 - w / 2, 300 - h / 2, 400 + w / 2, 300 + h / 2};

@@ -56,7 +56,7 @@ public:
     void InvalidateAll() override;
     [[nodiscard]] ScreenLayout& EditLayout() override { return *layout; }
     [[nodiscard]] const InstallPaths& Paths() const override { return paths; }
-    [[nodiscard]] const std::string& Language() const override { return language; }
+    [[nodiscard]] Language ChildLanguage() const override { return language; }
     void ShowMessage(const std::string& caption, const std::string& text) override;
     void PlayCue(const std::string& name) override;
     void PlayEffect(const std::string& name) override;
@@ -106,7 +106,7 @@ private:
     InstallPaths paths;
     int32_t modelNumber = 1;
     int32_t printSize = 100;
-    std::string language;
+    Language language = Language::chinese;
     Mode mode = Mode::loading;
     bool exitHeld = false;  // the last press began on `exit`: its release ends the program
     // What the cursor was last chosen for: a tick re-chooses it only when one of these, or a

@@ -1,5 +1,5 @@
 // The Controller's tooltips and messages: texts from "Zephine.ini" in the current folder, section
-// language + "Tip", one key per button; the rows come from the screens.
+// LetterOf(language) + std::string("Tip"), one key per button; the rows come from the screens.
 #include "platform/ProfileReader.h"
 #include "shell/Controller.h"
 
@@ -27,7 +27,7 @@ void AddTips(TipControl& tips, const ScreenLayout& layout, const ProfileFile& te
 }  // namespace
 
 std::string Controller::Text(std::string_view name, std::string_view fallback) const {
-    const std::string key = (!language.empty() && language[0] == 'c' ? "c" : "e") + std::string(name);
+    const std::string key = LetterOf(language) + std::string(name);
     return TipTexts(platform.environment).Get("String", key, fallback, kMaxMessageText);
 }
 
@@ -35,12 +35,12 @@ void Controller::ShowTips(std::span<const TipRow> rows) {
     if (!tips) return;
     for (int id = 1; id <= 39; ++id) tips->DeleteTool(id);
     tips->Activate(true);
-    AddTips(*tips, *layout, TipTexts(platform.environment), language + "Tip", rows);
+    AddTips(*tips, *layout, TipTexts(platform.environment), LetterOf(language) + std::string("Tip"), rows);
 }
 
 void Controller::ShowPanelTips(std::span<const TipRow> rows) {
     if (!tips) return;
     for (int id = 20; id <= 29; ++id) tips->DeleteTool(id);
     tips->Activate(true);
-    AddTips(*tips, *layout, TipTexts(platform.environment), language + "Tip", rows);
+    AddTips(*tips, *layout, TipTexts(platform.environment), LetterOf(language) + std::string("Tip"), rows);
 }

@@ -48,7 +48,7 @@ InstallPaths ReadInstallPaths(const StartupEnvironment& env) {
     return p;
 }
 
-bool WriteLanguageMarker(const StartupEnvironment& env, std::string_view language) {
-    const uint8_t letter = (!language.empty() && language[0] == 'c') ? 'c' : 'e';
+bool WriteLanguageMarker(const StartupEnvironment& env, Language language) {
+    const auto letter = static_cast<uint8_t>(LetterOf(language));
     return WriteFileAtomically(env.systemFolder + "/mopleat5.txt", {{&letter, 1}});
 }

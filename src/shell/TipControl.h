@@ -15,7 +15,6 @@ public:
 
     // Makes the control for the main window with its 100 ms initial delay; true when it exists.
     bool Create();
-    [[nodiscard]] bool HasControl() const { return control; }
     void Activate(bool on);
     void AddTool(int id, const Rect& rect, const std::string& text);
     void DeleteTool(int id);

@@ -7,9 +7,9 @@ namespace {
 const PathString noCue = " ";
 }
 
-void SpokenPrompts::SetFolders(const PathString& language, const PathString& chineseDir,
+void SpokenPrompts::SetFolders(Language language, const PathString& chineseDir,
                                const PathString& englishDir, const PathString& effects) {
-    cueDir = !language.empty() && language[0] == 'c' ? chineseDir : englishDir;
+    cueDir = language == Language::chinese ? chineseDir : englishDir;
     effectDir = effects;
 }
 

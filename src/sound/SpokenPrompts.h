@@ -4,14 +4,15 @@
 
 #include <vector>
 
+#include "base/Language.h"
 #include "base/PathString.h"
 
 class SoundEngine;
 
 class SpokenPrompts {
 public:
-    // Folders end in '/'. The cue folder is the Chinese one when the language starts with 'c'.
-    void SetFolders(const PathString& language, const PathString& chineseDir,
+    // Folders end in '/'. The cues come from the folder of the language.
+    void SetFolders(Language language, const PathString& chineseDir,
                     const PathString& englishDir, const PathString& effectDir);
     // The engine, or null when the program runs without sound (every request is then skipped).
     void SetEngine(SoundEngine* engine) { sound = engine; }

@@ -93,12 +93,12 @@ void GuidedDemo::FinishStep(const TourStep& row, TourTarget& screen) {
             break;
         case TourExtra::quiet:
             break;
-        case TourExtra::showSpray:
-        case TourExtra::showSprayAndLabel:
-            screen.ShowTool(3);
+        case TourExtra::chooseStamp:
+        case TourExtra::chooseStampAndLabel:
+            screen.ShowTool(Tool::stamp);
             screen.ShowToolLabel(3);
             Repaint("gush");
-            if (row.extra == TourExtra::showSprayAndLabel) Repaint("toolLabel");
+            if (row.extra == TourExtra::chooseStampAndLabel) Repaint("toolLabel");
             Repaint("picture");
             Repaint("toolPanel");
             break;
@@ -109,7 +109,7 @@ void GuidedDemo::FinishStep(const TourStep& row, TourTarget& screen) {
             Repaint("stampBox");
             break;
         case TourExtra::closeStampChooser:
-            screen.ShowTool(1);
+            screen.ShowTool(Tool::pencil);
             screen.CloseStampChooser();
             screen.ShowToolLabel(1);
             Repaint("stampBox");

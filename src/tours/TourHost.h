@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/Rect.h"
+#include "tours/Tool.h"
 
 class ScreenLayout;
 class Surface;
@@ -26,8 +27,8 @@ public:
 class TourTarget {
 public:
     virtual ~TourTarget() = default;
-    // Shows the tool with the tours' number (1 pencil to 6 print) as chosen.
-    virtual void ShowTool(int32_t /*designNumber*/) {}
+    // Shows the tool as chosen.
+    virtual void ShowTool(Tool /*tool*/) {}
     // Shows the label of tool page 1 to 6 over the panel.
     virtual void ShowToolLabel(int32_t /*page*/) {}
     virtual void OpenStampChooser() {}

@@ -8,8 +8,10 @@
 enum class TourExtra : uint8_t {
     repaintPointer,     // invalidate the pointer's last area
     quiet,              // invalidate nothing
-    showSpray,          // tool 3, panel 3; repaint gush, picture and toolPanel
-    showSprayAndLabel,  // the same, and toolLabel
+    // The spray step ends by choosing the stamp for the stamp step that follows: the stamp
+    // tool and its label page 3; repaint gush, picture and toolPanel.
+    chooseStamp,
+    chooseStampAndLabel,  // the same, and toolLabel
     openStampChooser,   // repaint picture; pressed 6, panel 4; repaint stampBox
     closeStampChooser,  // tool 1, pressed 0, panel 1; repaint stampBox, toolPanel and pencil
 };

@@ -26,10 +26,10 @@ int32_t AdjustTool::ShiftAt(const ScreenLayout& l, int component, int32_t x) {
 }
 
 void AdjustTool::DrawPanel(ToolContext& c, const Rect& update) {
-    DrawPanelBackground(c, 4, update);
+    DrawPanelBackground(c, c.pictures.adjustPanel, update);
     for (int i = 0; i < 3; ++i) {
         const Rect& track = Track(c.Layout(), i);
-        DrawKnobOnTrack(c, c.pictures.tc[9], track,
+        DrawKnobOnTrack(c, c.pictures.adjustKnob, track,
                         track.left + int32_t(track.Width() * (shift[size_t(i)] + 100) * 0.005));
     }
 }

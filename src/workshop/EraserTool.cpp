@@ -28,10 +28,7 @@ void EraserTool::EraseAt(ToolContext& c, int32_t tx, int32_t ty, int32_t w, int3
     const int32_t left = std::max(tx - w / 2, 0), top = std::max(ty - h / 2, 0);
     const int32_t right = std::min(tx + w / 2, side), bottom = std::min(ty + h / 2, side);
     if (right <= left || bottom <= top) return;
-    View3D& v = c.View();
-    if (v.textureCopy1.CopyBlockTo(v.texture, left, top, right - left, bottom - top, left, top) ==
-        1)
-        c.ShowTexels({left, top, right, bottom});
+    if (c.View().EraseToSource({left, top, right, bottom})) c.ShowTexels({left, top, right, bottom});
 }
 
 void EraserTool::EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {

@@ -5,7 +5,7 @@
 
 class EraserTool final : public SizeSliderTool {
 public:
-    EraserTool() : SizeSliderTool(10, 6, size) {}
+    EraserTool() : SizeSliderTool(&WorkshopPictures::eraserPanel, &WorkshopPictures::sizeKnob, size) {}
     [[nodiscard]] Tool Kind() const override { return Tool::eraser; }
     [[nodiscard]] bool Paints() const override { return true; }
     void Press(ToolContext& c, int32_t tx, int32_t ty, bool onModel) override;

@@ -4,23 +4,16 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 #include "base/Rect.h"
 #include "platform/Cursors.h"
 #include "screen/ScreenHost.h"
+#include "tours/Tool.h"
 
 class View3D;
 struct WorkshopPictures;
 
-// The tools, with the designed numbers that the tours and the pictures' names use.
-enum class Tool : int32_t { pencil = 1, spray = 2, stamp = 3, eraser = 4, adjust = 5, print = 6 };
-inline constexpr int32_t kToolCount = 6;
-
-[[nodiscard]] constexpr int32_t NumberOf(Tool tool) { return static_cast<int32_t>(tool); }
-// The tool of a designed number, or none.
-[[nodiscard]] std::optional<Tool> ToolFromNumber(int32_t number);
 // The tool's button in the layout.
 [[nodiscard]] const Rect& ToolButton(const ScreenLayout& l, Tool tool);
 

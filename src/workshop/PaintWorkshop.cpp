@@ -152,7 +152,9 @@ void PaintWorkshop::DrawToolButtons(const Rect& update) {
     // While the works box is open no tool is chosen and no panel shows.
     const int32_t current = works.IsOpen() ? 0 : NumberOf(tool->Kind());
     for (int32_t k = 1; k <= kToolCount; ++k) {
-        const Dib& picture = current == k ? pictures.tb[size_t(k)] : pictures.ta[size_t(k)];
+        const Tool kind = static_cast<Tool>(k);
+        const Dib& picture =
+            current == k ? pictures.toolButtonsPressed[kind] : pictures.toolButtons[kind];
         (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
     }
     if (works.IsOpen() || !Meets(host.Layout().toolPanel, update)) return;
@@ -162,15 +164,15 @@ void PaintWorkshop::DrawToolButtons(const Rect& update) {
 void PaintWorkshop::DrawModeButtons(const Rect& update) {
     const ScreenLayout& l = host.Layout();
     Surface& dc = host.WindowDevice();
-    auto& ia = pictures.ia;
-    auto& ib = pictures.ib;
-    const Dib& zoom = pressed == Pressed::zoomIn    ? ib[3]
-                      : pressed == Pressed::zoomOut ? ib[9]
-                                                    : ia[3];
+    const WorkshopPictures& p = pictures;
+    const Dib& zoom = pressed == Pressed::zoomIn    ? p.zoomInPressed
+                      : pressed == Pressed::zoomOut ? p.zoomOutPressed
+                                                    : p.zoom;
     (void)DrawControl(zoom, dc, l.zoom, update);
-    (void)DrawControl(pressed == Pressed::move ? ib[4] : ia[4], dc, l.move, update);
-    (void)DrawControl(pressed == Pressed::rotate ? ib[5] : ia[5], dc, l.rote, update);
-    (void)DrawControl(armed && pressed == Pressed::undo ? ib[6] : ia[6], dc, l.undo, update);
+    (void)DrawControl(pressed == Pressed::move ? p.movePressed : p.move, dc, l.move, update);
+    (void)DrawControl(pressed == Pressed::rotate ? p.rotatePressed : p.rotate, dc, l.rote, update);
+    (void)DrawControl(armed && pressed == Pressed::undo ? p.undoPressed : p.undo, dc, l.undo,
+                      update);
 }
 
 void PaintWorkshop::DrawControls(const Rect& update) {
@@ -182,16 +184,16 @@ void PaintWorkshop::DrawControls(const Rect& update) {
     (void)DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
     (void)DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
                       update);
-    if (pressed == Pressed::docOut) (void)DrawControl(pictures.ia[1], dc, l.docout, update);
-    if (pressed == Pressed::docIn) (void)DrawControl(pictures.ia[2], dc, l.docin, update);
-    (void)DrawControl(pictures.ib[7], dc, l.diy, update);
-    (void)DrawControl(pictures.ia[8], dc, l.mov, update);
+    if (pressed == Pressed::docOut) (void)DrawControl(pictures.docOutPressed, dc, l.docout, update);
+    if (pressed == Pressed::docIn) (void)DrawControl(pictures.docInPressed, dc, l.docin, update);
+    (void)DrawControl(pictures.diy, dc, l.diy, update);
+    (void)DrawControl(pictures.flight, dc, l.mov, update);
     if (tool == &stamp) stamp.PaintChooser(context, update);
     if (modelListTop >= 0 && modelListTop <= 8)
         (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
     if (works.IsOpen()) works.Paint(update, backdrop);
     (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
-    const bool chinese = !host.Language().empty() && host.Language()[0] == 'c';
+    const bool chinese = host.ChildLanguage() == Language::chinese;
     (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
                       update);
     if (labelPage >= 1 && labelPage <= kToolCount)
@@ -219,27 +221,42 @@ void PaintWorkshop::StepZoom() {
     }
 }
 
+namespace {
+
+// The first full render's time decides how the pane keeps up; the refresh tick comes every
+// 100 ms, so a render that takes longer cannot follow the pointer.
+// From this many ms (and until it is measured) a stroke redraws only the triangles it touched.
+constexpr int32_t kPartialStrokeRenderMs = 110;
+// From this many ms the model turns at View3D::kTurningScale, which draws fewer pixels.
+constexpr int32_t kSmallTurnRenderMs = 111;
+// A scale at or below this was the turning one: the full-size model must be drawn on a clean
+// backdrop, or the small one would show around it.
+constexpr float kDrawnSmallScale = 2.5f;
+
+}  // namespace
+
 // The preview is measured once; a slow machine draws a smaller model while turning. It renders
 // only when a paint asked for it: an idle workshop renders nothing.
 void PaintWorkshop::RefreshPreview() {
     View3D& v = host.View();
     PaintTarget& t = v.paintTarget;
-    t.fullRedraw = 1;
-    if (flags.dragActive == 1) t.fullRedraw = (renderTime == 0 || renderTime >= 110) ? 0 : 1;
+    t.fullRedraw = true;
+    if (flags.dragActive == 1)
+        t.fullRedraw = renderTime != 0 && renderTime < kPartialStrokeRenderMs;
     if (pressed == Pressed::rotate) {
-        if (renderTime != 0 && renderTime >= 111) v.modelScale = 2.0f;
+        if (renderTime != 0 && renderTime >= kSmallTurnRenderMs) v.modelScale = View3D::kTurningScale;
         DrawBackdropIntoGl();
-        t.fullRedraw = 1;
+        t.fullRedraw = true;
         ClearGlDepth();
     } else {
-        if (v.modelScale <= 2.5f) {
+        if (v.modelScale <= kDrawnSmallScale) {
             DrawBackdropIntoGl();
-            t.fullRedraw = 1;
+            t.fullRedraw = true;
             ClearGlDepth();
         }
-        v.modelScale = 4.5f;
+        v.modelScale = View3D::kInitialScale;
     }
-    if (renderTime == 0 && t.fullRedraw != 0) {
+    if (renderTime == 0 && t.fullRedraw) {
         const uint32_t start = host.Ticks();
         RenderPreview();
         renderTime = static_cast<int32_t>(host.Ticks() - start);
@@ -292,10 +309,6 @@ CursorId PaintWorkshop::CursorAt(int32_t x, int32_t y, bool touring) const {
         return pressed == Pressed::rotate ? CursorId::rotate : tool->PaneCursor();
     if (free && tool->SliderAt(l, x, y)) return CursorId::slider;
     return CommonCursor(l, x, y, touring);
-}
-
-void PaintWorkshop::ShowTool(int32_t designNumber) {
-    if (const std::optional<Tool> kind = ToolFromNumber(designNumber)) SelectTool(*kind);
 }
 
 void PaintWorkshop::ShowToolLabel(int32_t page) { labelPage = page; }

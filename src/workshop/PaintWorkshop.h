@@ -36,7 +36,7 @@ public:
     [[nodiscard]] CursorId CursorAt(int32_t x, int32_t y, bool touring) const override;
 
     // What the tours show.
-    void ShowTool(int32_t designNumber) override;
+    void ShowTool(Tool kind) override { SelectTool(kind); }
     void ShowToolLabel(int32_t page) override;
     void OpenStampChooser() override;
     void CloseStampChooser() override;

@@ -4,8 +4,8 @@
 #include "graphics/DibDrawing.h"
 #include "workshop/WorkshopPictures.h"
 
-void DrawPanelBackground(ToolContext& c, int index, const Rect& update) {
-    (void)DrawControl(c.pictures.tc[size_t(index)], c.Device(), c.Layout().toolPanel, update);
+void DrawPanelBackground(ToolContext& c, const Dib& background, const Rect& update) {
+    (void)DrawControl(background, c.Device(), c.Layout().toolPanel, update);
 }
 
 void DrawKnob(ToolContext& c, Dib& knob, int32_t x, int32_t y) {
@@ -22,9 +22,9 @@ int32_t SizePercentAt(const ScreenLayout& l, int32_t x) {
 }
 
 void SizeSliderTool::DrawPanel(ToolContext& c, const Rect& update) {
-    DrawPanelBackground(c, background, update);
+    DrawPanelBackground(c, c.pictures.*background, update);
     const Rect& track = c.Layout().erasesize;
-    DrawKnobOnTrack(c, c.pictures.tc[size_t(knob)], track,
+    DrawKnobOnTrack(c, c.pictures.*knob, track,
                     track.left + track.Width() * percent / 100);
 }
 

@@ -6,10 +6,10 @@
 
 #include "workshop/PaintTool.h"
 
-class Dib;
+#include "workshop/WorkshopPictures.h"
 
-// Panel background tc<index>.bmp over `toolPanel`.
-void DrawPanelBackground(ToolContext& c, int index, const Rect& update);
+// A panel's background over `toolPanel`.
+void DrawPanelBackground(ToolContext& c, const Dib& background, const Rect& update);
 // A knob with its top-left at (x, y), white left out.
 void DrawKnob(ToolContext& c, Dib& knob, int32_t x, int32_t y);
 // A knob centred horizontally on x and vertically on the slider.
@@ -23,7 +23,8 @@ void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x);
 // lives where the tool is told.
 class SizeSliderTool : public PaintTool {
 public:
-    SizeSliderTool(int background, int knob, int32_t& value)
+    using Picture = Dib WorkshopPictures::*;
+    SizeSliderTool(Picture background, Picture knob, int32_t& value)
         : background(background), knob(knob), percent(value) {}
     void DrawPanel(ToolContext& c, const Rect& update) override;
     void PressPanel(ToolContext& c, int32_t x, int32_t y) override;
@@ -37,7 +38,7 @@ private:
     // The slider takes the value at x when the point lies on it; true when it did.
     bool FollowSlider(ToolContext& c, int32_t x, int32_t y);
 
-    int background;  // tc<background>.bmp
-    int knob;        // tc<knob>.bmp
+    Picture background;
+    Picture knob;
     int32_t& percent;
 };

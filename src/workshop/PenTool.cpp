@@ -51,10 +51,10 @@ void DrawChartMarker(ToolContext& c, int32_t x, int32_t y, const Rect& clip) {
 
 void PenTool::DrawPanel(ToolContext& c, const Rect& update) {
     const ScreenLayout& l = c.Layout();
-    DrawPanelBackground(c, 1, update);
+    DrawPanelBackground(c, c.pictures.penPanel, update);
     Rect swatch;
     if (Intersect(l.colourSwatch, update, swatch)) c.Device().Fill(swatch, WindowPixelOf(pen.colour));
-    Dib& knob = c.pictures.tc[5];
+    Dib& knob = c.pictures.penKnob;
     DrawKnob(c, knob, l.thick.left,
              l.thick.bottom - knob.Height() / 2 - l.thick.Height() * pen.thickness / 24);
     DrawKnob(c, knob, l.colortrans.left,

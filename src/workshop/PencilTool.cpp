@@ -41,7 +41,7 @@ void PencilTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
         return;
     }
     StrokeTo(c, tx, ty, 10);
-    t.fullRedraw = 0;
+    t.fullRedraw = false;
     c.Invalidate(c.Layout().view);
 }
 

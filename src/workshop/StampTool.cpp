@@ -104,8 +104,8 @@ void StampTool::DrawPreview(ToolContext& c, const Rect& update) {
     if (!Meets(box, update) || image.IsEmpty()) return;
     Dib back = Dib::CreateBlank(box.Width(), box.Height());
     if (back.IsEmpty()) return;
-    (void)c.pictures.tc[3].CopyBlockTo(back, 0, 0, box.Width(), box.Height(),
-                                       box.left - l.toolPanel.left, box.top - l.toolPanel.top);
+    (void)c.pictures.stampPanel.CopyBlockTo(back, 0, 0, box.Width(), box.Height(),
+                                            box.left - l.toolPanel.left, box.top - l.toolPanel.top);
     // Fitted by its diagonal, so that no angle makes it spill over the box.
     const double diagonal = std::hypot(image.Width(), image.Height());
     const float fit = float(std::min(box.Width(), box.Height()) / std::max(diagonal, 1.0));
@@ -117,9 +117,9 @@ void StampTool::DrawPreview(ToolContext& c, const Rect& update) {
 
 void StampTool::DrawPanel(ToolContext& c, const Rect& update) {
     const ScreenLayout& l = c.Layout();
-    DrawPanelBackground(c, 3, update);
+    DrawPanelBackground(c, c.pictures.stampPanel, update);
     DrawPreview(c, update);
-    Dib& knob = c.pictures.tc[7];
+    Dib& knob = c.pictures.stampKnob;
     DrawKnob(c, knob, l.rolerotate.left,
              l.rolerotate.top + int32_t(l.rolerotate.Height() * angle * 0.1592356f));
     DrawKnob(c, knob, l.rolesize.left, l.rolesize.top + int32_t(l.rolesize.Height() * scale));

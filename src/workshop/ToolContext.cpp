@@ -3,11 +3,6 @@
 #include "workshop/PaintTool.h"
 #include "workshop/SkinCanvas.h"
 
-std::optional<Tool> ToolFromNumber(int32_t number) {
-    if (number < 1 || number > kToolCount) return std::nullopt;
-    return static_cast<Tool>(number);
-}
-
 const Rect& ToolButton(const ScreenLayout& l, Tool tool) {
     switch (tool) {
         case Tool::pencil: return l.pencil;

@@ -194,9 +194,7 @@ void WorksBox::PaintThumbnails() {
         // The shown model's mesh, turned as the workshop shows it.
         const View3D& view = host.View();
         thumbnails.mesh = view.mesh;
-        thumbnails.rotationX = view.rotationX;
-        thumbnails.rotationY = view.rotationY;
-        thumbnails.modelScale = view.modelScale;
+        thumbnails.TurnLike(view);
     }
     for (int32_t c = 0; c < kCellsPerPage; ++c) {
         const int32_t work = FirstWork() + c;
@@ -217,7 +215,7 @@ bool WorksBox::RenderThumbnail(GlSurface& gl, int32_t c, int32_t work) {
     // A file that is not a picture leaves its cell empty; one of another size is scaled.
     if (!thumbnails.LoadSkin(shelf.FileOf(host.ModelNumber(), work))) return false;
     const Rect cell = ThumbnailCell(c);
-    thumbnails.paintTarget.fullRedraw = 1;
+    thumbnails.paintTarget.fullRedraw = true;
     gl.ClearDepth(cell);
     thumbnails.Render(gl, host.Layout().FlipForGl(cell));
     return true;

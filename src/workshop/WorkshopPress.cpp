@@ -108,7 +108,7 @@ void PaintWorkshop::EndStrokes() {
 void PaintWorkshop::ShowNewPainting() {
     shownModel = host.ModelNumber();
     DrawBackdropIntoGl();
-    host.View().paintTarget.fullRedraw = 1;
+    host.View().paintTarget.fullRedraw = true;
     ClearGlDepth();
     adjust.Reset();
     previewRefresh = true;
@@ -160,15 +160,12 @@ void PaintWorkshop::PressViewModes(int32_t x, int32_t y) {
 
 // Puts back the texture as it was before the last painting press.
 void PaintWorkshop::Undo() {
-    View3D& v = host.View();
-    (void)v.textureCopy2.CopyBlockTo(v.texture, 0, 0, View3D::kTextureSide, View3D::kTextureSide,
-                                     0, 0);
+    host.View().RestoreUndoSnapshot();
     ++flags.textureEdits;
     armed = true;
     flags.directPaint = true;
     SetPressed(Pressed::undo);
     undoAvailable = false;
-    v.paintTarget.fullRedraw = 1;
     const ScreenLayout& l = host.Layout();
     host.Invalidate(l.undo);
     host.Invalidate(l.canvas);
@@ -197,8 +194,7 @@ void PaintWorkshop::PressPanes(int32_t x, int32_t y) {
     const bool onModel = !onSkin && ModelTexel(x, y);
     if (!onSkin && !onModel) return;
     View3D& v = host.View();
-    (void)v.texture.CopyBlockTo(v.textureCopy2, 0, 0, View3D::kTextureSide, View3D::kTextureSide,
-                                0, 0);
+    v.TakeUndoSnapshot();
     undoAvailable = true;
     tool->Press(context, v.paintTarget.texelX, v.paintTarget.texelY, onModel);
     if (onModel) host.Invalidate(host.Layout().view);
@@ -209,12 +205,11 @@ void PaintWorkshop::SwapPanes() {
     std::swap(l.canvas, l.view);
     std::swap(l.canvasGl, l.viewGl);
     View3D& v = host.View();
-    v.canvasOffsetX = 0;
-    v.canvasOffsetY = 0;
+    v.CentreCanvas();
     // The 3D surface still holds the model where the old pane was: start the new pane clean.
     DrawBackdropIntoGl();
     ClearGlDepth();
-    v.paintTarget.fullRedraw = 1;
+    v.paintTarget.fullRedraw = true;
     host.Invalidate(l.canvas);
     host.Invalidate(l.view);
 }

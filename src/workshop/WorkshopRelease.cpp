@@ -15,15 +15,13 @@ void PaintWorkshop::DragViews(int32_t x, int32_t y) {
     const ScreenLayout& l = host.Layout();
     View3D& v = host.View();
     if (pressed == Pressed::move && l.canvas.Contains(x, y) && l.canvas.Contains(pressX, pressY)) {
-        v.canvasOffsetX += float(x - pressX);
-        v.canvasOffsetY += float(y - pressY);
+        v.Pan(float(x - pressX), float(y - pressY));
         pressX = x;
         pressY = y;
         host.Invalidate(l.canvas);
     }
     if (pressed == Pressed::rotate && l.view.Contains(x, y) && l.view.Contains(pressX, pressY)) {
-        v.rotationX += float(y - pressY);
-        v.rotationY += float(x - pressX);
+        v.Turn(float(x - pressX), float(y - pressY));
         pressX = x;
         pressY = y;
         flags.directPaint = true;

@@ -32,7 +32,7 @@ TEST(View3DSkinTest, SkinIsScaledOntoTheTextureAndCopiedTwiceAndAMissingOneLeave
     ASSERT_EQ(view.texture.Height(), 256);
     EXPECT_EQ(view.texture.PixelAt(20, 100)[2], 255);  // left quarter: red
     EXPECT_EQ(view.texture.PixelAt(230, 100)[0], 255);  // right quarter: blue
-    for (const Dib* copy : {&view.textureCopy1, &view.textureCopy2}) {
+    for (const Dib* copy : {&view.eraseSource, &view.undoSnapshot}) {
         ASSERT_EQ(copy->BlockSize(), view.texture.BlockSize());
         EXPECT_EQ(0, std::memcmp(copy->PixelBytes(), view.texture.PixelBytes(), 256 * 256 * 3));
     }
@@ -48,7 +48,7 @@ TEST(View3DSkinTest, SkinIsScaledOntoTheTextureAndCopiedTwiceAndAMissingOneLeave
     EXPECT_TRUE(view.skin.IsEmpty());
     ASSERT_EQ(view.texture.Width(), 256);
     EXPECT_EQ(view.texture.PixelAt(20, 100)[2], 0);
-    EXPECT_EQ(view.textureCopy1.PixelAt(20, 100)[2], 0);
+    EXPECT_EQ(view.eraseSource.PixelAt(20, 100)[2], 0);
     EXPECT_EQ(view.paintTarget.textureBlock, view.texture.Block());
 }
 

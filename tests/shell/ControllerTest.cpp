@@ -32,7 +32,7 @@ TEST(ControllerTest, StartsInTheWorkshopWithTheCommandLinesModelAndLanguage) {
     Controller c(f.window, f.platform);
     EXPECT_EQ(c.CurrentMode(), Mode::workshop);
     EXPECT_EQ(c.ModelNumber(), 4);
-    EXPECT_EQ(c.Language(), "e");
+    EXPECT_EQ(c.ChildLanguage(), Language::english);
     EXPECT_EQ(c.Paths().faceDir, f.dir.Path() + "/Face/");
     EXPECT_EQ(c.Volume().Level(), 3);
     EXPECT_TRUE(c.Tours().IsRunning()) << "the opening tour";
@@ -46,7 +46,7 @@ TEST(ControllerTest, LoadingPictureShowsCentredInTheLanguageOfTheCommandLine) {
         WritePicture(f, "load-e.bmp", 100, 50, 255, 0, 0);
         WritePicture(f, "load-c.bmp", 100, 50, 0, 0, 255);
         Controller c(f.window, f.platform);
-        const uint32_t expected = c.Language() == "c" ? 0x0000FF : 0xFF0000;
+        const uint32_t expected = c.ChildLanguage() == Language::chinese ? 0x0000FF : 0xFF0000;
         // Design (350, 275, 450, 325) centred by (112, 84).
         EXPECT_EQ(f.window.client.PixelAt(462, 359), expected) << line;
         EXPECT_EQ(f.window.client.PixelAt(561, 408), expected) << line;

@@ -28,7 +28,7 @@ TEST(CommandLineTest, TailNamesLanguageAndModelCountedFromZero) {
                           Case{"zephine x24", 25, "e"}}) {
         const ModelChoice choice = ReadCommandLine(c.line);
         EXPECT_EQ(choice.modelNumber, c.model) << c.line;
-        EXPECT_EQ(choice.language, c.language) << c.line;
+        EXPECT_EQ(choice.language, LanguageOf(c.language)) << c.line;
     }
 }
 
@@ -82,11 +82,11 @@ TEST(LanguageMarkerTest, WritesOneLetterWithNoLineEnd) {
     TempDir dir;
     const StartupEnvironment env = Environment(dir, "/");
     dir.Write("mopleat5.txt", "old contents that are longer");
-    ASSERT_TRUE(WriteLanguageMarker(env, "chinese"));
+    ASSERT_TRUE(WriteLanguageMarker(env, Language::chinese));
     EXPECT_EQ(ReadBytes(dir.File("mopleat5.txt")), std::vector<uint8_t>{'c'});
-    ASSERT_TRUE(WriteLanguageMarker(env, "e"));
+    ASSERT_TRUE(WriteLanguageMarker(env, Language::english));
     EXPECT_EQ(ReadBytes(dir.File("mopleat5.txt")), std::vector<uint8_t>{'e'});
     StartupEnvironment nowhere = env;
     nowhere.systemFolder = dir.File("missing");
-    EXPECT_FALSE(WriteLanguageMarker(nowhere, "c"));
+    EXPECT_FALSE(WriteLanguageMarker(nowhere, Language::chinese));
 }

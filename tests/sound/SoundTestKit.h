@@ -39,7 +39,7 @@ inline Dib SolidPicture(int32_t width, int32_t height, uint32_t colour) {
 struct VoiceRig {
     explicit VoiceRig(const std::string& language = "c", bool withCues = true) {
         for (const char* sub : {"c", "e", "eff"}) std::filesystem::create_directories(Folder(sub));
-        prompts.SetFolders(language, Folder("c"), Folder("e"), Folder("eff"));
+        prompts.SetFolders(LanguageOf(language), Folder("c"), Folder("e"), Folder("eff"));
         EXPECT_EQ(engine.Init(), 0);
         prompts.SetEngine(&engine);
         ToneSpec shortTone{.frames = 64};

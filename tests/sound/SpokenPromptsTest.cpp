@@ -18,9 +18,9 @@ TEST(SpokenPromptsTest, CuesComeFromTheFolderOfTheLanguage) {
     EXPECT_TRUE(english.CuePlays("c207"));
     // Any first letter but 'c' means English; so does no language at all.
     SpokenPrompts other;
-    other.SetFolders("x", "zh/", "en/", "fx/");
+    other.SetFolders(LanguageOf("x"), "zh/", "en/", "fx/");
     EXPECT_EQ(other.CueFile("7-02"), "en/7-02.wav");
-    other.SetFolders("", "zh/", "en/", "fx/");
+    other.SetFolders(LanguageOf(""), "zh/", "en/", "fx/");
     EXPECT_EQ(other.CueFile("7-02"), "en/7-02.wav");
 }
 
@@ -39,7 +39,7 @@ TEST(SpokenPromptsTest, ACueIsFinishedWhenItIsNotPlaying) {
 
 TEST(SpokenPromptsTest, WithoutSoundEveryCueIsFinishedAndNothingPlays) {
     SpokenPrompts prompts;
-    prompts.SetFolders("c", "zh/", "en/", "fx/");
+    prompts.SetFolders(Language::chinese, "zh/", "en/", "fx/");
     prompts.StartBackgroundTune();
     prompts.PlayCue("c205");
     prompts.PlayEffect("B100");

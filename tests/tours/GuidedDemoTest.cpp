@@ -34,12 +34,12 @@ public:
 
 // The workshop as the tours drive it.
 struct RecordingTarget final : TourTarget {
-    void ShowTool(int32_t n) override { tool = n; }
+    void ShowTool(Tool n) override { tool = n; }
     void ShowToolLabel(int32_t page) override { label = page; }
     void OpenStampChooser() override { chooser = true; }
     void CloseStampChooser() override { chooser = false; }
     void RestoreBackdrop(const Rect& area) override { restored.push_back(area); }
-    int32_t tool = 1;
+    Tool tool = Tool::pencil;
     int32_t label = 1;
     bool chooser = false;
     std::vector<Rect> restored;
@@ -124,14 +124,14 @@ TEST(GuidedDemoTest, TheToursShowTheSprayAndTheStampChooserOnTheWay) {
     TourRig rig;
     rig.demo.StartAtStartUp();
     rig.Advance(15);
-    EXPECT_EQ(rig.target.tool, 3);
+    EXPECT_EQ(rig.target.tool, Tool::stamp);
     EXPECT_EQ(rig.target.label, 3);
     EXPECT_FALSE(rig.target.chooser);
     rig.Advance(16);
     EXPECT_TRUE(rig.target.chooser);
     EXPECT_EQ(rig.target.label, 4);
     rig.Advance(17);
-    EXPECT_EQ(rig.target.tool, 1);
+    EXPECT_EQ(rig.target.tool, Tool::pencil);
     EXPECT_FALSE(rig.target.chooser);
     EXPECT_EQ(rig.target.label, 1);
     rig.Advance(22);
@@ -204,7 +204,7 @@ TEST(GuidedDemoTest, APressEndsATourAndLeavesTheToursChangesButTheLabel) {
     EXPECT_TRUE(rig.demo.EndTourOnPress(rig.target));
     EXPECT_EQ(rig.State().demoStep, 0);
     EXPECT_EQ(rig.target.label, 1);
-    EXPECT_EQ(rig.target.tool, 3);
+    EXPECT_EQ(rig.target.tool, Tool::stamp);
     EXPECT_TRUE(rig.target.chooser);
     EXPECT_EQ(rig.DrawnAnimation(), 1);
     EXPECT_EQ(rig.host.invalidated, std::vector<Rect>{pointer});

@@ -31,8 +31,8 @@ int RunPaths(const Args& args) {
     const InstallPaths p = ReadInstallPaths(env);
     const ModelChoice choice = ReadCommandLine(line);
     const ModelFileNames names = BuildModelFileNames(p.modelDir, choice.modelNumber);
-    std::printf("modelNumber=%d language=%s launched=%d\n", choice.modelNumber,
-                choice.language.c_str(), env.launched ? 1 : 0);
+    std::printf("modelNumber=%d language=%c launched=%d\n", choice.modelNumber,
+                LetterOf(choice.language), env.launched ? 1 : 0);
     const std::pair<const char*, const std::string*> lines[] = {
         {"settingsFile", nullptr}, {"faceDir", &p.faceDir},       {"modelDir", &p.modelDir},
         {"movieDir", &p.movieDir}, {"effectDir", &p.effectDir},   {"englishDir", &p.englishDir},
