@@ -12,14 +12,20 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// The look-up key of a section and key: case folded as the file's readers always have (ASCII
-// letters only).
+// The look-up key of a section and key, written to `out` (which must hold both and a byte
+// between): case folded as the file's readers always have (ASCII letters only).
+size_t JoinKey(std::string_view section, std::string_view key, char* out) {
+    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
+    char* at = out;
+    for (const char c : section) *at++ = fold(c);
+    *at++ = '\n';
+    for (const char c : key) *at++ = fold(c);
+    return size_t(at - out);
+}
+
 std::string JoinedKey(std::string_view section, std::string_view key) {
-    std::string joined;
-    joined.reserve(section.size() + key.size() + 1);
-    joined.append(section).append(1, '\n').append(key);
-    for (char& c : joined)
-        if (c >= 'a' && c <= 'z') c = char(c - 32);
+    std::string joined(section.size() + key.size() + 1, '\0');
+    joined.resize(JoinKey(section, key, joined.data()));
     return joined;
 }
 
@@ -62,7 +68,11 @@ ProfileFile::ProfileFile(const PathString& path) {
 }
 
 const std::string* ProfileFile::Value(std::string_view section, std::string_view key) const {
-    const auto found = values.find(JoinedKey(section, key));
+    // The program's names are short: they are joined on the stack, not in a new string.
+    char joined[64];
+    const auto found = section.size() + key.size() < sizeof joined
+                           ? values.find(std::string_view(joined, JoinKey(section, key, joined)))
+                           : values.find(JoinedKey(section, key));
     return found == values.end() ? nullptr : &found->second;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +33,11 @@ private:
 
     // By section and key, upper-cased and joined by a line break: no line of the file holds
     // one, so a name that does matches nothing.
-    std::unordered_map<std::string, std::string> values;
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, std::string, NameHash, std::equal_to<>> values;
     bool exists = false;
 };
 
