@@ -2,7 +2,6 @@
 // pictures (or none) at every time asked, the last frame and past the end included. The bytes
 // go through a file, as the program reads movies by path.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -29,10 +28,7 @@ void Check(FfmpegMovieSource& source, int32_t t, MoviePicture& picture) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FILE* file = std::fopen(InputPath().c_str(), "wb");
-    if (file == nullptr) return 0;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    if (std::fclose(file) != 0 || !written) return 0;
+    if (!WriteScratchFile(InputPath(), data, size)) return 0;
     FfmpegMovieSource source;
     if (!source.Open(InputPath())) {
         if (source.Duration() != 0 || source.TimeScale() != 0) std::abort();

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "ScratchFolder.h"
@@ -25,10 +24,7 @@ bool CutAtCharacter(const std::string& value, const std::string& whole) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path =
         ScratchFolder() + "/zephine-fuzz-tips-" + std::to_string(getpid()) + ".ini";
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) return 0;
-    std::fwrite(data, 1, size, out);
-    std::fclose(out);
+    if (!WriteScratchFile(path, data, size)) return 0;
     const ProfileFile file(path);
     for (const char* section : {"cTip", "eTip", "String"}) {
         for (const char* key : {"pencil", "exit", "cdelete", "efull", "saveback"}) {

@@ -12,15 +12,21 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = char(x - 32);
-        if (y >= 'a' && y <= 'z') y = char(y - 32);
-        if (x != y) return false;
-    }
-    return true;
+// The look-up key of a section and key, written to `out` (which must hold both and a byte
+// between): case folded as the file's readers always have (ASCII letters only).
+size_t JoinKey(std::string_view section, std::string_view key, char* out) {
+    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
+    char* at = out;
+    for (const char c : section) *at++ = fold(c);
+    *at++ = '\n';
+    for (const char c : key) *at++ = fold(c);
+    return size_t(at - out);
+}
+
+std::string JoinedKey(std::string_view section, std::string_view key) {
+    std::string joined(section.size() + key.size() + 1, '\0');
+    joined.resize(JoinKey(section, key, joined.data()));
+    return joined;
 }
 
 // Cuts UTF-8 text to at most maxLength bytes without splitting a character.
@@ -55,22 +61,31 @@ ProfileFile::ProfileFile(const PathString& path) {
         }
         const size_t equals = text.find('=');
         if (equals == std::string_view::npos) continue;
-        entries.push_back({section, std::string(Trim(text.substr(0, equals))),
-                           std::string(Trim(text.substr(equals + 1)))});
+        // The first value of a key is the one kept.
+        values.try_emplace(JoinedKey(section, Trim(text.substr(0, equals))),
+                           Trim(text.substr(equals + 1)));
     }
 }
 
+const std::string* ProfileFile::Value(std::string_view section, std::string_view key) const {
+    // The program's names are short: they are joined on the stack, not in a new string.
+    char joined[64];
+    const auto found = section.size() + key.size() < sizeof joined
+                           ? values.find(std::string_view(joined, JoinKey(section, key, joined)))
+                           : values.find(JoinedKey(section, key));
+    return found == values.end() ? nullptr : &found->second;
+}
+
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
-    for (const Entry& e : entries) {
-        if (SameIgnoringCase(e.section, section) && SameIgnoringCase(e.key, key)) return e.value;
-    }
-    return std::nullopt;
+    const std::string* value = Value(section, key);
+    if (value == nullptr) return std::nullopt;
+    return *value;
 }
 
 std::string ProfileFile::Get(std::string_view section, std::string_view key,
                              std::string_view fallback, size_t maxLength) const {
-    const std::optional<std::string> value = Find(section, key);
-    return CutUtf8(value ? std::string_view(*value) : fallback, maxLength);
+    const std::string* value = Value(section, key);
+    return CutUtf8(value != nullptr ? std::string_view(*value) : fallback, maxLength);
 }
 
 std::string ReadProfileString(const PathString& path, std::string_view section,

@@ -1,13 +1,15 @@
 // The settings-file reader: sections in brackets and key=value lines. Sections and keys match
 // without regard to case; a value is the text after the first '=' with blanks trimmed at both
-// ends (inner spaces are kept: tooltip texts have them). The file is read once.
+// ends (inner spaces are kept: tooltip texts have them). The file is read once, and each
+// look-up goes straight to its value: the tooltips make dozens.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "base/PathString.h"
 
@@ -27,12 +29,15 @@ public:
                                   size_t maxLength = std::string::npos) const;
 
 private:
-    struct Entry {
-        std::string section;
-        std::string key;
-        std::string value;
+    [[nodiscard]] const std::string* Value(std::string_view section, std::string_view key) const;
+
+    // By section and key, upper-cased and joined by a line break: no line of the file holds
+    // one, so a name that does matches nothing.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
-    std::vector<Entry> entries;
+    std::unordered_map<std::string, std::string, NameHash, std::equal_to<>> values;
     bool exists = false;
 };
 

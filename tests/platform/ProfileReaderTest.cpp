@@ -21,6 +21,15 @@ TEST(ProfileReaderTest, MatchesSectionsAndKeysWithoutRegardToCase) {
     EXPECT_EQ(file.Get("eTip", "; a comment", "-"), "-");
     EXPECT_EQ(file.Get("eTip", "gush", "default"), "default");
     EXPECT_EQ(file.Get("String", "pencil", ""), "");
+    EXPECT_EQ(file.Get("eTip\npencil", "", "-"), "-");  // a line break joins nothing
+}
+
+TEST(ProfileReaderTest, FindsLongSectionAndKeyNames) {
+    TempDir dir;
+    const std::string section(40, 's'), key(40, 'k');
+    const std::string path = dir.Write("z.ini", "[" + section + "]\n" + key + "=far\n");
+    EXPECT_EQ(ProfileFile(path).Find(std::string(40, 'S'), key), "far");
+    EXPECT_EQ(ProfileFile(path).Find(section, key + "k"), std::nullopt);
 }
 
 TEST(ProfileReaderTest, CutsLongValuesWithoutBreakingCharacters) {
