@@ -138,3 +138,18 @@ TEST(CheckCommandTest, BadArgumentsGiveAMessageNotACrash) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.output.find("holds no Diy folder"), std::string::npos);
 }
+
+// The installed forms of an airplane's pictures: a small skin, a 4-bit overlay, an 8-bit steps
+// sheet. The 24-bit forms of before are reported.
+TEST_F(CheckTest, ReportsAirplanePicturesOfAnotherForm) {
+    std::filesystem::create_directories(dir.File("Diy/Model"));
+    std::filesystem::create_directories(dir.File("Diy/Movie"));
+    ReplaceFile(dir, "Diy/Model/Fly01.bmp", MakeBitmapFile({.width = 1024, .height = 724}));
+    ReplaceFile(dir, "Diy/Model/Fly01m.bmp", MakeBitmapFile({.width = 1024, .height = 724, .bits = 8}));
+    ReplaceFile(dir, "Diy/Movie/Step01.bmp", MakeBitmapFile({.width = 1024, .height = 724}));
+    const CheckRun run = Check("");
+    for (const char* report : {"Fly01.bmp: is 1024x724; its long side must be 256",
+                               "Fly01m.bmp: is 8-bit; an overlay is 4-bit paletted",
+                               "Step01.bmp: is 24-bit; a steps sheet is 8-bit paletted"})
+        EXPECT_TRUE(Has(run, report)) << report << "\n" << run.output;
+}
