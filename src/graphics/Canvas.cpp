@@ -170,16 +170,16 @@ int Canvas::SaveBmp(const std::string& path) const {
 namespace {
 
 // A palette of at most `entries` colours for more colours than that, each (count, 0xRRGGBB):
-// the colour box that spans most, weighted by the fourth root of its pixels, is cut at its median along its longest
-// side until there are enough; each box gives its pixels' mean. Rare colours keep a box of their
-// own, where the commonest colours alone would lose them.
+// the colour box that spans most, weighted by the fourth root of its pixels, is cut at its
+// median along its longest side until there are enough; each box gives its pixels' mean. Rare
+// colours keep a box of their own, where the commonest colours alone would lose them.
 std::vector<std::pair<size_t, uint32_t>> MedianCut(std::vector<std::pair<size_t, uint32_t>> colours,
                                                    size_t entries) {
     auto channel = [](uint32_t c, int k) { return int((c >> (16 - 8 * k)) & 255); };
     struct Box {
         size_t first, last;  // [first, last) of colours
         int side;            // the longest channel
-        long long weight;    // pixels x span along it
+        long long weight;    // the fourth root of its pixels x its span along that side
     };
     auto measure = [&](size_t first, size_t last) {
         Box b{first, last, 0, 0};

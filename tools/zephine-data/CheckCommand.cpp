@@ -264,7 +264,6 @@ std::string MarksProblem(SectionFile& frames, int model, int& markCount) {
     return {};
 }
 
-// The line overlay is laid on the skin pixel by pixel: 24-bit or paletted, and the skin's size.
 // The skin only becomes the 256 x 256 texture: no larger than that, in the sheet's shape.
 std::string SkinProblem(const std::string& path) {
     std::string problem = PictureProblem(path, 0, 0);

@@ -134,21 +134,20 @@ bool NoGraphicsDevice() {
     return access("/dev/dri", F_OK) != 0 && access("/dev/nvidiactl", F_OK) != 0;
 }
 
-// The processor draws the frames: SDL's software renderer, unless a driver is named in
-// SDL_RENDER_DRIVER.
-bool SoftwareFirst() {
-    return SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr && NoGraphicsDevice();
-}
+// A renderer named in SDL_RENDER_DRIVER is always the one used.
+bool DriverNamed() { return SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr; }
+
+// The processor draws the frames: SDL's software renderer, unless a driver is named.
+bool SoftwareFirst() { return !DriverNamed() && NoGraphicsDevice(); }
 
 }  // namespace
 
 bool SdlWindow::MakeRenderer() {
     if (!SoftwareFirst()) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     // Where GL runs on the processor, SDL's software renderer does the same linear stretch in
-    // half the time and compiles no shaders (bench/PresentBench). A driver named in
-    // SDL_RENDER_DRIVER is kept.
+    // half the time and compiles no shaders (bench/PresentBench).
     SDL_RendererInfo info;
-    if (renderer != nullptr && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr &&
+    if (renderer != nullptr && !DriverNamed() &&
         SDL_GetRendererInfo(renderer, &info) == 0 && std::strncmp(info.name, "opengl", 6) == 0 &&
         GlIsSoftware()) {
         SDL_DestroyRenderer(renderer);
