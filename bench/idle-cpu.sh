@@ -2,7 +2,7 @@
 # The idle workshop's CPU: the program on the generated installation under its own Xvfb, the
 # opening tour ended, the background tune playing (SDL's disk audio driver: a real mixer
 # thread, no sound card), measured per thread over SECONDS from /proc.
-# Usage: bench/idle-cpu.sh BUILD_DIR [WIDTHxHEIGHT [SECONDS]]
+# Usage: [IDLE_PROBE=COMMAND] bench/idle-cpu.sh BUILD_DIR [WIDTHxHEIGHT [SECONDS]]
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "$1") size=${2:-800x600} seconds=${3:-30}
@@ -36,7 +36,10 @@ ticks() {  # per thread: "tid name utime+stime"
       while read -r id n; do echo "$id $(tr ' ' _ <"$t/comm") $n"; done
   done
 }
-ticks >"$work/before"; sleep "$seconds"; ticks >"$work/after"
+ticks >"$work/before"
+# IDLE_PROBE (e.g. "strace -c -f -p") watches the program over the same seconds.
+if [ -n "${IDLE_PROBE:-}" ]; then timeout -s INT "$seconds" $IDLE_PROBE "$app_pid"; else sleep "$seconds"; fi
+ticks >"$work/after"
 hz=$(getconf CLK_TCK)
 echo "idle at $size over $seconds s (% of one core):"
 join <(sort "$work/before") <(sort "$work/after") |

@@ -33,6 +33,9 @@ public:
     [[nodiscard]] const StepMarks& Marks() const { return marks; }
     [[nodiscard]] const MoviePlayer& Player() const { return player; }
     [[nodiscard]] bool Playing() const { return moviePlaying; }
+    [[nodiscard]] bool WantsFastTicks(bool touring) const override {
+        return !touring && moviePlaying && player.IsLoaded();
+    }
     [[nodiscard]] int32_t StepPage() const { return stepPage; }
     [[nodiscard]] int32_t ModelListTop() const { return modelListTop; }
     [[nodiscard]] int32_t PrintSize() const { return host.PrintSize(); }

@@ -57,14 +57,20 @@ void TipHover::Relay(const WindowMessage& message, uint32_t now) {
 
 bool TipHover::Tick(uint32_t now) {
     const bool was = visible;
-    if (active && !visible && !suppressed && hovered != 0 && now - hoverSince >= kInitialDelayMs) {
-        const Tool* tool = FindTool(hovered);
-        if (tool != nullptr && !tool->text.empty()) {
-            visible = true;
-            shownText = tool->text;
-        }
+    if (MsUntilShow(now) == 0) {
+        visible = true;
+        shownText = FindTool(hovered)->text;
     }
     return visible != was;
+}
+
+int32_t TipHover::MsUntilShow(uint32_t now) const {
+    if (!active || visible || suppressed || hovered == 0) return -1;
+    // A tool without text never shows: nothing to wake for.
+    const Tool* tool = FindTool(hovered);
+    if (tool == nullptr || tool->text.empty()) return -1;
+    const uint32_t rested = now - hoverSince;
+    return rested >= kInitialDelayMs ? 0 : int32_t(kInitialDelayMs - rested);
 }
 
 void TipHover::Update() {

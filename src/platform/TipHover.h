@@ -20,6 +20,8 @@ public:
     void Relay(const WindowMessage& message, uint32_t now);
     // Lets time pass; true when the tip appeared or disappeared.
     bool Tick(uint32_t now);
+    // How long until Tick shows a tip; -1 when none is waiting to show.
+    [[nodiscard]] int32_t MsUntilShow(uint32_t now) const;
     // Picks up a changed text of the tool under the pointer.
     void Update();
 

@@ -62,6 +62,9 @@ public:
     // Window timers; a tick arrives as OnTimer(id) on the UI thread, never overlapping.
     virtual void StartTimer(int id, uint32_t periodMs) = 0;
     virtual void StopTimer(int id) = 0;
+    // A resting timer keeps its period but wakes nobody until it is woken again, so an idle
+    // program sleeps. Waking it ticks a period later.
+    virtual void RestTimer(int id, bool resting) = 0;
 
     // The pointer position in window coordinates; false when it cannot be read.
     [[nodiscard]] virtual bool CursorPosition(int32_t& x, int32_t& y) const = 0;

@@ -48,6 +48,8 @@ public:
     // One tick of timer `id` (1 every 10 ms, 2 every 100 ms, 3 every 400 ms), before the tours'
     // step. `touring`: a guided tour runs.
     virtual void Tick(int id, bool touring) = 0;
+    // Whether the 10 ms ticks have work here; without it they rest until input comes.
+    [[nodiscard]] virtual bool WantsFastTicks(bool /*touring*/) const { return false; }
     // The screen becomes the one shown (the Controller repaints it all afterwards).
     virtual void Enter() = 0;
     // The area an open box covers (the works box), which the shared controls must not draw

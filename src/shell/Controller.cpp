@@ -119,6 +119,7 @@ void Controller::PaintSharedControls(const Rect& update, const Rect& covered) {
 
 void Controller::ButtonDown(int32_t x, int32_t y) {
     cursorAsked.valid = false;  // a press may change the tool, and with it the cursor
+    PaceFastTimer(true);
     if (Screen* screen = Current()) {
         // A press while a tour runs only ends the tour.
         if (!demo.EndTourOnPress(*screen)) {
@@ -132,6 +133,7 @@ void Controller::ButtonDown(int32_t x, int32_t y) {
 
 void Controller::ButtonUp(int32_t x, int32_t y) {
     cursorAsked.valid = false;
+    PaceFastTimer(true);
     if (Screen* screen = Current()) {
         if (volumeBar.Release(layout->vol, x)) Invalidate(VolumeBar::RedrawArea(layout->vol));
         screen->ButtonUp(x, y);
@@ -150,6 +152,7 @@ void Controller::ButtonUp(int32_t x, int32_t y) {
 void Controller::MouseMove(int32_t x, int32_t y) {
     Screen* screen = Current();
     if (screen == nullptr) return;
+    PaceFastTimer(true);
     screen->MouseMove(x, y);
     if (volumeBar.Move(layout->vol, x, y)) Invalidate(VolumeBar::RedrawArea(layout->vol));
 }

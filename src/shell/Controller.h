@@ -96,8 +96,10 @@ private:
     [[nodiscard]] Screen* Current();
     void PaintSharedControls(const Rect& update, const Rect& covered);
     void StepTours(int id);
-    void UpdateCursor(int32_t x, int32_t y);
-    void UpkeepCursorAndTips();
+    // True when the cursor or the tooltip had something new.
+    bool UpdateCursor(int32_t x, int32_t y);
+    bool UpkeepCursorAndTips();
+    void PaceFastTimer(bool busy);
 
     Window& window;
     Platform& platform;
@@ -109,6 +111,8 @@ private:
     Language language = Language::chinese;
     Mode mode = Mode::loading;
     bool exitHeld = false;  // the last press began on `exit`: its release ends the program
+    // The 10 ms timer rests while its ticks would find nothing new; input wakes it.
+    bool fastTimerAwake = true;
     // What the cursor was last chosen for: a tick re-chooses it only when one of these, or a
     // press, changed it.
     struct CursorAsked {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     void Destroy() override { destroyRequested = true; }
     void StartTimer(int id, uint32_t periodMs) override { timers[id] = periodMs; }
     void StopTimer(int id) override { timers.erase(id); }
+    void RestTimer(int id, bool rest) override {
+        if (rest) resting.insert(id); else resting.erase(id);
+    }
     bool CursorPosition(int32_t& x, int32_t& y) const override {
         x = y = 0;
         return true;
@@ -71,6 +75,7 @@ public:
     Rect area;
     std::vector<Rect> invalidated;
     std::map<int, uint32_t> timers;
+    std::set<int> resting;
     bool destroyRequested = false;
     bool enabled = true;
     int updates = 0;

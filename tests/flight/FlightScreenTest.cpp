@@ -64,9 +64,13 @@ TEST(FlightScreenTest, PlayWaitsAtEachMarkForTheNarrationAndStartsEachNarrationO
     ASSERT_EQ(r.F().Model(), 9);
     EXPECT_EQ(r.movies.opened.back(), r.paths.movieDir + "Fly09.mov");
     EXPECT_EQ(r.Starts("9-01"), 1);
+    r.Tick();
+    r.Tick();
+    EXPECT_TRUE(r.f.window.resting.contains(1)) << "a stopped movie lets the 10 ms timer rest";
     r.Click(r.L().play);
     // At mark 0 the movie waits while the narration speaks.
     for (int i = 0; i < 50; ++i) r.Tick();
+    EXPECT_FALSE(r.f.window.resting.contains(1)) << "a playing movie keeps it awake";
     EXPECT_EQ(r.F().Player().CurrentTime(), 0);
     EXPECT_EQ(r.ColourIn(r.L().MovieArea), Picture(0));
     r.audio.FinishAll();

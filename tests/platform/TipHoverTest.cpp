@@ -19,7 +19,9 @@ struct HoverRig {
 
 TEST(TipHoverTest, ShowsAfterTheInitialDelayOnATool) {
     HoverRig r;
+    EXPECT_EQ(r.h.MsUntilShow(1000), -1);
     r.h.Relay(Move(150, 150), 1000);
+    EXPECT_EQ(r.h.MsUntilShow(1040), 60) << "the window sleeps until then";
     EXPECT_FALSE(r.h.Tick(1099));
     EXPECT_TRUE(r.h.Tick(1100));
     EXPECT_TRUE(r.h.Visible());
@@ -49,6 +51,7 @@ TEST(TipHoverTest, LeavingOrPressingHidesIt) {
 TEST(TipHoverTest, EmptyTextsAndInactiveControlsShowNothing) {
     HoverRig r;
     r.h.Relay(Move(550, 150), 0);
+    EXPECT_EQ(r.h.MsUntilShow(10), -1) << "nothing to wake for";
     (void)r.h.Tick(500);
     EXPECT_FALSE(r.h.Visible());
     r.h.SetActive(false);

@@ -30,6 +30,7 @@ public:
     void Update() override;
 
     void Tick(uint32_t now) override;
+    [[nodiscard]] int32_t MsUntilDue(uint32_t now) const override { return hover.MsUntilShow(now); }
     void Draw(SDL_Renderer* renderer) override;
 
 private:

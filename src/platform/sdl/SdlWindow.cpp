@@ -235,6 +235,14 @@ void SdlWindow::StopTimer(int id) {
     std::erase_if(timers, [id](const TimerSlot& t) { return t.id == id; });
 }
 
+void SdlWindow::RestTimer(int id, bool resting) {
+    for (TimerSlot& t : timers) {
+        if (t.id != id || t.resting == resting) continue;
+        t.resting = resting;
+        if (!resting) t.due = SDL_GetTicks() + t.period;
+    }
+}
+
 // From the window's own pointer events, kept as they come: asking the X server at every tick
 // was most of an idle program's work. Until the first event, the server is asked once.
 bool SdlWindow::CursorPosition(int32_t& x, int32_t& y) const {
@@ -358,7 +366,7 @@ void SdlWindow::DeliverDueTimers() {
     const uint32_t now = SDL_GetTicks();
     // In timer order; a late timer ticks once, not once for every period it missed.
     for (size_t i = 0; i < timers.size() && !destroyRequested; ++i) {
-        if (int32_t(now - timers[i].due) < 0) continue;
+        if (timers[i].resting || int32_t(now - timers[i].due) < 0) continue;
         timers[i].due = now + timers[i].period;
         events->OnTimer(timers[i].id);
     }
@@ -371,12 +379,16 @@ void SdlWindow::PaintIfInvalid() {
     events->OnPaint(update);
 }
 
+// -1: nothing is due, wait for an event.
 int SdlWindow::WaitTimeout() const {
     if (!invalid.IsEmpty()) return 0;
-    if (timers.empty()) return -1;
     const uint32_t now = SDL_GetTicks();
-    int best = 1 << 30;
-    for (const TimerSlot& t : timers) best = std::min(best, std::max(0, int32_t(t.due - now)));
+    int best = overlay != nullptr ? overlay->MsUntilDue(now) : -1;
+    for (const TimerSlot& t : timers) {
+        if (t.resting) continue;
+        const int left = std::max(0, int32_t(t.due - now));
+        best = best < 0 ? left : std::min(best, left);
+    }
     return best;
 }
 

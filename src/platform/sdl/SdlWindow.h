@@ -20,6 +20,8 @@ class SdlOverlay {
 public:
     virtual ~SdlOverlay() = default;
     virtual void Tick(uint32_t now) = 0;
+    // How long until Tick has something to do; -1 when nothing waits.
+    [[nodiscard]] virtual int32_t MsUntilDue(uint32_t now) const = 0;
     virtual void Draw(SDL_Renderer* renderer) = 0;
 };
 
@@ -48,6 +50,7 @@ public:
     void Destroy() override { destroyRequested = true; }
     void StartTimer(int id, uint32_t periodMs) override;
     void StopTimer(int id) override;
+    void RestTimer(int id, bool resting) override;
     bool CursorPosition(int32_t& x, int32_t& y) const override;
     bool PeekMessage(WindowMessage& message) override;
     void SetEnabled(bool on) override { enabled = on; }
@@ -98,6 +101,7 @@ private:
         int id;
         uint32_t period;
         uint32_t due;
+        bool resting = false;
     };
     void Dispatch(const SDL_Event& e);
     void Turn();

@@ -103,6 +103,8 @@ TEST_F(WindowRig, TimersTickInOrderAndTheLoopEndsAfterDestroy) {
     window.StartTimer(3, 400);
     window.StartTimer(1, 10);
     window.StartTimer(2, 100);
+    window.StartTimer(4, 5);
+    window.RestTimer(4, true);
     rec.stopAfterSlowTicks = 2;
     const Uint32 start = SDL_GetTicks();
     window.Run();
@@ -115,6 +117,7 @@ TEST_F(WindowRig, TimersTickInOrderAndTheLoopEndsAfterDestroy) {
     EXPECT_LE(Count("timer 1"), int(took / 10) + 1);
     EXPECT_GE(Count("timer 2"), 1);
     EXPECT_LE(Count("timer 2"), int(took / 100) + 1);
+    EXPECT_EQ(Count("timer 4"), 0) << "a resting timer ticks not at all";
 }
 
 // The right button is proven ignored by the end-to-end case RightButtonDoesNothing.
