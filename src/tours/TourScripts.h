@@ -12,8 +12,9 @@ enum class TourExtra : uint8_t {
     // tool and its label page 3; repaint gush, picture and toolPanel.
     chooseStamp,
     chooseStampAndLabel,  // the same, and toolLabel
-    openStampChooser,   // repaint picture; pressed 6, panel 4; repaint stampBox
-    closeStampChooser,  // tool 1, pressed 0, panel 1; repaint stampBox, toolPanel and pencil
+    openStampChooser,   // repaint picture; open the chooser, label page 4; repaint stampBox
+    closeStampChooser,  // the pencil, chooser closed, label page 1; repaint stampBox,
+                        // toolPanel and pencil
 };
 
 struct TourStep {

@@ -47,17 +47,17 @@ bool AdjustTool::FollowSliders(ToolContext& c, int32_t x, int32_t y) {
 }
 
 void AdjustTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (FollowSliders(c, x, y)) c.flags.dragActive = 1;
+    if (FollowSliders(c, x, y)) c.flags.hold = Hold::drag;
 }
 
 void AdjustTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.dragActive == 1) (void)FollowSliders(c, x, y);
+    if (c.flags.hold == Hold::drag) (void)FollowSliders(c, x, y);
 }
 
 void AdjustTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
-    if (c.flags.dragActive != 1) return;
+    if (c.flags.hold != Hold::drag) return;
     pending = true;
-    c.flags.dragActive = 0;
+    c.flags.hold = Hold::none;
 }
 
 void AdjustTool::StepRecolour(ToolContext& c) {

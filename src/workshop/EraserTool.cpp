@@ -43,18 +43,18 @@ void EraserTool::EraseOn(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
 
 void EraserTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
     EraseOn(c, tx, ty, onModel);
-    c.flags.dragActive = 1;
+    c.flags.hold = Hold::drag;
     stroking = true;
 }
 
 void EraserTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
-    if (c.flags.dragActive != 1 || !stroking) return;
+    if (c.flags.hold != Hold::drag || !stroking) return;
     EraseOn(c, tx, ty, onModel);
     if (onModel) c.Invalidate(c.Layout().view);
 }
 
 void EraserTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
-    c.flags.dragActive = 0;
+    c.flags.hold = Hold::none;
     stroking = false;
 }
 

@@ -17,10 +17,12 @@ struct WorkshopPictures;
 // The tool's button in the layout.
 [[nodiscard]] const Rect& ToolButton(const ScreenLayout& l, Tool tool);
 
+// What a press holds.
+enum class Hold : int32_t { none = 0, drag = 1 /* a stroke or a slider */, stampSize = 2 };
+
 // The workshop's drawing flags, shared by its routing and its tools.
 struct PaintFlags {
-    // What a press holds: 0 nothing, 1 a stroke or a slider, 2 the stamp's size slider.
-    int32_t dragActive = 0;
+    Hold hold = Hold::none;
     // The next paint draws over the window without first copying the back buffer.
     bool directPaint = false;
     // The next paint copies the back buffer first even when painting directly: something drawn

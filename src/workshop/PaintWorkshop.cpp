@@ -121,7 +121,7 @@ void PaintWorkshop::Paint(const Rect& update) {
     int32_t cx = 0, cy = 0;
     const bool cursorKnown = host.CursorPosition(cx, cy);
     const bool panning = pressed == Pressed::move && cursorKnown && l.canvas.Contains(cx, cy);
-    const bool direct = flags.dragActive != 0 || flags.directPaint || panning;
+    const bool direct = flags.hold != Hold::none || flags.directPaint || panning;
     Rect part;
     if ((!direct || flags.restoreBackdrop) && Intersect(update, l.Screen, part))
         (void)host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
@@ -216,7 +216,7 @@ void PaintWorkshop::StepZoom() {
     if (pressed != Pressed::zoomIn && pressed != Pressed::zoomOut) return;
     if (!host.Layout().canvas.Contains(pressX, pressY)) return;
     if (StepCanvasZoom(host.View().canvasZoom, pressed == Pressed::zoomIn)) {
-        flags.dragActive = 1;
+        flags.hold = Hold::drag;
         host.Invalidate(host.Layout().canvas);
     }
 }
@@ -241,7 +241,7 @@ void PaintWorkshop::RefreshPreview() {
     View3D& v = host.View();
     PaintTarget& t = v.paintTarget;
     t.fullRedraw = true;
-    if (flags.dragActive == 1)
+    if (flags.hold == Hold::drag)
         t.fullRedraw = renderTime != 0 && renderTime < kPartialStrokeRenderMs;
     if (pressed == Pressed::rotate) {
         if (renderTime != 0 && renderTime >= kSmallTurnRenderMs) v.modelScale = View3D::kTurningScale;

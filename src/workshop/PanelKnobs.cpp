@@ -37,9 +37,9 @@ bool SizeSliderTool::FollowSlider(ToolContext& c, int32_t x, int32_t y) {
 }
 
 void SizeSliderTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (FollowSlider(c, x, y)) c.flags.dragActive = 1;
+    if (FollowSlider(c, x, y)) c.flags.hold = Hold::drag;
 }
 
 void SizeSliderTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.dragActive == 1) (void)FollowSlider(c, x, y);
+    if (c.flags.hold == Hold::drag) (void)FollowSlider(c, x, y);
 }

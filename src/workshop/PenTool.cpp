@@ -70,13 +70,13 @@ void PenTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
     if (thick) pen.thickness = ThicknessAt(l, y);
     if (opacity) pen.opacity = OpacityAt(l, y);
     DropBrush();
-    c.flags.dragActive = 1;
+    c.flags.hold = Hold::drag;
     c.ShowSlider(thick ? l.thick : l.colortrans, 5, 10);
 }
 
 void PenTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
     const ScreenLayout& l = c.Layout();
-    if (c.flags.dragActive != 1) return;
+    if (c.flags.hold != Hold::drag) return;
     if (l.thick.Contains(x, y)) {
         pen.thickness = std::max(ThicknessAt(l, y), 1);
         c.ShowSlider(l.thick, 5, 8);

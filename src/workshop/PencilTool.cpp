@@ -21,14 +21,14 @@ void PencilTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/)
     if (PencilInit(brush, texture, 0, pen.thickness, pen.thickness,
                    {paths.penDataDir, paths.penCacheDir}) == 1)
         (void)PencilBegin(brush, texture, tx, ty, 255.0, kStrokeTag);
-    c.flags.dragActive = 1;
+    c.flags.hold = Hold::drag;
     stroking = true;
     lastX = tx;
     lastY = ty;
 }
 
 void PencilTool::Drag(ToolContext& c, int32_t tx, int32_t ty, bool onModel) {
-    if (c.flags.dragActive != 1 || !stroking) return;
+    if (c.flags.hold != Hold::drag || !stroking) return;
     PaintTarget& t = c.View().paintTarget;
     if (!onModel) {
         StrokeTo(c, tx, ty, 10);
@@ -62,7 +62,7 @@ void PencilTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
         (void)PencilEnd(brush, c.View().paintTarget.textureBlock, lastX, lastY, 255.0);
     (void)PencilRelease(brush);
     stroking = false;
-    c.flags.dragActive = 0;
+    c.flags.hold = Hold::none;
     c.flags.directPaint = true;
     c.Invalidate(c.Layout().view);
 }

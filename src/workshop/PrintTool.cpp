@@ -6,7 +6,7 @@ constexpr TipRow kPrintTips[] = {{21, "steppri", "steppri"}, {22, "printsize", "
 }  // namespace
 
 void PrintTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
-    if (c.flags.dragActive == 1) c.flags.dragActive = 0;
+    if (c.flags.hold == Hold::drag) c.flags.hold = Hold::none;
 }
 
 std::span<const TipRow> PrintTool::PanelTips() const { return kPrintTips; }

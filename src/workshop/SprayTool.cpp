@@ -11,12 +11,12 @@ void SprayTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) 
     if (SprayPaint(brush, c.View().paintTarget.textureBlock, tx, ty, pen.thickness, pen.thickness,
                    pen.opacity, 255.0, pen.colour, &changed) == 1)
         c.ShowTexels(changed);
-    c.flags.dragActive = 1;
+    c.flags.hold = Hold::drag;
 }
 
 void SprayTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
     (void)SprayRelease(brush);
-    c.flags.dragActive = 0;
+    c.flags.hold = Hold::none;
     c.flags.directPaint = true;
     c.Invalidate(c.Layout().view);
 }

@@ -129,12 +129,12 @@ void StampTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
     const ScreenLayout& l = c.Layout();
     if (l.rolerotate.Contains(x, y)) {
         angle = AngleAt(l, y);
-        c.flags.dragActive = 1;
+        c.flags.hold = Hold::drag;
         c.ShowSlider(l.rolerotate, 5, 10);
     }
     if (l.rolesize.Contains(x, y)) {
         scale = ScaleAt(l, y);
-        c.flags.dragActive = 2;
+        c.flags.hold = Hold::stampSize;
         c.ShowSlider(l.rolesize, 5, 10);
     }
     if (chooserOpen) PressChooserButtons(c, x, y);
@@ -160,7 +160,7 @@ void StampTool::PressChooserButtons(ToolContext& c, int32_t x, int32_t y) {
 
 void StampTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
     const ScreenLayout& l = c.Layout();
-    if (c.flags.dragActive <= 0) return;
+    if (c.flags.hold == Hold::none) return;
     if (l.rolerotate.Contains(x, y)) {
         angle = AngleAt(l, y);
         c.ShowSlider(l.rolerotate, 5, 10);
@@ -172,12 +172,12 @@ void StampTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
 }
 
 void StampTool::Release(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.dragActive > 0) {
-        if (c.flags.dragActive == 1) {
+    if (c.flags.hold != Hold::none) {
+        if (c.flags.hold == Hold::drag) {
             c.flags.directPaint = true;
             c.Invalidate(c.Layout().rolepic);
         }
-        c.flags.dragActive = 0;
+        c.flags.hold = Hold::none;
     }
     ReleaseChooser(c, x, y);
 }

@@ -100,7 +100,7 @@ void PaintWorkshop::EndStrokes() {
     pencil.PutDown(context);
     spray.PutDown(context);
     eraser.PutDown(context);
-    flags.dragActive = 0;
+    flags.hold = Hold::none;
     undoAvailable = false;
 }
 

@@ -5,7 +5,7 @@
 void PaintWorkshop::MouseMove(int32_t x, int32_t y) {
     if (works.IsOpen()) return;
     DragViews(x, y);
-    if (tool->FollowsPointer() && flags.dragActive == 1 && !PaintingBlocked() && HasPaintTarget())
+    if (tool->FollowsPointer() && flags.hold == Hold::drag && !PaintingBlocked() && HasPaintTarget())
         DragPanes(x, y);
     tool->DragPanel(context, x, y);
 }
@@ -86,19 +86,19 @@ void PaintWorkshop::ReleaseViewModes(int32_t x, int32_t y) {
     const bool inCanvas = l.canvas.Contains(x, y);
     if ((pressed == Pressed::zoomIn || pressed == Pressed::zoomOut) && !l.zoom.Contains(x, y)) {
         pressed = Pressed::none;
-        flags.dragActive = 0;
+        flags.hold = Hold::none;
         flags.directPaint = false;
         host.Invalidate(l.zoom);
         if (inCanvas) host.Invalidate(l.canvas);
     } else if (pressed == Pressed::move && !l.move.Contains(x, y)) {
         pressed = Pressed::none;
         flags.directPaint = false;
-        flags.dragActive = 0;
+        flags.hold = Hold::none;
         host.Invalidate(l.move);
         if (inCanvas) host.Invalidate(l.canvas);
     } else if (pressed == Pressed::rotate && !l.rote.Contains(x, y)) {
         pressed = Pressed::none;
-        flags.dragActive = 0;
+        flags.hold = Hold::none;
         Rect r = l.rote;
         r.Inflate(30, 50);
         host.Invalidate(r);

@@ -68,7 +68,7 @@ void PaintWorkshop::CloseWorks() {
     works.Close();
     SelectTool(Tool::pencil);
     flags.directPaint = false;
-    flags.dragActive = 0;
+    flags.hold = Hold::none;
     const ScreenLayout& l = host.Layout();
     // The release of this click may ask for a direct paint before the paint runs; the
     // backdrop over the box comes back all the same.

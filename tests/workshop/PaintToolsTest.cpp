@@ -52,7 +52,7 @@ TEST(PaintToolsTest, PencilStrokeShowsNearItAndOneUndoTakesItAllBack) {
     ClickTexel(r, 100, 100);
     EXPECT_EQ(CountChanged(r), 0);
     EXPECT_TRUE(r.W().UndoAvailable());
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
 
     const Point from = Over(r, 60, 60), to = Over(r, 120, 80);
     r.Press(from.x, from.y);
@@ -82,7 +82,7 @@ TEST(PaintToolsTest, SprayLaysOnePuffPerPressAndIgnoresDrags) {
     r.Move(p.x + 60, p.y + 40);
     EXPECT_EQ(CountChanged(r), puff);
     r.Release(p.x + 60, p.y + 40);
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
 }
 
 TEST(PaintToolsTest, EraserRestoresTheLoadedSkinInA32PixelSquareAndNothingOutside) {
@@ -166,7 +166,7 @@ TEST(PaintToolsTest, StrokeOnTheModelPaintsTheTextureAndStopsAtASeam) {
     EXPECT_EQ(CountChanged(r), painted);
     EXPECT_EQ(r.V().paintTarget.texelX, lastX);
     r.Release(view.CentreX() + 40, view.CentreY());
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
 }
 
 TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
@@ -175,7 +175,7 @@ TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
     r.Press(p.x, p.y);
     r.Move(p.x + 20, p.y);
     r.Release(2, 2);
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
     const int painted = CountChanged(r);
     r.Move(p.x + 40, p.y + 40);
     EXPECT_EQ(CountChanged(r), painted);
@@ -184,7 +184,7 @@ TEST(PaintToolsTest, ReleaseOutsideThePanesOrAModelChangeEndsTheStroke) {
     r.Press(p.x, p.y);
     r.Move(p.x + 20, p.y);
     r.Click(r.L().ModelPick2);  // a press on the model column while the stroke is held
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
     r.Move(p.x + 40, p.y + 40);
     r.Release(p.x + 40, p.y + 40);
     EXPECT_EQ(CountChanged(r), 0) << "the new skin is untouched";

@@ -85,7 +85,7 @@ TEST(WorkshopRoutingTest, PenSlidersPressGivesZeroButDragNeverBelowOne) {
     const Rect& thick = r.L().thick;
     r.Press(thick.left + 1, thick.bottom - 1);
     EXPECT_EQ(r.W().Pen().thickness, 0);
-    EXPECT_EQ(r.W().Flags().dragActive, 1);
+    EXPECT_EQ(r.W().Flags().hold, Hold::drag);
     r.Move(thick.left + 1, thick.bottom - 1);
     EXPECT_EQ(r.W().Pen().thickness, 1);
     r.Move(thick.left + 1, thick.top);
@@ -93,7 +93,7 @@ TEST(WorkshopRoutingTest, PenSlidersPressGivesZeroButDragNeverBelowOne) {
     r.Move(thick.right + 20, thick.bottom - 1);  // leaving the slider freezes it
     EXPECT_EQ(r.W().Pen().thickness, 24);
     r.Release(thick.right + 20, thick.bottom - 1);
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
     const Rect& opacity = r.L().colortrans;
     r.Click(opacity.left, opacity.top);
     EXPECT_EQ(r.W().Pen().opacity, 255);
@@ -105,14 +105,14 @@ TEST(WorkshopRoutingTest, StampSlidersTurnAndSizeWithATenthAsTheDragFloor) {
     const Rect& size = r.L().rolesize;
     r.Press(size.left + 1, size.top);
     EXPECT_EQ(r.W().Stamp().Scale(), 0.0f);
-    EXPECT_EQ(r.W().Flags().dragActive, 2);
+    EXPECT_EQ(r.W().Flags().hold, Hold::stampSize);
     r.Move(size.left + 1, size.top);
     EXPECT_FLOAT_EQ(r.W().Stamp().Scale(), 0.1f);
     r.Release(size.left + 1, size.top);
     const Rect& turn = r.L().rolerotate;
     r.Click(turn.left + 1, turn.top + turn.Height() / 2);
     EXPECT_NEAR(r.W().Stamp().Angle(), 3.14f, 0.1f);
-    EXPECT_EQ(r.W().Flags().dragActive, 0);
+    EXPECT_EQ(r.W().Flags().hold, Hold::none);
 }
 
 TEST(WorkshopRoutingTest, EraserAndPrintSizesShareTheirSlider) {
