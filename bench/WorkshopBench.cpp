@@ -66,7 +66,7 @@ struct Workshop {
     void PaintPending() {
         Rect all;
         lastPaint = {};
-        for (const Rect& r : f.window.invalidated) (void)Union(all, r, all);
+        for (const Rect& r : f.window.invalidated) all = Union(all, r);
         f.window.invalidated.clear();
         if (!all.IsEmpty()) c->Paint(all.left, all.top, all.right, all.bottom);
         lastPaint = all;

@@ -10,12 +10,14 @@
 # With a display size (e.g. 1920x1080) the program fills that display, scaled, as on a desktop;
 # without one it runs in an 800 x 600 window.
 # Usage: scripts/soak.sh MINUTES [SEED [WIDTHxHEIGHT]]
+# To find where memory goes: SOAK_BUILD=build SOAK_WRAP="heaptrack -o FILE" runs an existing
+# build's program under the wrapper (the resident-memory check then watches the wrapper only).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-3}
 RANDOM=${2:-$$}
 display_size=${3:-}
-build=build-sanitize
+build=${SOAK_BUILD:-build-sanitize}
 here=$PWD
 
 scripts/install-deps.sh >/dev/null || exit 1
@@ -23,8 +25,9 @@ scripts/install-deps.sh >/dev/null || exit 1
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=8
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZEPHINE_SANITIZE=ON -DZEPHINE_BENCH=OFF >/dev/null &&
-  cmake --build "$build" -j"$(nproc)" >/dev/null || { echo "soak: build failed"; exit 1; }
+[ -n "${SOAK_BUILD:-}" ] ||
+  { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZEPHINE_SANITIZE=ON -DZEPHINE_BENCH=OFF >/dev/null &&
+    cmake --build "$build" -j"$(nproc)" >/dev/null; } || { echo "soak: build failed"; exit 1; }
 
 work=$(mktemp -d)
 # shellcheck source=../tests/e2e/harness.sh
@@ -42,7 +45,13 @@ fail() { echo "SOAK FAIL: $*"; tail -30 "$work/log"; exit 1; }
 # The installation as installed: bin/zephine, the program, share/zephine with the generated data.
 mkdir -p "$work/bin" "$work/lib/zephine" "$work/share/zephine" "$work/pdf" "$work/data"
 cp src/zephine.sh "$work/bin/zephine"
-ln -s "$here/$build/src/zephine-program" "$work/lib/zephine/zephine-program"
+if [ -n "${SOAK_WRAP:-}" ]; then
+  printf '#!/bin/sh\nexec %s "%s" "$@"\n' "$SOAK_WRAP" "$here/$build/src/zephine-program" \
+    >"$work/lib/zephine/zephine-program"
+  chmod +x "$work/lib/zephine/zephine-program"
+else
+  ln -s "$here/$build/src/zephine-program" "$work/lib/zephine/zephine-program"
+fi
 cp -rs "$here/$build/tools/datagen/installation/." "$work/share/zephine/"
 cp -rs "$here/$build/tools/airplanes/installation/." "$work/share/zephine/"
 

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         std::fputs("zephine: the window could not be opened\n", stderr);
         return 1;
     }
-    (void)SetWindowIcon(window.Handle());
+    SetWindowIcon(window.Handle());
     window.Run();
     return 0;
 }

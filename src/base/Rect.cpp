@@ -52,15 +52,10 @@ bool Intersect(const Rect& a, const Rect& b, Rect& out) {
     return true;
 }
 
-bool Union(const Rect& a, const Rect& b, Rect& out) {
+Rect Union(const Rect& a, const Rect& b) {
     // An empty rectangle adds nothing to the other one.
-    if (a.IsEmpty()) {
-        out = b;
-    } else if (b.IsEmpty()) {
-        out = a;
-    } else {
-        out = Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                   std::max(a.bottom, b.bottom)};
-    }
-    return !out.IsEmpty();
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
 }

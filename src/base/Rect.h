@@ -32,5 +32,5 @@ struct Rect {
 
 // out := the common part of a and b (all zero when there is none); true when not empty.
 bool Intersect(const Rect& a, const Rect& b, Rect& out);
-// out := the smallest rectangle holding a and b; true when not empty.
-bool Union(const Rect& a, const Rect& b, Rect& out);
+// The smallest rectangle holding a and b.
+[[nodiscard]] Rect Union(const Rect& a, const Rect& b);

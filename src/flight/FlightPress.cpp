@@ -22,7 +22,7 @@ Pressed TransportCode(int32_t k) { return Pressed(int32_t(Pressed::first) + k - 
 
 void FlightScreen::ButtonDown(int32_t x, int32_t y) {
     const ScreenLayout& l = host.Layout();
-    (void)host.Tours().FlightHelpPress(x, y);
+    host.Tours().FlightHelpPress(x, y);
     if (l.diy.Contains(x, y)) Arm(Pressed::diy, l.diy);
     PressTransport(x, y);
     PressModelColumn(x, y);
@@ -38,7 +38,7 @@ void FlightScreen::ButtonDown(int32_t x, int32_t y) {
 void FlightScreen::PrintStepsSheet() {
     Printer* printer = host.Printing();
     if (printer == nullptr) return;
-    (void)PrintSteps(*printer, host.Paths().movieDir, modelNumber, host.PrintSize(), [this] {
+    PrintSteps(*printer, host.Paths().movieDir, modelNumber, host.PrintSize(), [this] {
         host.Tell("noprinter", "Aucune imprimante disponible !");
     });
 }

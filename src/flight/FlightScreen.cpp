@@ -38,7 +38,7 @@ void FlightScreen::Enter() {
     dragActive = false;
     directPaint = false;
     if (!pictures.backdrop.IsEmpty())
-        (void)DrawAt(pictures.backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+        DrawAt(pictures.backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
                      host.DisplayWidth(), host.DisplayHeight());
     modelNumber = host.ModelNumber();
     modelListTop = std::clamp((modelNumber - 1) / 3, 0, 8);
@@ -86,7 +86,7 @@ void FlightScreen::Paint(const Rect& update) {
     if (!dragActive && !directPaint) {
         // The back buffer is in design coordinates: take the part from there, unscaled.
         if (Intersect(update, l.Screen, part))
-            (void)host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
+            host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
                                              host.BackBuffer(), part.left - l.Screen.left,
                                              part.top - l.Screen.top);
     } else {
@@ -96,7 +96,7 @@ void FlightScreen::Paint(const Rect& update) {
     if (!player.IsLoaded()) OpenMovie();
     // Past the end the last picture stays.
     if (player.IsLoaded() && Meets(update, l.MovieArea))
-        (void)player.Draw(host.WindowDevice(), l.MovieArea,
+        player.Draw(host.WindowDevice(), l.MovieArea,
                           std::min(player.CurrentTime(), player.EndTime()), host.Ticks());
     DrawThumbnails(update);
 }
@@ -104,23 +104,23 @@ void FlightScreen::Paint(const Rect& update) {
 void FlightScreen::DrawControls(const Rect& update) {
     const ScreenLayout& l = host.Layout();
     Surface& dc = host.WindowDevice();
-    (void)DrawControl(pictures.diy, dc, l.diy, update);
-    (void)DrawControl(pictures.mov, dc, l.mov, update);
+    DrawControl(pictures.diy, dc, l.diy, update);
+    DrawControl(pictures.mov, dc, l.mov, update);
     const auto& cb = pictures.columnButtons;
-    (void)DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
-    (void)DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
+    DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
+    DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
                       update);
     DrawTransport(update);
-    (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
+    DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
     const auto& sp = pictures.stepPageButtons;
-    (void)DrawControl(armed && pressed == Pressed::stepUp ? sp[3] : sp[2], dc, l.stepPageUp,
+    DrawControl(armed && pressed == Pressed::stepUp ? sp[3] : sp[2], dc, l.stepPageUp,
                       update);
-    (void)DrawControl(armed && pressed == Pressed::stepDown ? sp[5] : sp[4], dc, l.stepPageDown,
+    DrawControl(armed && pressed == Pressed::stepDown ? sp[5] : sp[4], dc, l.stepPageDown,
                       update);
     DrawPanel(update);
-    (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
+    DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
     const bool chinese = host.ChildLanguage() == Language::chinese;
-    (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
+    DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
                       update);
 }
 
@@ -131,7 +131,7 @@ void FlightScreen::DrawTransport(const Rect& update) {
         const bool held = int32_t(pressed) == int32_t(Pressed::first) + k - 1;
         const Dib& picture = held ? pictures.transportPressed[size_t(k)]
                                   : pictures.transport[size_t(k)];
-        (void)DrawControl(picture, host.WindowDevice(), *buttons[k - 1], update);
+        DrawControl(picture, host.WindowDevice(), *buttons[k - 1], update);
     }
 }
 
@@ -139,11 +139,11 @@ void FlightScreen::DrawTransport(const Rect& update) {
 void FlightScreen::DrawPanel(const Rect& update) {
     const ScreenLayout& l = host.Layout();
     if (!Meets(update, l.toolPanel)) return;
-    (void)DrawControl(pictures.panel, host.WindowDevice(), l.toolPanel, update);
+    DrawControl(pictures.panel, host.WindowDevice(), l.toolPanel, update);
     const Rect& slider = l.erasesize;
     const int32_t x = slider.left + slider.Width() * host.PrintSize() / 100;
     if (pictures.knob.IsUsable())
-        (void)DrawTransparent(pictures.knob, host.WindowDevice(), x - pictures.knob.Width() / 2,
+        DrawTransparent(pictures.knob, host.WindowDevice(), x - pictures.knob.Width() / 2,
                               slider.top);
 }
 
@@ -161,7 +161,7 @@ void FlightScreen::DrawThumbnails(const Rect& update) {
                 thumbnail = std::move(made);
         }
         if (!thumbnail.IsEmpty())
-            (void)host.WindowDevice().BitBlt(button.left, button.top, button.Width(),
+            host.WindowDevice().BitBlt(button.left, button.top, button.Width(),
                                              button.Height(), thumbnail, 0, 0);
     }
 }
@@ -180,9 +180,9 @@ void FlightScreen::StepMovie() {
         const int32_t mark = marks.marks[size_t(i)];
         if (now == mark) {
             if (host.IsCueFinished()) {
-                (void)player.Draw(dc, area, -1, host.Ticks());
+                player.Draw(dc, area, -1, host.Ticks());
             } else if (player.ShownTime() != now) {
-                (void)player.Draw(dc, area, now, host.Ticks());
+                player.Draw(dc, area, now, host.Ticks());
             }
             return;
         }
@@ -194,7 +194,7 @@ void FlightScreen::StepMovie() {
             return;
         }
     }
-    (void)player.Draw(dc, area, -1, host.Ticks());
+    player.Draw(dc, area, -1, host.Ticks());
 }
 
 CursorId FlightScreen::CursorAt(int32_t x, int32_t y, bool touring) const {

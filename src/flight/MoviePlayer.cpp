@@ -58,7 +58,7 @@ void MoviePlayer::DrawTime(Surface& device, const Rect& rect, int32_t time) {
         Prefetch(time + 1);
         prefetchedTime = time;
     }
-    if (shownTime == time) (void)DrawRowsStretched(shown.Rows(), device, rect);
+    if (shownTime == time) DrawRowsStretched(shown.Rows(), device, rect);
 }
 
 void MoviePlayer::Prefetch(int32_t time) {

@@ -73,17 +73,17 @@ int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest) {
     return 1;
 }
 
-int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
-           int32_t screenHeight) {
-    if (!Drawable(dib) || device.IsEmpty()) return 0;
+void DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
+            int32_t screenHeight) {
+    if (!Drawable(dib) || device.IsEmpty()) return;
     if (centred) rect.Offset(screenWidth / 2 - 400, screenHeight / 2 - 300);
     const int32_t w = rect.right - rect.left;
     const int32_t h = rect.bottom - rect.top;
-    if (w <= 0 || h <= 0) return 0;
+    if (w <= 0 || h <= 0) return;
     // Row j of the rectangle shows the picture's row (height - h + j): the source starts at
     // the first stored row, the bottom one.
     Rect clip;
-    if (!Intersect(rect, device.Bounds(), clip)) return 1;
+    if (!Intersect(rect, device.Bounds(), clip)) return;
     for (int32_t py = clip.top; py < clip.bottom; ++py) {
         const int32_t v = dib.Height() - h + (py - rect.top);
         if (v < 0 || v >= dib.Height()) continue;
@@ -92,15 +92,14 @@ int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t scr
         for (int32_t px = clip.left; px < end; ++px) row[px] = ColourAt(dib, px - rect.left, v);
     }
     device.Touch(clip);
-    return 1;
 }
 
-int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y) {
-    if (dib.GetDeviceBitmap() == nullptr && MakeDeviceBitmap(dib) == nullptr) return 0;
-    if (device.IsEmpty()) return 0;
+void DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y) {
+    if (dib.GetDeviceBitmap() == nullptr && MakeDeviceBitmap(dib) == nullptr) return;
+    if (device.IsEmpty()) return;
     // Mask by AND, colour by OR: white pixels leave the device as it was, the others replace it.
     Rect clip;
-    if (!Intersect({x, y, x + dib.Width(), y + dib.Height()}, device.Bounds(), clip)) return 1;
+    if (!Intersect({x, y, x + dib.Width(), y + dib.Height()}, device.Bounds(), clip)) return;
     for (int32_t py = clip.top; py < clip.bottom; ++py) {
         uint32_t* row = device.Row(py);
         for (int32_t px = clip.left; px < clip.right; ++px) {
@@ -109,7 +108,6 @@ int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y) {
         }
     }
     device.Touch(clip);
-    return 1;
 }
 
 Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib) {
@@ -129,7 +127,7 @@ Surface ToSurface(const Dib& dib) {
         uint32_t* row = s.Row(y);
         for (int32_t x = 0; x < s.Width(); ++x) row[x] = ColourAt(dib, x, y);
     }
-    (void)s.TakeTouched();
+    s.TakeTouched();
     return s;
 }
 
@@ -138,20 +136,20 @@ bool Meets(const Rect& a, const Rect& b) {
     return Intersect(a, b, common);
 }
 
-int DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
-                       const Rect& clip) {
-    if (!picture.IsUsable()) return 0;
+void DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
+                        const Rect& clip) {
+    if (!picture.IsUsable()) return;
     const Rect whole{x, y, x + picture.Width(), y + picture.Height()};
     Rect part;
-    if (!Intersect(whole, clip, part)) return 0;
+    if (!Intersect(whole, clip, part)) return;
     const Rect source{part.left - x, part.top - y, part.right - x, part.bottom - y};
-    return DrawStretched(picture, device, part, source);
+    DrawStretched(picture, device, part, source);
 }
 
-int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update) {
+void DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update) {
     Rect clip;
-    if (!Intersect(at, update, clip)) return 0;
-    return DrawPictureClipped(picture, device, at.left, at.top, clip);
+    if (!Intersect(at, update, clip)) return;
+    DrawPictureClipped(picture, device, at.left, at.top, clip);
 }
 
 uint32_t EdgeColour(const Dib& picture, uint32_t fallback) {

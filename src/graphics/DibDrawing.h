@@ -22,11 +22,11 @@ int DrawRowsStretched(const BgrRows& rows, Surface& device, const Rect& dest);
 // the rectangle's, taken from the picture's bottom-left corner as the device call does. With
 // `centred` the rectangle is first moved from the 800 by 600 design onto the centre of a
 // screen of the given size.
-int DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
-           int32_t screenHeight);
+void DrawAt(const Dib& dib, Surface& device, Rect rect, bool centred, int32_t screenWidth,
+            int32_t screenHeight);
 
 // Draws the whole picture at (x, y) with pure white left out. Makes the device bitmap first.
-int DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y);
+void DrawTransparent(Dib& dib, Surface& device, int32_t x, int32_t y);
 
 // The device copy of the picture, made from the block now and kept by the Dib. Null when the
 // picture is empty or not 24-bit.
@@ -42,9 +42,9 @@ Dib::DeviceBitmap* MakeDeviceBitmap(Dib& dib);
 // True when the rectangles share at least one pixel.
 [[nodiscard]] bool Meets(const Rect& a, const Rect& b);
 // Draws the part of the picture, placed with its top-left corner at (x, y), that lies inside
-// `clip`; unscaled. 1 when something was drawn.
-int DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
-                       const Rect& clip);
+// `clip`; unscaled.
+void DrawPictureClipped(const Dib& picture, Surface& device, int32_t x, int32_t y,
+                        const Rect& clip);
 // Draws a control's picture at the rectangle's top-left, clipped to the rectangle and to
 // `update`.
-int DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update);
+void DrawControl(const Dib& picture, Surface& device, const Rect& at, const Rect& update);

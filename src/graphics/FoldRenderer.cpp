@@ -175,7 +175,7 @@ bool FoldRenderer::Render(const FoldAnimation& a, int32_t t, const BgrRows& text
     rows.assign(size_t(stride) * size_t(a.height), 0);
     backdrop.ToBgrRows(rows.data(), stride);
     const Rect area{0, 0, a.width, a.height};
-    (void)gl.DrawPicture({rows.data(), a.width, a.height, stride}, area, 0, 0);
+    gl.DrawPicture({rows.data(), a.width, a.height, stride}, area, 0, 0);
     gl.ClearDepth(area);
     gl.UploadTexture(texture);
     DrawPaper(a, f, gl.Height(), gl);

@@ -174,7 +174,7 @@ bool View3D::ChooseTexel(const Rect& pane, std::span<const uint32_t> hits, int32
     auto project = [&](int32_t triangle) {
         std::array<GlCorner, 3> corners{};
         std::array<PickCorner, 3> out;
-        (void)CornersOf(triangle, corners);  // hits name only triangles that were drawn
+        CornersOf(triangle, corners);  // hits name only triangles that were drawn
         for (int c = 0; c < 3; ++c) {
             Point3 p = TransformPoint(modelView, {corners[c].x, corners[c].y, corners[c].z});
             ProjectedPoint clip = ProjectPoint(projection, p);

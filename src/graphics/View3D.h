@@ -31,7 +31,7 @@ public:
     [[nodiscard]] bool LoadModel(const PathString& path);
     // Loads the skin and makes the texture, the erase source and the undo snapshot from it. A skin that cannot be
     // read leaves the texture black and gives false; the view stays usable either way.
-    [[nodiscard]] bool LoadSkin(const PathString& path);
+    bool LoadSkin(const PathString& path);
 
     // Draws the model into the device inside the viewport (left, top = lower edge, right,
     // bottom, bottom-up window coordinates, as the layout's viewGl).
@@ -77,8 +77,9 @@ public:
 private:
     // Triangles both counted and stored.
     [[nodiscard]] int32_t TriangleCount() const;
-    // The three corners of triangle i, ready for the device; false when an index is bad.
-    [[nodiscard]] bool CornersOf(int32_t triangle, std::array<GlCorner, 3>& corners) const;
+    // The three corners of triangle i, ready for the device; false (and the corners left as
+    // they were) when an index is bad.
+    bool CornersOf(int32_t triangle, std::array<GlCorner, 3>& corners) const;
     [[nodiscard]] bool ChooseTexel(const Rect& pane, std::span<const uint32_t> hits,
                                    int32_t count, int32_t x, int32_t y);
 

@@ -26,7 +26,7 @@ public:
 
     // The picture the paper of the movies opened from now on wears, for a source that draws
     // them (the rows are copied; empty rows: none). A movie file has its pictures and ignores it.
-    virtual void UseTexture(const BgrRows& texture) { (void)texture; }
+    virtual void UseTexture(const BgrRows& /*texture*/) {}
     // Opens the movie file, closing any movie open before. False when the file cannot be read,
     // holds no pictures the source can decode, or its length cannot be told.
     [[nodiscard]] virtual bool Open(const std::string& path) = 0;

@@ -49,9 +49,9 @@ void Surface::Fill(const Rect& r, uint32_t colour, Rop rop) {
     Touch(c);
 }
 
-int Surface::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source, int32_t sx,
-                    int32_t sy, Rop rop) {
-    if (IsEmpty() || source.IsEmpty()) return 0;
+void Surface::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source,
+                     int32_t sx, int32_t sy, Rop rop) {
+    if (IsEmpty() || source.IsEmpty()) return;
     // Clip against the source, then the destination, moving both corners together.
     // In 64 bits, so that far-away corners cannot overflow.
     const int64_t X = x, Y = y, SX = sx, SY = sy;
@@ -59,7 +59,7 @@ int Surface::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& s
     const int64_t top = std::max<int64_t>({0, -SY, -Y});
     const int64_t right = std::min<int64_t>({w, source.width - SX, width - X});
     const int64_t bottom = std::min<int64_t>({h, source.height - SY, height - Y});
-    if (right <= left || bottom <= top) return 1;
+    if (right <= left || bottom <= top) return;
     for (int64_t j = top; j < bottom; ++j) {
         const uint32_t* from = source.Row(int32_t(SY + j)) + SX;
         uint32_t* to = Row(int32_t(Y + j)) + X;
@@ -70,7 +70,6 @@ int Surface::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& s
         }
     }
     Touch({int32_t(X + left), int32_t(Y + top), int32_t(X + right), int32_t(Y + bottom)});
-    return 1;
 }
 
 Rect Surface::TakeTouched() {
@@ -82,11 +81,5 @@ Rect Surface::TakeTouched() {
 void Surface::Touch(const Rect& r) {
     Rect clipped;
     if (!Intersect(r, Bounds(), clipped)) return;
-    if (touched.IsEmpty()) {
-        touched = clipped;
-    } else {
-        Rect u;
-        (void)Union(touched, clipped, u);
-        touched = u;
-    }
+    touched = Union(touched, clipped);
 }

@@ -39,13 +39,13 @@ public:
     // Fills the rectangle (clipped) with the colour under the operation.
     void Fill(const Rect& r, uint32_t colour, Rop rop = Rop::Copy);
     // Copies the w x h block at (sx, sy) of source to (x, y) with the operation, clipped to
-    // both surfaces. 0 when the surfaces are empty.
-    int BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source, int32_t sx,
-               int32_t sy, Rop rop = Rop::Copy);
+    // both surfaces; nothing when either is empty.
+    void BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const Surface& source, int32_t sx,
+                int32_t sy, Rop rop = Rop::Copy);
 
     // The bounding rectangle of everything drawn since the last call (used to present only
-    // what changed); empty when nothing was drawn.
-    [[nodiscard]] Rect TakeTouched();
+    // what changed); empty when nothing was drawn. Taken and dropped, it forgets.
+    Rect TakeTouched();
     void Touch(const Rect& r);
 
 private:

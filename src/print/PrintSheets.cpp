@@ -20,9 +20,10 @@ Dib MakeAirplaneSheet(const PathString& modelDir, int32_t model, const Dib& text
     Dib sheet = Dib::CreateBlank(shape.Width(), shape.Height());
     if (sheet.IsEmpty()) return {};
     const Dib& painting = texture.IsUsable() ? texture : skin;
-    (void)StretchCopy(sheet.Block(), 0, 0, sheet.Width(), sheet.Height(), painting.Block(), 0, 0,
-                      painting.Width(), painting.Height());
-    (void)lines.OverlayNonWhiteOnto(&sheet);
+    if (StretchCopy(sheet.Block(), 0, 0, sheet.Width(), sheet.Height(), painting.Block(), 0, 0,
+                    painting.Width(), painting.Height()) != 1)
+        return {};
+    lines.OverlayNonWhiteOnto(&sheet);
     if (2 * sheet.Height() < sheet.Width()) return TurnQuarter(sheet);
     return sheet;
 }
@@ -44,7 +45,7 @@ PrintOutcome PrintJob(Printer& printer, const Dib& picture, int32_t percentage,
     if (!printer.HasPrinter() && sayNoPrinter) sayNoPrinter();
     const PictureRows rows = RowsOf(picture);
     return printer.Print(kDocumentName, [&](PrintRows& page, int32_t width, int32_t height) {
-        (void)PrintPicture(rows, percentage, page, width, height);
+        PrintPicture(rows, percentage, page, width, height);
     });
 }
 

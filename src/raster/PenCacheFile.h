@@ -22,4 +22,4 @@
 // Writes the whole file or nothing, making its folder when missing: the bytes go to a temporary
 // name in the same folder that is renamed only when complete. 1 on success, 0 when the folder
 // cannot be made, is not writable or is full.
-[[nodiscard]] int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size);
+int WriteCacheFile(const std::string& path, const uint8_t* data, size_t size);

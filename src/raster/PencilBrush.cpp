@@ -34,7 +34,7 @@ int LoadCached(const PenCacheFolders& folders, PathIn pathIn, uint8_t* out, size
     if (!compute()) return 0;
     if (folders.cache.empty()) return 1;
     const std::string path = pathIn(folders.cache);
-    if (!CacheFileExists(path)) (void)WriteCacheFile(path, out, size);
+    if (!CacheFileExists(path)) WriteCacheFile(path, out, size);
     return 1;
 }
 
@@ -48,7 +48,7 @@ int LoadTips(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters
 
 void LoadLevels(BrushTipSet& set, uint32_t kind, const PencilParameters& parameters,
                 const PenCacheFolders& folders) {
-    (void)LoadCached(
+    LoadCached(
         folders, [&](std::string_view f) { return LevelFileName(f, kind); }, set.levels.get(),
         kLevelTableSize, [&] {
             ComputeLevelTable(set, parameters);
@@ -109,7 +109,7 @@ void PaintDab(PencilBrush& brush, double cx, double cy, double strength) {
     const int px = static_cast<int>((cx - fx) * 10), py = static_cast<int>((cy - fy) * 10);
     if (px >= kTipPhases || py >= kTipPhases) return;
     const int level = static_cast<int>(std::clamp(strength, 0.0, 255.0));
-    (void)Union(brush.changed, limited, brush.changed);
+    brush.changed = Union(brush.changed, limited);
     // Dabs touching the block are near it, so their unlimited corners fit 64 bits.
     BlendTip(brush, brush.tips.Tip(py * kTipPhases + px), AlphaFor(brush, level),
              static_cast<int64_t>(left), static_cast<int64_t>(top), static_cast<int64_t>(right),
@@ -236,7 +236,4 @@ int PencilEnd(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y, double 
     return 1;
 }
 
-int PencilRelease(PencilBrush& brush) {
-    brush = PencilBrush{};
-    return 0;
-}
+void PencilRelease(PencilBrush& brush) { brush = PencilBrush{}; }

@@ -57,8 +57,9 @@ struct PenCacheFolders {
 [[nodiscard]] int PencilStrokeTo(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
                                  int opacity, double strength, uint32_t colour, uint32_t tag,
                                  Rect& changed);
-// Ends the stroke at (x, y) without painting. 1, or 0 when the target is not a 24-bit block.
-[[nodiscard]] int PencilEnd(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
+// Ends the stroke at (x, y) without painting. 1, or 0 when the target is not a 24-bit block
+// (the brush is released after a stroke either way).
+int PencilEnd(PencilBrush& brush, uint8_t* target, int32_t x, int32_t y,
                             double strength);
-// Releases the tips and level table and clears the brush; always 0.
-int PencilRelease(PencilBrush& brush);
+// Releases the tips and level table and clears the brush.
+void PencilRelease(PencilBrush& brush);

@@ -74,7 +74,4 @@ int SprayPaint(SprayBrush& brush, uint8_t* target, int32_t x, int32_t y, int32_t
     return 1;
 }
 
-int SprayRelease(SprayBrush& brush) {
-    brush = SprayBrush{};
-    return 0;
-}
+void SprayRelease(SprayBrush& brush) { brush = SprayBrush{}; }

@@ -34,5 +34,5 @@ struct SprayBrush {
 [[nodiscard]] int SprayPaint(SprayBrush& brush, uint8_t* target, int32_t x, int32_t y,
                              int32_t width, int32_t height, int opacity, double strength,
                              uint32_t colour, Rect* changed);
-// Releases the pattern and clears the brush; always 0.
-int SprayRelease(SprayBrush& brush);
+// Releases the pattern and clears the brush.
+void SprayRelease(SprayBrush& brush);

@@ -18,5 +18,6 @@ struct CompositeRequest {
     int32_t heightLimit = 0;
 };
 
-// 1 after blending, 0 when a block is invalid or the overlap is empty.
-[[nodiscard]] int CompositeThroughMask(const CompositeRequest& request);
+// 1 after blending, 0 when a block is invalid or the overlap is empty: then nothing changed,
+// and a caller need do nothing.
+int CompositeThroughMask(const CompositeRequest& request);

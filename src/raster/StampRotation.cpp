@@ -222,7 +222,7 @@ OwnedBlock RotateMask(const uint8_t* mask, float angle, uint32_t fill) {
     if (!turned || IsColourBlock(turned.get())) return turned;
     int32_t w = 0, h = 0;
     TrimmedSize(turned.get(), w, h);
-    (void)CropCentred(turned, w, h);
+    CropCentred(turned, w, h);
     return turned;
 }
 

@@ -16,15 +16,15 @@
 // size is empty, the block is not a pixel block, or memory runs out.
 [[nodiscard]] OwnedBlock RotateBlock(const uint8_t* block, float angle, uint32_t fill);
 // 1 when `block` now holds the turned block, 0 when it was kept as it was.
-[[nodiscard]] int RotateBlock(OwnedBlock& block, float angle, uint32_t fill);
+int RotateBlock(OwnedBlock& block, float angle, uint32_t fill);
 
 // RotateBlock, then for a grey mask a symmetric trim to the area whose value is 20 or more
 // (1 by 1 when no pixel is covered). A 24-bit mask is turned but not trimmed.
 [[nodiscard]] OwnedBlock RotateMask(const uint8_t* mask, float angle, uint32_t fill);
-[[nodiscard]] int RotateMask(OwnedBlock& mask, float angle, uint32_t fill);
+int RotateMask(OwnedBlock& mask, float angle, uint32_t fill);
 
 // The centred width x height part of the block; none when the size is not positive, not
 // smaller, or memory runs out (the caller then keeps the block as it is).
 [[nodiscard]] OwnedBlock CropCentred(const uint8_t* block, int32_t width, int32_t height);
 // 1 when `block` now holds the cut block, 0 when it was kept.
-[[nodiscard]] int CropCentred(OwnedBlock& block, int32_t width, int32_t height);
+int CropCentred(OwnedBlock& block, int32_t width, int32_t height);

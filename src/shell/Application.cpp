@@ -4,7 +4,7 @@
 #include "platform/LauncherLink.h"
 
 Application::Application(Platform& p) : platform(p), mainWindow(p) {
-    mainWindow.SetIdleHook([this] { (void)OnIdle(); });
+    mainWindow.SetIdleHook([this] { OnIdle(); });
 }
 
 bool Application::Start() {
@@ -16,7 +16,7 @@ bool Application::Start() {
 
 bool Application::OnIdle() {
     if (Controller* controller = mainWindow.GetController()) {
-        (void)controller->RelayWaitingMessage();
+        controller->RelayWaitingMessage();
     }
     return mainWindow.Exists();
 }

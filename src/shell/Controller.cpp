@@ -50,14 +50,14 @@ void Controller::ShowLoadingPicture() {
     if (picture.IsEmpty()) return;
     const int32_t w = picture.Width(), h = picture.Height();
     const Rect design{400 - w / 2, 300 - h / 2, 400 + w / 2, 300 + h / 2};
-    (void)DrawAt(picture, clientDc, design, true, window.Width(), window.Height());
+    DrawAt(picture, clientDc, design, true, window.Width(), window.Height());
     // Drawn outside painting: show it now, the set-up that follows takes a while.
     window.Update();
 }
 
 Controller::~Controller() {
     // The painting on the easel goes into the works box before anything is released.
-    if (workshop) (void)workshop->KeepPainting(false);
+    if (workshop) workshop->KeepPainting(false);
     HandBackToLauncher();
     memDc = Surface();
     // The screens go first: a held stroke's brush points into the view's texture.
@@ -73,7 +73,7 @@ Controller::~Controller() {
 void Controller::HandBackToLauncher() {
     if (!platform.launcher.HandBack()) return;
     // A marker that cannot be written is simply missing; the launcher then keeps its language.
-    (void)WriteLanguageMarker(platform.environment, language);
+    WriteLanguageMarker(platform.environment, language);
 }
 
 Screen* Controller::Current() {
@@ -108,13 +108,13 @@ void Controller::PaintSharedControls(const Rect& update, const Rect& covered) {
         Surface kept;
         if (Intersect(covered, layout->vol, under)) {
             kept = Surface(under.Width(), under.Height());
-            (void)kept.BitBlt(0, 0, under.Width(), under.Height(), clientDc, under.left, under.top);
+            kept.BitBlt(0, 0, under.Width(), under.Height(), clientDc, under.left, under.top);
         }
         volumeBar.Draw(clientDc, layout->vol, sound.get());
         if (!kept.IsEmpty())
-            (void)clientDc.BitBlt(under.left, under.top, under.Width(), under.Height(), kept, 0, 0);
+            clientDc.BitBlt(under.left, under.top, under.Width(), under.Height(), kept, 0, 0);
     }
-    if (exitHeld) (void)DrawControl(exitPressed, clientDc, layout->exit, update);
+    if (exitHeld) DrawControl(exitPressed, clientDc, layout->exit, update);
 }
 
 void Controller::ButtonDown(int32_t x, int32_t y) {
@@ -124,7 +124,7 @@ void Controller::ButtonDown(int32_t x, int32_t y) {
         // A press while a tour runs only ends the tour.
         if (!demo.EndTourOnPress(*screen)) {
             screen->ButtonDown(x, y);
-            (void)volumeBar.Press(layout->vol, x, y);
+            volumeBar.Press(layout->vol, x, y);
         }
     }
     exitHeld = layout->exit.Contains(x, y);

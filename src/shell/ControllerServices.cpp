@@ -14,7 +14,7 @@ void Controller::StartSound() {
     prompts.SetEngine(sound.get());
     if (!sound) return;
     prompts.StartBackgroundTune();
-    (void)sound->SetOutputVolume(SoundEngine::OutputVolumeForLevel(volumeBar.Level()));
+    sound->SetOutputVolume(SoundEngine::OutputVolumeForLevel(volumeBar.Level()));
 }
 
 void Controller::ShutSound() {
@@ -43,7 +43,7 @@ void Controller::LoadView() {
     const ModelFileNames names = BuildModelFileNames(paths.modelDir, modelNumber);
     if (!view3d->LoadModel(names.model)) platform.messageBoxes.Show("Load Error", names.model);
     // A skin that cannot be read leaves a black texture: the child can still paint.
-    (void)view3d->LoadSkin(names.texture);
+    view3d->LoadSkin(names.texture);
     unpaintedTexture = view3d->texture.Clone();
 }
 
@@ -58,7 +58,7 @@ BgrRows Controller::PaintedTexture() const {
 }
 
 void Controller::ReloadModel(int32_t model) {
-    if (workshop) (void)workshop->KeepPainting();
+    if (workshop) workshop->KeepPainting();
     modelNumber = model;
     LoadView();
     if (workshop) workshop->PaintingLoaded();

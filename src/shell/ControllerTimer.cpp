@@ -48,7 +48,7 @@ bool Controller::UpdateCursor(int32_t x, int32_t y) {
     if (asked == cursorAsked) return false;  // an invalidated one never matches
     cursorAsked = asked;
     const CursorId cursor = screen->CursorAt(x, y, demo.IsRunning());
-    if (cursor != CursorId::keep) (void)platform.cursors.Set(static_cast<int>(cursor));
+    if (cursor != CursorId::keep) platform.cursors.Set(static_cast<int>(cursor));
     return true;
 }
 

@@ -9,4 +9,4 @@
 [[nodiscard]] PathString SettingsFilePath(const StartupEnvironment& env);
 [[nodiscard]] InstallPaths ReadInstallPaths(const StartupEnvironment& env);
 // Writes "c" or "e" (no line end) to the marker file; false when it cannot be written.
-[[nodiscard]] bool WriteLanguageMarker(const StartupEnvironment& env, Language language);
+bool WriteLanguageMarker(const StartupEnvironment& env, Language language);

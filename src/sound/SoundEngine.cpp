@@ -56,7 +56,7 @@ int SoundEngine::Play(const PathString& path, bool looping, bool silent) {
     sounds.push_back(std::move(made));
     if (silent) {
         node.volume = silentVolume;
-        (void)node.buffer->SetVolume(silentVolume);
+        node.buffer->SetVolume(silentVolume);
     }
     if (StartNode(node)) return 1;
     Unlink(&node);
@@ -165,7 +165,7 @@ void SoundEngine::Shutdown() {
         sounds.erase(sounds.begin());
     }
     if (savedVolume != 0) {
-        (void)device.SetOutputVolume(savedVolume);
+        device.SetOutputVolume(savedVolume);
         savedVolume = 0;
     }
     if (ready) device.Close();

@@ -34,16 +34,16 @@ public:
     [[nodiscard]] int Init();
     // 1 when the sound is playing, 0 otherwise. A file played before is restarted from its
     // beginning without reading it again; a file that cannot be read is skipped silently.
-    [[nodiscard]] int Play(const PathString& path, bool looping, bool silent);
+    int Play(const PathString& path, bool looping, bool silent);
     // 1 when a node of that name was found (and stopped), else 0.
-    [[nodiscard]] int StopByName(const PathString& path);
+    int StopByName(const PathString& path);
     // Stops the node and releases it with its samples; 1 when removed, else 0.
-    [[nodiscard]] int RemoveByName(const PathString& path);
+    int RemoveByName(const PathString& path);
     // 1 when a node of that name exists and the mixer plays it, else 0.
     [[nodiscard]] int IsPlaying(const PathString& path) const;
     // Sets the master output volume (left in the low 16 bits, right in the high 16 bits).
     // 0 on success or when the device has no separate left and right control, -1 on failure.
-    [[nodiscard]] int SetOutputVolume(uint32_t value);
+    int SetOutputVolume(uint32_t value);
     // Releases every node, gives back the volume found before the first change and closes the
     // device. Runs from the destructor when not called before.
     void Shutdown();

@@ -20,7 +20,7 @@ PathString SpokenPrompts::EffectFile(const PathString& name) const {
 }
 
 void SpokenPrompts::StartBackgroundTune() {
-    if (sound != nullptr) (void)sound->Play(effectDir + "Diy.wav", true, false);
+    if (sound != nullptr) sound->Play(effectDir + "Diy.wav", true, false);
 }
 
 void SpokenPrompts::PlayCue(const PathString& name) {
@@ -33,16 +33,16 @@ void SpokenPrompts::PlayCue(const PathString& name) {
         std::erase(lingering, file);
         std::erase_if(lingering, [this](const PathString& cue) {
             if (sound->IsPlaying(cue) != 0) return false;
-            (void)sound->RemoveByName(cue);
+            sound->RemoveByName(cue);
             return true;
         });
     }
     currentCue = file;
-    if (sound != nullptr) (void)sound->Play(file, false, false);
+    if (sound != nullptr) sound->Play(file, false, false);
 }
 
 void SpokenPrompts::PlayEffect(const PathString& name) {
-    if (sound != nullptr) (void)sound->Play(EffectFile(name), false, false);
+    if (sound != nullptr) sound->Play(EffectFile(name), false, false);
 }
 
 bool SpokenPrompts::IsCueFinished() const {
@@ -52,8 +52,8 @@ bool SpokenPrompts::IsCueFinished() const {
 void SpokenPrompts::StopCue() {
     if (currentCue == noCue) return;
     if (sound != nullptr) {
-        (void)sound->StopByName(currentCue);
-        (void)sound->RemoveByName(currentCue);
+        sound->StopByName(currentCue);
+        sound->RemoveByName(currentCue);
     }
     currentCue = noCue;
 }

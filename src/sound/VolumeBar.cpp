@@ -24,7 +24,7 @@ int32_t VolumeBar::KnobY(const Rect& vol) const { return vol.top + (4 - level) *
 
 void VolumeBar::Draw(Surface& device, const Rect& vol, SoundEngine* sound) {
     if (!knob.IsEmpty()) DrawTransparent(knob, device, KnobX(vol), KnobY(vol));
-    if (sound != nullptr) (void)sound->SetOutputVolume(SoundEngine::OutputVolumeForLevel(level));
+    if (sound != nullptr) sound->SetOutputVolume(SoundEngine::OutputVolumeForLevel(level));
 }
 
 bool VolumeBar::Press(const Rect& vol, int32_t x, int32_t y) {

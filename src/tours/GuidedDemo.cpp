@@ -29,7 +29,7 @@ void GuidedDemo::AnimateGuide(int32_t k) {
     // Phase 1 shows the middle frame of the three, phase 2 the last, phase 3 the first.
     int frame = f.guidePhase == 1 ? 3 * k - 1 : f.guidePhase == 2 ? 3 * k : 3 * k - 2;
     const Rect& help = host.Layout().help;
-    (void)DrawAt(GuideFrame(frame), host.WindowDevice(), help, false, 0, 0);
+    DrawAt(GuideFrame(frame), host.WindowDevice(), help, false, 0, 0);
     uint32_t now = host.Ticks();
     if (now - f.guidePhaseTime > phaseTime) {
         f.guidePhaseTime = now;
@@ -41,7 +41,7 @@ void GuidedDemo::DrawPointer(int32_t x, int32_t y) {
     f.pointerRect = {x - 10, y - 10, x + 28, y + 28};
     bool first = f.pointerPhase != 1;
     Dib& picture = PointerPicture(first ? 1 : 2);
-    if (!picture.IsEmpty()) (void)DrawTransparent(picture, host.WindowDevice(), x, y);
+    if (!picture.IsEmpty()) DrawTransparent(picture, host.WindowDevice(), x, y);
     uint32_t now = host.Ticks();
     if (now - f.pointerPhaseTime > phaseTime) {
         f.pointerPhaseTime = now;

@@ -51,7 +51,7 @@ void AdjustTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
 }
 
 void AdjustTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.hold == Hold::drag) (void)FollowSliders(c, x, y);
+    if (c.flags.hold == Hold::drag) FollowSliders(c, x, y);
 }
 
 void AdjustTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {

@@ -45,7 +45,7 @@ PaintWorkshop::PaintWorkshop(ScreenHost& h) : host(h), shelf(h.Files(), h.Paths(
     backdrop = Dib::LoadFromFile(paths.faceDir + "paintbk.bmp");
     marginColour = EdgeColour(backdrop, kCalmMargin);
     if (!backdrop.IsEmpty()) {
-        (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+        DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
                      host.DisplayWidth(), host.DisplayHeight());
         DrawBackdropIntoGl();
     }
@@ -65,7 +65,7 @@ Rect PaintWorkshop::CoveredArea() const {
 // loaded another model.
 void PaintWorkshop::Enter() {
     if (!backdrop.IsEmpty())
-        (void)DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
+        DrawAt(backdrop, host.BackBuffer(), host.Layout().DesignScreen, false,
                      host.DisplayWidth(), host.DisplayHeight());
     // The flight screen reloaded the model: the new painting is shown afresh.
     if (host.ModelNumber() != shownModel) {
@@ -124,7 +124,7 @@ void PaintWorkshop::Paint(const Rect& update) {
     const bool direct = flags.hold != Hold::none || flags.directPaint || panning;
     Rect part;
     if ((!direct || flags.restoreBackdrop) && Intersect(update, l.Screen, part))
-        (void)host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
+        host.WindowDevice().BitBlt(part.left, part.top, part.Width(), part.Height(),
                                          host.BackBuffer(), part.left - l.Screen.left,
                                          part.top - l.Screen.top);
     if (direct) flags.directPaint = false;
@@ -143,7 +143,7 @@ void PaintWorkshop::DrawPanes(const Rect& update) {
     // The last rendered model stands in the pane until the next tick renders it anew.
     Rect pane;
     if (GlSurface* gl = host.Gl(); gl != nullptr && !covered && Intersect(update, l.view, pane))
-        (void)gl->CopyToWindow(pane.left, pane.top, pane, device);
+        gl->CopyToWindow(pane.left, pane.top, pane, device);
     if (!works.IsOpen() && (!PaintingBlocked() || pressed == Pressed::rotate))
         previewRefresh = true;
 }
@@ -155,7 +155,7 @@ void PaintWorkshop::DrawToolButtons(const Rect& update) {
         const Tool kind = static_cast<Tool>(k);
         const Dib& picture =
             current == k ? pictures.toolButtonsPressed[kind] : pictures.toolButtons[kind];
-        (void)DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
+        DrawControl(picture, host.WindowDevice(), ToolButton(host.Layout(), static_cast<Tool>(k)), update);
     }
     if (works.IsOpen() || !Meets(host.Layout().toolPanel, update)) return;
     tool->DrawPanel(context, update);
@@ -168,10 +168,10 @@ void PaintWorkshop::DrawModeButtons(const Rect& update) {
     const Dib& zoom = pressed == Pressed::zoomIn    ? p.zoomInPressed
                       : pressed == Pressed::zoomOut ? p.zoomOutPressed
                                                     : p.zoom;
-    (void)DrawControl(zoom, dc, l.zoom, update);
-    (void)DrawControl(pressed == Pressed::move ? p.movePressed : p.move, dc, l.move, update);
-    (void)DrawControl(pressed == Pressed::rotate ? p.rotatePressed : p.rotate, dc, l.rote, update);
-    (void)DrawControl(armed && pressed == Pressed::undo ? p.undoPressed : p.undo, dc, l.undo,
+    DrawControl(zoom, dc, l.zoom, update);
+    DrawControl(pressed == Pressed::move ? p.movePressed : p.move, dc, l.move, update);
+    DrawControl(pressed == Pressed::rotate ? p.rotatePressed : p.rotate, dc, l.rote, update);
+    DrawControl(armed && pressed == Pressed::undo ? p.undoPressed : p.undo, dc, l.undo,
                       update);
 }
 
@@ -181,23 +181,23 @@ void PaintWorkshop::DrawControls(const Rect& update) {
     DrawToolButtons(update);
     DrawModeButtons(update);
     auto& cb = pictures.columnButtons;
-    (void)DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
-    (void)DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
+    DrawControl(armed && pressed == Pressed::modelUp ? cb[2] : cb[1], dc, l.modelUp, update);
+    DrawControl(armed && pressed == Pressed::modelDown ? cb[4] : cb[3], dc, l.modelDown,
                       update);
-    if (pressed == Pressed::docOut) (void)DrawControl(pictures.docOutPressed, dc, l.docout, update);
-    if (pressed == Pressed::docIn) (void)DrawControl(pictures.docInPressed, dc, l.docin, update);
-    (void)DrawControl(pictures.diy, dc, l.diy, update);
-    (void)DrawControl(pictures.flight, dc, l.mov, update);
+    if (pressed == Pressed::docOut) DrawControl(pictures.docOutPressed, dc, l.docout, update);
+    if (pressed == Pressed::docIn) DrawControl(pictures.docInPressed, dc, l.docin, update);
+    DrawControl(pictures.diy, dc, l.diy, update);
+    DrawControl(pictures.flight, dc, l.mov, update);
     if (tool == &stamp) stamp.PaintChooser(context, update);
     if (modelListTop >= 0 && modelListTop <= 8)
-        (void)DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
+        DrawControl(pictures.column[size_t(modelListTop + 1)], dc, l.modelColumn, update);
     if (works.IsOpen()) works.Paint(update, backdrop);
-    (void)DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
+    DrawControl(host.Tours().GuideFrame(1), dc, l.help, update);
     const bool chinese = host.ChildLanguage() == Language::chinese;
-    (void)DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
+    DrawControl(chinese ? pictures.chineseLabel : pictures.englishLabel, dc, l.languageLabel,
                       update);
     if (labelPage >= 1 && labelPage <= kToolCount)
-        (void)DrawControl(pictures.toolLabels[size_t(labelPage)], dc, l.toolLabel, update);
+        DrawControl(pictures.toolLabels[size_t(labelPage)], dc, l.toolLabel, update);
 }
 
 void PaintWorkshop::Tick(int id, bool /*touring*/) {
@@ -285,7 +285,7 @@ void PaintWorkshop::RenderPreview() {
 void PaintWorkshop::DrawBackdropIntoGl() {
     const ScreenLayout& l = host.Layout();
     if (GlSurface* gl = host.Gl(); gl != nullptr && !backdrop.IsEmpty())
-        (void)gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
+        gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
                               l.view.top - l.Screen.top);
 }
 

@@ -5,11 +5,11 @@
 #include "workshop/WorkshopPictures.h"
 
 void DrawPanelBackground(ToolContext& c, const Dib& background, const Rect& update) {
-    (void)DrawControl(background, c.Device(), c.Layout().toolPanel, update);
+    DrawControl(background, c.Device(), c.Layout().toolPanel, update);
 }
 
 void DrawKnob(ToolContext& c, Dib& knob, int32_t x, int32_t y) {
-    if (knob.IsUsable()) (void)DrawTransparent(knob, c.Device(), x, y);
+    if (knob.IsUsable()) DrawTransparent(knob, c.Device(), x, y);
 }
 
 void DrawKnobOnTrack(ToolContext& c, Dib& knob, const Rect& track, int32_t x) {
@@ -41,5 +41,5 @@ void SizeSliderTool::PressPanel(ToolContext& c, int32_t x, int32_t y) {
 }
 
 void SizeSliderTool::DragPanel(ToolContext& c, int32_t x, int32_t y) {
-    if (c.flags.hold == Hold::drag) (void)FollowSlider(c, x, y);
+    if (c.flags.hold == Hold::drag) FollowSlider(c, x, y);
 }

@@ -45,7 +45,7 @@ void DrawChartMarker(ToolContext& c, int32_t x, int32_t y, const Rect& clip) {
                   x - marker.Width() / 2 + marker.Width(), y - marker.Height() / 2 + marker.Height()};
     Rect part;
     if (!Intersect(at, clip, part)) return;
-    (void)c.Device().BitBlt(part.left, part.top, part.Width(), part.Height(), marker,
+    c.Device().BitBlt(part.left, part.top, part.Width(), part.Height(), marker,
                             part.left - at.left, part.top - at.top, Rop::Invert);
 }
 

@@ -12,15 +12,16 @@ constexpr uint32_t kStrokeTag = 1;
 constexpr int32_t kSeamJump = 60;
 }  // namespace
 
-PencilTool::~PencilTool() { (void)PencilRelease(brush); }
+PencilTool::~PencilTool() { PencilRelease(brush); }
 
 void PencilTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) {
     uint8_t* texture = c.View().paintTarget.textureBlock;
     // A brush that cannot be set up (size 0, no memory) stays inactive and paints nothing.
     const InstallPaths& paths = c.host.Paths();
     if (PencilInit(brush, texture, 0, pen.thickness, pen.thickness,
-                   {paths.penDataDir, paths.penCacheDir}) == 1)
-        (void)PencilBegin(brush, texture, tx, ty, 255.0, kStrokeTag);
+                   {paths.penDataDir, paths.penCacheDir}) != 1 ||
+        PencilBegin(brush, texture, tx, ty, 255.0, kStrokeTag) != 1)
+        PencilRelease(brush);
     c.flags.hold = Hold::drag;
     stroking = true;
     lastX = tx;
@@ -59,8 +60,8 @@ void PencilTool::StrokeTo(ToolContext& c, int32_t tx, int32_t ty, int32_t inflat
 // Every release ends the stroke and lets go of a held slider.
 void PencilTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
     if (brush.active != 0)
-        (void)PencilEnd(brush, c.View().paintTarget.textureBlock, lastX, lastY, 255.0);
-    (void)PencilRelease(brush);
+        PencilEnd(brush, c.View().paintTarget.textureBlock, lastX, lastY, 255.0);
+    PencilRelease(brush);
     stroking = false;
     c.flags.hold = Hold::none;
     c.flags.directPaint = true;
@@ -68,8 +69,8 @@ void PencilTool::Release(ToolContext& c, int32_t /*x*/, int32_t /*y*/) {
 }
 
 void PencilTool::PutDown(ToolContext& /*c*/) {
-    (void)PencilRelease(brush);
+    PencilRelease(brush);
     stroking = false;
 }
 
-void PencilTool::DropBrush() { (void)PencilRelease(brush); }
+void PencilTool::DropBrush() { PencilRelease(brush); }

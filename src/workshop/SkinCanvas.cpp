@@ -32,7 +32,7 @@ void DrawSkin(const View3D& view, const Rect& canvas, const Rect& update, Surfac
     Rect area;
     if (!Intersect(canvas, update, area)) return;
     // What the skin does not cover shows the backdrop, never an older skin picture.
-    (void)window.BitBlt(area.left, area.top, area.Width(), area.Height(), backBuffer,
+    window.BitBlt(area.left, area.top, area.Width(), area.Height(), backBuffer,
                         area.left - designX, area.top - designY);
     const Dib& texture = view.texture;
     if (texture.Width() != View3D::kTextureSide || texture.Height() != View3D::kTextureSide ||

@@ -47,15 +47,15 @@ void StampChooser::Paint(ToolContext& c, const Rect& update) {
             if (!stamp.picture) continue;
             const Rect r = CellRect(l, cell);
             CompositeRequest placement;
-            (void)LayStamp(composed.Block(), stamp, r.CentreX() - l.stampBox.left,
+            LayStamp(composed.Block(), stamp, r.CentreX() - l.stampBox.left,
                            r.CentreY() - l.stampBox.top, placement);
         }
     }
-    (void)DrawControl(composed, c.Device(), l.stampBox, update);
+    DrawControl(composed, c.Device(), l.stampBox, update);
     auto held = [&](const Rect& r) { return armed && r.Contains(pressX, pressY); };
-    (void)DrawControl(pic[held(l.chooserUp) ? 3 : 2], c.Device(), l.chooserUp, update);
-    (void)DrawControl(pic[held(l.chooserDown) ? 5 : 4], c.Device(), l.chooserDown, update);
-    (void)DrawControl(pic[held(l.roleqt) ? 7 : 6], c.Device(), l.roleqt, update);
+    DrawControl(pic[held(l.chooserUp) ? 3 : 2], c.Device(), l.chooserUp, update);
+    DrawControl(pic[held(l.chooserDown) ? 5 : 4], c.Device(), l.chooserDown, update);
+    DrawControl(pic[held(l.roleqt) ? 7 : 6], c.Device(), l.roleqt, update);
 }
 
 bool StampChooser::Choose(ToolContext& c, int32_t x, int32_t y, Dib& image, Dib& mask) const {

@@ -20,6 +20,5 @@ struct StampBlocks {
 [[nodiscard]] StampBlocks MakeStampBlocks(const Dib& image, const Dib& mask, float scale,
                                           float angle);
 // Lays the stamp centred on (cx, cy) of the 24-bit destination block; `placement` keeps how.
-// 1 when something was blended.
-int LayStamp(uint8_t* destination, const StampBlocks& stamp, int32_t cx, int32_t cy,
-             CompositeRequest& placement);
+void LayStamp(uint8_t* destination, const StampBlocks& stamp, int32_t cx, int32_t cy,
+              CompositeRequest& placement);

@@ -45,18 +45,18 @@ StampBlocks MakeStampBlocks(const Dib& image, const Dib& mask, float scale, floa
             1)
         return out;
     // A turn that cannot be made keeps the block as it was: the stamp is laid unturned.
-    (void)RotateBlock(picture, angle, 0);
-    (void)RotateMask(cover, angle, 0);
+    RotateBlock(picture, angle, 0);
+    RotateMask(cover, angle, 0);
     out.width = BlockWidth(cover.get());
     out.height = BlockHeight(cover.get());
-    (void)CropCentred(picture, out.width, out.height);
+    CropCentred(picture, out.width, out.height);
     out.picture = std::move(picture);
     out.mask = std::move(cover);
     return out;
 }
 
-int LayStamp(uint8_t* destination, const StampBlocks& stamp, int32_t cx, int32_t cy,
-             CompositeRequest& placement) {
+void LayStamp(uint8_t* destination, const StampBlocks& stamp, int32_t cx, int32_t cy,
+              CompositeRequest& placement) {
     placement = CompositeRequest{};
     placement.destination = destination;
     placement.destX = cx - stamp.width / 2;
@@ -66,8 +66,8 @@ int LayStamp(uint8_t* destination, const StampBlocks& stamp, int32_t cx, int32_t
     placement.widthLimit = stamp.width;
     placement.heightLimit = stamp.height;
     // A stamp whose corner lies above and left of the picture is not laid at all.
-    if (placement.destX < 0 && placement.destY < 0) return 0;
-    return CompositeThroughMask(placement);
+    if (placement.destX < 0 && placement.destY < 0) return;
+    CompositeThroughMask(placement);
 }
 
 void StampTool::LoadFirstStamp(const PathString& picLibDir) {
@@ -85,7 +85,7 @@ void StampTool::Press(ToolContext& c, int32_t tx, int32_t ty, bool /*onModel*/) 
     Dib copy = Dib::CreateBlank(side, side);
     if (v.texture.CopyBlockTo(copy, 0, 0, side, side, 0, 0) != 1) return;
     CompositeRequest placement;
-    (void)LayStamp(copy.Block(), stamp, tx, ty, placement);
+    LayStamp(copy.Block(), stamp, tx, ty, placement);
     const Rect placed{placement.destX, placement.destY, placement.destX + stamp.width,
                       placement.destY + stamp.height};
     Rect inside;
@@ -104,15 +104,15 @@ void StampTool::DrawPreview(ToolContext& c, const Rect& update) {
     if (!Meets(box, update) || image.IsEmpty()) return;
     Dib back = Dib::CreateBlank(box.Width(), box.Height());
     if (back.IsEmpty()) return;
-    (void)c.pictures.stampPanel.CopyBlockTo(back, 0, 0, box.Width(), box.Height(),
+    c.pictures.stampPanel.CopyBlockTo(back, 0, 0, box.Width(), box.Height(),
                                             box.left - l.toolPanel.left, box.top - l.toolPanel.top);
     // Fitted by its diagonal, so that no angle makes it spill over the box.
     const double diagonal = std::hypot(image.Width(), image.Height());
     const float fit = float(std::min(box.Width(), box.Height()) / std::max(diagonal, 1.0));
     const StampBlocks stamp = MakeStampBlocks(image, mask, fit, angle);
     CompositeRequest laid;
-    if (stamp.picture) (void)LayStamp(back.Block(), stamp, box.Width() / 2, box.Height() / 2, laid);
-    (void)DrawControl(back, c.Device(), box, update);
+    if (stamp.picture) LayStamp(back.Block(), stamp, box.Width() / 2, box.Height() / 2, laid);
+    DrawControl(back, c.Device(), box, update);
 }
 
 void StampTool::DrawPanel(ToolContext& c, const Rect& update) {

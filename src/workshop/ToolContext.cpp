@@ -19,9 +19,7 @@ void ToolContext::ShowTexels(const Rect& texels) {
     if (texels.IsEmpty()) return;
     ++flags.textureEdits;
     PaintTarget& t = View().paintTarget;
-    Rect merged = texels;
-    if (!t.dirtyRect.IsEmpty()) (void)Union(t.dirtyRect, texels, merged);
-    t.dirtyRect = merged;
+    t.dirtyRect = Union(t.dirtyRect, texels);
     Rect shown = TextureToWindow(PlaceSkin(View(), Layout().canvas), texels);
     // Scaling truncates: one more pixel keeps the last partly covered column and row.
     shown.right += 1;

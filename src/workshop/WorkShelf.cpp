@@ -41,6 +41,6 @@ DeleteOutcome WorkShelf::Delete(int32_t model, int32_t work) {
     if (!files->MoveToTrash(file) && !files->Remove(file)) return DeleteOutcome::failed;
     // A rename onto a work that exists fails and keeps both: a gap never costs a work.
     for (int32_t k = work + 1; k < kMaxWorks; ++k)
-        (void)files->RenameNoReplace(FileOf(model, k), FileOf(model, k - 1));
+        files->RenameNoReplace(FileOf(model, k), FileOf(model, k - 1));
     return DeleteOutcome::deleted;
 }

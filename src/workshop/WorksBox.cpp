@@ -161,23 +161,23 @@ int32_t WorksBox::Release() {
 void WorksBox::Paint(const Rect& update, const Dib& backdrop) {
     const ScreenLayout& l = host.Layout();
     Surface& device = host.WindowDevice();
-    (void)DrawControl(pictures[1], device, l.worksBox, update);
+    DrawControl(pictures[1], device, l.worksBox, update);
     const int32_t model = ShownModel();
     if (model >= 1 && model <= kModelCells)
-        (void)DrawControl(pictures[3], device, ModelCell(model - 1), update);
+        DrawControl(pictures[3], device, ModelCell(model - 1), update);
     if (Meets(update, l.saveboxall)) {
         PaintThumbnails();
         // The 3D surface goes back to what the workshop's pane expects.
         if (GlSurface* gl = host.Gl()) {
             if (!backdrop.IsEmpty())
-                (void)gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
+                gl->DrawPicture(BgrRowsOf(backdrop), l.view, l.view.left - l.Screen.left,
                                       l.view.top - l.Screen.top);
             gl->ClearDepth(gl->Bounds());
         }
     }
-    (void)DrawControl(pressed == Pressed::worksUp ? pictures[5] : pictures[4], device, l.worksUp,
+    DrawControl(pressed == Pressed::worksUp ? pictures[5] : pictures[4], device, l.worksUp,
                       update);
-    (void)DrawControl(pressed == Pressed::worksDown ? pictures[7] : pictures[6], device,
+    DrawControl(pressed == Pressed::worksDown ? pictures[7] : pictures[6], device,
                       l.worksDown, update);
 }
 
@@ -190,7 +190,7 @@ void WorksBox::PaintThumbnails() {
     shown = 0;
     GlSurface* gl = host.Gl();
     if (gl != nullptr) {
-        (void)gl->DrawPicture(BgrRowsOf(pictures[1]), l.worksBox, 0, 0);
+        gl->DrawPicture(BgrRowsOf(pictures[1]), l.worksBox, 0, 0);
         // The shown model's mesh, turned as the workshop shows it.
         const View3D& view = host.View();
         thumbnails.mesh = view.mesh;
@@ -203,7 +203,7 @@ void WorksBox::PaintThumbnails() {
         selected = c;
     }
     if (chosen != -1 && shelf.Has(host.ModelNumber(), FirstWork() + chosen)) selected = chosen;
-    if (gl != nullptr) (void)gl->CopyToWindow(l.saveboxall.left, l.saveboxall.top, l.saveboxall,
+    if (gl != nullptr) gl->CopyToWindow(l.saveboxall.left, l.saveboxall.top, l.saveboxall,
                                              host.WindowDevice());
     if (selected != -1) Frame(selected, kRed);
     thumbnails.mesh = ModelMesh();

@@ -31,7 +31,7 @@ void PaintWorkshop::ButtonDown(int32_t x, int32_t y) {
     }
     if (tool == &print && l.steppri.Contains(x, y)) PrintSheet();
     const Tool toolBefore = tool->Kind();
-    (void)host.Tours().WorkshopHelpPress(x, y, ChooserShown());
+    host.Tours().WorkshopHelpPress(x, y, ChooserShown());
     PressScreenButtons(x, y);
     PressModelSlot(x, y);
     PressToolButtons(x, y);

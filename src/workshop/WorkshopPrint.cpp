@@ -15,7 +15,7 @@ void PaintWorkshop::PrintSheet() {
     previewRefresh = false;
     host.Invalidate(l.canvas);
     host.Invalidate(l.view);
-    (void)PrintJob(*printer, sheet, std::min(host.PrintSize(), kLargestSheet), [this] {
+    PrintJob(*printer, sheet, std::min(host.PrintSize(), kLargestSheet), [this] {
         host.Tell("noprinter", "Aucune imprimante disponible !");
     });
     printing = false;

@@ -76,7 +76,7 @@ void PaintWorkshop::ReleaseButtons() {
             tool->PutDown(context);
             works.Open();
         } else {
-            (void)SaveWork();
+            SaveWork();
         }
     }
 }

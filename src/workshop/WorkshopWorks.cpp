@@ -61,7 +61,7 @@ void PaintWorkshop::PressWorks(int32_t x, int32_t y) {
 }
 
 void PaintWorkshop::ReleaseWorks() {
-    if (const int32_t model = works.Release(); model != 0) (void)LoadModel(model);
+    if (const int32_t model = works.Release(); model != 0) LoadModel(model);
 }
 
 void PaintWorkshop::CloseWorks() {
@@ -85,7 +85,7 @@ void PaintWorkshop::CloseWorks() {
 bool PaintWorkshop::LoadWork(const PathString& file) {
     if (!Dib::LoadFromFile(file).IsUsable() || !KeepPainting()) return false;
     EndStrokes();
-    (void)host.View().LoadSkin(file);
+    if (!host.View().LoadSkin(file)) return false;
     PaintingLoaded();
     ShowNewPainting();
     return true;

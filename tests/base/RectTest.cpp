@@ -30,8 +30,6 @@ TEST(RectTest, IntersectAndUnion) {
     EXPECT_EQ(out, (Rect{5, 5, 10, 10}));
     EXPECT_FALSE(Intersect({0, 0, 10, 10}, {10, 0, 20, 10}, out));  // touching edges only
     EXPECT_EQ(out, Rect{});
-    EXPECT_TRUE(Union({0, 0, 2, 2}, {5, 5, 6, 6}, out));
-    EXPECT_EQ(out, (Rect{0, 0, 6, 6}));
-    EXPECT_TRUE(Union({}, {5, 5, 6, 6}, out));  // an empty one adds nothing
-    EXPECT_EQ(out, (Rect{5, 5, 6, 6}));
+    EXPECT_EQ(Union({0, 0, 2, 2}, {5, 5, 6, 6}), (Rect{0, 0, 6, 6}));
+    EXPECT_EQ(Union({}, {5, 5, 6, 6}), (Rect{5, 5, 6, 6})) << "an empty one adds nothing";
 }

@@ -60,7 +60,7 @@ public:
     // when its queue is empty.
     [[nodiscard]] Rect TakeInvalidated() {
         Rect all;
-        for (const Rect& r : invalidated) (void)Union(all, r, all);
+        for (const Rect& r : invalidated) all = Union(all, r);
         invalidated.clear();
         return all;
     }

@@ -22,7 +22,7 @@ Dib Gradient(int w, int h) {
 TEST(DibDrawingTest, DrawAtASmallerRectangleShowsTheBottomLeftPart) {
     const Dib dib = Gradient(8, 8);
     Surface s(8, 8);
-    EXPECT_EQ(DrawAt(dib, s, {0, 0, 4, 4}, false, 800, 600), 1);
+    DrawAt(dib, s, {0, 0, 4, 4}, false, 800, 600);
     EXPECT_EQ(s.PixelAt(0, 0), Rgb(0, 4, 7));
     EXPECT_EQ(s.PixelAt(3, 3), Rgb(3, 7, 7));
     EXPECT_EQ(s.PixelAt(4, 0), 0u);
@@ -31,9 +31,9 @@ TEST(DibDrawingTest, DrawAtASmallerRectangleShowsTheBottomLeftPart) {
 TEST(DibDrawingTest, EmptyOrOddPicturesDrawNothing) {
     Surface s(4, 4);
     Dib empty;
-    EXPECT_EQ(DrawAt(empty, s, {0, 0, 4, 4}, false, 4, 4), 0);
+    DrawAt(empty, s, {0, 0, 4, 4}, false, 4, 4);
     EXPECT_EQ(DrawStretched(empty, s, {0, 0, 4, 4}, {0, 0, 4, 4}), 0);
-    EXPECT_EQ(DrawTransparent(empty, s, 0, 0), 0);
+    DrawTransparent(empty, s, 0, 0);
     EXPECT_TRUE(s.TakeTouched().IsEmpty());
 }
 
@@ -61,7 +61,7 @@ TEST(DibDrawingTest, DrawTransparentLeavesPureWhiteOut) {
     nearly[1] = nearly[2] = 255;
     Surface s(3, 1);
     s.Fill(s.Bounds(), 0x112233);
-    EXPECT_EQ(DrawTransparent(dib, s, 0, 0), 1);
+    DrawTransparent(dib, s, 0, 0);
     EXPECT_EQ(s.PixelAt(0, 0), 0x112233u);
     EXPECT_EQ(s.PixelAt(1, 0), 0xFFFFFEu);
     EXPECT_NE(dib.GetDeviceBitmap(), nullptr) << "made on first transparent draw";

@@ -16,7 +16,7 @@ TEST(SurfaceTest, RasterOperationsCombineAsTheDeviceDoes) {
     for (const Case& c : cases) {
         dst.SetPixel(0, 0, d);
         src.SetPixel(0, 0, s);
-        EXPECT_EQ(dst.BitBlt(0, 0, 1, 1, src, 0, 0, c.rop), 1);
+        dst.BitBlt(0, 0, 1, 1, src, 0, 0, c.rop);
         EXPECT_EQ(dst.PixelAt(0, 0), c.expected);
     }
 }
@@ -25,9 +25,9 @@ TEST(SurfaceTest, InvertTwiceRestoresThePicture) {
     Surface dst(4, 4), sprite(2, 2);
     dst.Fill(dst.Bounds(), 0x123456);
     sprite.Fill(sprite.Bounds(), 0xABCDEF);
-    (void)dst.BitBlt(1, 1, 2, 2, sprite, 0, 0, Rop::Invert);
+    dst.BitBlt(1, 1, 2, 2, sprite, 0, 0, Rop::Invert);
     EXPECT_NE(dst.PixelAt(1, 1), 0x123456u);
-    (void)dst.BitBlt(1, 1, 2, 2, sprite, 0, 0, Rop::Invert);
+    dst.BitBlt(1, 1, 2, 2, sprite, 0, 0, Rop::Invert);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) EXPECT_EQ(dst.PixelAt(x, y), 0x123456u);
 }
@@ -35,20 +35,20 @@ TEST(SurfaceTest, InvertTwiceRestoresThePicture) {
 TEST(SurfaceTest, BlitClipsOnBothSidesAndReportsTheTouchedArea) {
     Surface dst(10, 10), src(4, 4);
     src.Fill(src.Bounds(), 0xFF);
-    (void)dst.TakeTouched();
-    EXPECT_EQ(dst.BitBlt(-2, 8, 4, 4, src, 0, 0), 1);
+    dst.TakeTouched();
+    dst.BitBlt(-2, 8, 4, 4, src, 0, 0);
     EXPECT_EQ(dst.PixelAt(0, 8), 0xFFu);
     EXPECT_EQ(dst.PixelAt(1, 9), 0xFFu);
     EXPECT_EQ(dst.PixelAt(2, 9), 0u);
     EXPECT_EQ(dst.TakeTouched(), (Rect{0, 8, 2, 10}));
     EXPECT_TRUE(dst.TakeTouched().IsEmpty());
     // A source corner outside the source copies only what lies inside it.
-    EXPECT_EQ(dst.BitBlt(0, 0, 4, 4, src, -3, 2), 1);
+    dst.BitBlt(0, 0, 4, 4, src, -3, 2);
     EXPECT_EQ(dst.PixelAt(3, 0), 0xFFu);
     EXPECT_EQ(dst.PixelAt(2, 0), 0u);
     EXPECT_EQ(dst.PixelAt(3, 2), 0u);
     // Far-away corners neither overflow nor draw.
-    EXPECT_EQ(dst.BitBlt(INT32_MAX - 1, INT32_MIN + 1, 100, 100, src, INT32_MIN, 0), 1);
+    dst.BitBlt(INT32_MAX - 1, INT32_MIN + 1, 100, 100, src, INT32_MIN, 0);
 }
 
 TEST(SurfaceTest, AbsurdSizesGiveAnEmptySurface) {
@@ -57,7 +57,7 @@ TEST(SurfaceTest, AbsurdSizesGiveAnEmptySurface) {
     EXPECT_TRUE(Surface(100000, 100000).IsEmpty());
     Surface empty;
     Surface one(1, 1);
-    EXPECT_EQ(one.BitBlt(0, 0, 1, 1, empty, 0, 0), 0);
+    one.BitBlt(0, 0, 1, 1, empty, 0, 0);
     EXPECT_EQ(empty.PixelAt(0, 0), 0u);
 }
 

@@ -216,9 +216,7 @@ void SdlWindow::Update() {
 void SdlWindow::Invalidate(const Rect& r) {
     Rect clipped;
     if (!Intersect(r, client.Bounds(), clipped)) return;
-    Rect u;
-    (void)Union(invalid, clipped, u);
-    invalid = u;
+    invalid = Union(invalid, clipped);
 }
 
 void SdlWindow::InvalidateAll() { Invalidate(client.Bounds()); }
