@@ -4,6 +4,7 @@
 // itself uses neither.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cmath>
 
 #include <opencv2/core.hpp>
@@ -58,29 +59,38 @@ void AdjustHsvOpenCv(benchmark::State& state) {
 }
 BENCHMARK(AdjustHsvOpenCv)->Unit(benchmark::kMicrosecond);
 
-// Sizes: the skin into the 3D view's texture, and a ratio without whole steps.
+// Sizes (source, then destination): the skin into the 3D view's texture at whole and
+// arbitrary ratios, from small to large, and the texture enlarged onto the skin.
+void StretchSizes(benchmark::internal::Benchmark* b) {
+    for (const auto& s : {std::array<int64_t, 4>{300, 200, 256, 256}, {640, 480, 256, 256},
+                          {1024, 512, 256, 256}, {2048, 1448, 256, 256}, {256, 256, 1448, 1024}})
+        b->Args({s[0], s[1], s[2], s[3]});
+}
+
 void StretchZephine(benchmark::State& state) {
     const auto sw = static_cast<int32_t>(state.range(0)), sh = static_cast<int32_t>(state.range(1));
+    const auto dw = static_cast<int32_t>(state.range(2)), dh = static_cast<int32_t>(state.range(3));
     OwnedBlock skin = Patterned(sw, sh);
-    OwnedBlock texture = Patterned(256, 256);
+    OwnedBlock texture = Patterned(dw, dh);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            StretchCopy(texture.get(), 0, 0, 256, 256, skin.get(), 0, 0, sw, sh));
+            StretchCopy(texture.get(), 0, 0, dw, dh, skin.get(), 0, 0, sw, sh));
     }
 }
-BENCHMARK(StretchZephine)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StretchZephine)->Apply(StretchSizes)->Unit(benchmark::kMicrosecond);
 
 void StretchOpenCv(benchmark::State& state) {
     cv::Mat skin =
         MatOf(Patterned(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)))
                   .get());
-    cv::Mat texture(256, 256, CV_8UC3);
+    const cv::Size size(static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
+    cv::Mat texture(size, CV_8UC3);
     for (auto _ : state) {
-        cv::resize(skin, texture, cv::Size(256, 256), 0, 0, cv::INTER_LINEAR);
+        cv::resize(skin, texture, size, 0, 0, cv::INTER_LINEAR);
         benchmark::DoNotOptimize(texture.data);
     }
 }
-BENCHMARK(StretchOpenCv)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StretchOpenCv)->Apply(StretchSizes)->Unit(benchmark::kMicrosecond);
 
 // The stamp is 200 x 200; the argument is the zoom in percent (50: every other pixel, 70: a
 // zoom without whole steps).
