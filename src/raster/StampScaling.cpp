@@ -189,6 +189,11 @@ class RowCache {
     int64_t count_ = 0;
 };
 
+// Whole source columns and a whole source row: the sample is the left neighbour's bytes.
+void CopyColumns(uint8_t* out, const uint8_t* row, const Column* columns, int64_t count) {
+    for (int64_t c = 0; c < count; ++c, out += 3) std::memcpy(out, row + columns[c].lo, 3);
+}
+
 int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, const Geometry& s,
           int64_t sx, int64_t sy, int64_t sw, int64_t sh) {
     double xs = static_cast<double>(dw) / static_cast<double>(sw);
@@ -220,13 +225,18 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     const bool vector = s.bytes == 3 && inner0 < inner1 &&
                         ActiveVectorLevel() == VectorLevel::Avx2 &&
                         cache.Init(columns + (inner0 - c0), inner1 - inner0);
+    bool wholeColumns = true;
+    for (int64_t c = inner0; c < inner1; ++c) wholeColumns &= columns[c - c0].frac == 0;
     for (int64_t r = r0; r < r1; ++r) {
         Tap ty = TapAt(static_cast<double>(r) / ys + static_cast<double>(sy), s.height);
         if (!ty.inside) continue;
         uint8_t* out = Address(d, dx + c0, dy + r);
         // A row whose lower neighbours fall outside goes the general way throughout.
         const int64_t from = ty.hiInside ? inner0 : c1, to = ty.hiInside ? inner1 : c1;
-        if (from < to && vector) {
+        if (from < to && vector && wholeColumns && ty.frac == 0) {
+            CopyColumns(out + (from - c0) * 3, Address(s, 0, ty.lo), columns + (from - c0),
+                        to - from);
+        } else if (from < to && vector) {
             const double* upper = cache.Row(s, ty.lo, ty.hi);
             const double* lower = ty.hi == ty.lo ? upper : cache.Row(s, ty.hi, ty.lo);
             BlendColourRowsAvx2(out + (from - c0) * 3, upper, lower, ty.frac, (to - from) * 3);
