@@ -282,3 +282,27 @@ TEST_F(KernelDifferentialTest, PencilMatchesForSizesAndEdges) {
         if (HasFatalFailure()) return;
     }
 }
+
+TEST_F(KernelDifferentialTest, StretchCopyMatchesAtTheSkinsSizes) {
+    Random random(25);
+    // The skin into the 3D view's texture from small to large, and the texture enlarged.
+    const int32_t sizes[][4] = {{300, 200, 256, 256},   {640, 480, 256, 256},
+                                {1024, 512, 256, 256},  {2048, 1448, 256, 256},
+                                {256, 256, 1448, 1024}, {257, 255, 1447, 1021}};
+    for (const auto& z : sizes) {
+        OwnedBlock source = random.Block(1, z[0], z[1]);
+        OwnedBlock before = random.Block(1, z[2], z[3]);
+        ExpectSame(
+            [&] {
+                OwnedBlock out = Copy(before.get());
+                Bytes bytes{static_cast<uint8_t>(
+                    StretchCopy(out.get(), 0, 0, z[2], z[3], source.get(), 0, 0, z[0], z[1]))};
+                const Bytes pixels = BytesOf(out.get());
+                bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+                return bytes;
+            },
+            std::to_string(z[0]) + " x " + std::to_string(z[1]) + " to " +
+                std::to_string(z[2]) + " x " + std::to_string(z[3]));
+        if (HasFatalFailure()) return;
+    }
+}
