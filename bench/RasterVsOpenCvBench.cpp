@@ -1,14 +1,23 @@
 // The raster kernels next to OpenCV's nearest equivalents on the same sizes, in one run: the
-// colour adjustment, the skin's scaling copy and the stamp chain. Built only when OpenCV is
-// installed; the program itself never uses it.
+// colour adjustment, the skin's scaling copy and the stamp chain; and the pencil next to
+// libmypaint's dabs when that is installed. Built only when OpenCV is installed; the program
+// itself uses neither.
 #include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
 
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#ifdef ZEPHINE_BENCH_MYPAINT
+#include <mypaint-fixed-tiled-surface.h>
+#endif
+
 #include "Patterned.h"
 #include "raster/BitmapBlock.h"
 #include "raster/ColourAdjust.h"
+#include "raster/PencilBrush.h"
 #include "raster/StampComposite.h"
 #include "raster/StampRotation.h"
 #include "raster/StampScaling.h"
@@ -50,29 +59,38 @@ void AdjustHsvOpenCv(benchmark::State& state) {
 }
 BENCHMARK(AdjustHsvOpenCv)->Unit(benchmark::kMicrosecond);
 
-// Sizes: the skin into the 3D view's texture, and a ratio without whole steps.
+// Sizes (source, then destination): the skin into the 3D view's texture at whole and
+// arbitrary ratios, from small to large, and the texture enlarged onto the skin.
+void StretchSizes(benchmark::internal::Benchmark* b) {
+    for (const auto& s : {std::array<int64_t, 4>{300, 200, 256, 256}, {640, 480, 256, 256},
+                          {1024, 512, 256, 256}, {2048, 1448, 256, 256}, {256, 256, 1448, 1024}})
+        b->Args({s[0], s[1], s[2], s[3]});
+}
+
 void StretchZephine(benchmark::State& state) {
     const auto sw = static_cast<int32_t>(state.range(0)), sh = static_cast<int32_t>(state.range(1));
+    const auto dw = static_cast<int32_t>(state.range(2)), dh = static_cast<int32_t>(state.range(3));
     OwnedBlock skin = Patterned(sw, sh);
-    OwnedBlock texture = Patterned(256, 256);
+    OwnedBlock texture = Patterned(dw, dh);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            StretchCopy(texture.get(), 0, 0, 256, 256, skin.get(), 0, 0, sw, sh));
+            StretchCopy(texture.get(), 0, 0, dw, dh, skin.get(), 0, 0, sw, sh));
     }
 }
-BENCHMARK(StretchZephine)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StretchZephine)->Apply(StretchSizes)->Unit(benchmark::kMicrosecond);
 
 void StretchOpenCv(benchmark::State& state) {
     cv::Mat skin =
         MatOf(Patterned(static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)))
                   .get());
-    cv::Mat texture(256, 256, CV_8UC3);
+    const cv::Size size(static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
+    cv::Mat texture(size, CV_8UC3);
     for (auto _ : state) {
-        cv::resize(skin, texture, cv::Size(256, 256), 0, 0, cv::INTER_LINEAR);
+        cv::resize(skin, texture, size, 0, 0, cv::INTER_LINEAR);
         benchmark::DoNotOptimize(texture.data);
     }
 }
-BENCHMARK(StretchOpenCv)->Args({1024, 512})->Args({300, 200})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StretchOpenCv)->Apply(StretchSizes)->Unit(benchmark::kMicrosecond);
 
 // The stamp is 200 x 200; the argument is the zoom in percent (50: every other pixel, 70: a
 // zoom without whole steps).
@@ -137,5 +155,61 @@ void StampChainOpenCv(benchmark::State& state) {
     }
 }
 BENCHMARK(StampChainOpenCv)->Arg(50)->Arg(70)->Unit(benchmark::kMicrosecond);
+
+#ifdef ZEPHINE_BENCH_MYPAINT
+// One stroke of the 12-pixel pencil across the skin, (28, 40) to (188, 160): 200 pixels.
+constexpr int32_t kPencilSize = 12;
+constexpr double kStrokeX0 = 28, kStrokeY0 = 40, kStrokeX1 = 188, kStrokeY1 = 160;
+constexpr int kStrokeOpacity = 200;
+constexpr uint32_t kStrokeColour = 0x2040C0;  // 0x00BBGGRR
+
+void PencilZephine(benchmark::State& state) {
+    OwnedBlock skin = Patterned(256, 256);
+    PencilBrush brush;
+    if (!PencilInit(brush, skin.get(), 0, kPencilSize, kPencilSize, {})) {
+        state.SkipWithError("no memory");
+    }
+    for (auto _ : state) {
+        Rect changed;
+        (void)PencilBegin(brush, skin.get(), kStrokeX0, kStrokeY0, 255, 1);
+        (void)PencilStrokeTo(brush, skin.get(), kStrokeX1, kStrokeY1, kStrokeOpacity, 255,
+                             kStrokeColour, 1, changed);
+        (void)PencilEnd(brush, skin.get(), kStrokeX1, kStrokeY1, 255);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(PencilZephine)->Unit(benchmark::kMicrosecond);
+
+// The same dabs through libmypaint's own dab renderer: the pencil's radius (half its size), its
+// spacing and centres along the same path, its opacity and colour. The pencil's cosine falloff
+// covers on average 0.46 of its disc; libmypaint's mean cover over the disc equals its
+// hardness, so the hardness is 0.46.
+void PencilMyPaint(benchmark::State& state) {
+    MyPaintFixedTiledSurface* surface = mypaint_fixed_tiled_surface_new(256, 256);
+    MyPaintSurface* paint = mypaint_fixed_tiled_surface_interface(surface);
+    const double step = PencilParametersFor(0, kPencilSize).spacing * kPencilSize;
+    const double dx = kStrokeX1 - kStrokeX0, dy = kStrokeY1 - kStrokeY0;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const float red = (kStrokeColour & 0xFF) / 255.0f;
+    const float green = (kStrokeColour >> 8 & 0xFF) / 255.0f;
+    const float blue = (kStrokeColour >> 16 & 0xFF) / 255.0f;
+    int64_t dabs = 0;
+    for (auto _ : state) {
+        mypaint_surface_begin_atomic(paint);
+        for (double t = 0; t < length; t += step, ++dabs) {
+            (void)mypaint_surface_draw_dab(
+                paint, static_cast<float>(kStrokeX0 + t * dx / length),
+                static_cast<float>(kStrokeY0 + t * dy / length), kPencilSize * 0.5f, red, green,
+                blue, kStrokeOpacity / 255.0f, 0.46f, 1.0f, 1.0f, 0.0f, 0.0f, 0.0f);
+        }
+        MyPaintRectangle roi;
+        mypaint_surface_end_atomic(paint, &roi);
+        benchmark::ClobberMemory();
+    }
+    state.counters["dabs"] = static_cast<double>(dabs) / static_cast<double>(state.iterations());
+    mypaint_surface_unref(paint);
+}
+BENCHMARK(PencilMyPaint)->Unit(benchmark::kMicrosecond);
+#endif
 
 }  // namespace

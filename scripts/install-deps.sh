@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zephine needs to build, run and test, skipping what is present.
+# With --bench it also installs the libraries the raster benchmarks measure against; the
+# program, its tests and CI do without them.
 set -euo pipefail
 
 packages=(
@@ -19,6 +21,12 @@ packages=(
   # the menu entry and AppStream checks, and the Debian package
   desktop-file-utils appstream dpkg-dev lintian file xz-utils
 )
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(libopencv-dev libmypaint-dev)
+elif [ $# -gt 0 ]; then
+  echo "usage: $0 [--bench]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "raster/PenCacheFile.h"
+#include "raster/PencilBlendAvx2.h"
+#include "raster/VectorLevel.h"
 
 namespace {
 
@@ -70,6 +72,17 @@ const uint8_t* AlphaFor(PencilBrush& brush, int level) {
     return brush.alpha;
 }
 
+// The plain blend of one row; a weight of 0 leaves the pixel as it is.
+void BlendRow(uint8_t* p, const uint8_t* cover, const uint8_t* alpha, const uint8_t colour[3],
+              int64_t count) {
+    for (int64_t x = 0; x < count; ++x, ++cover, p += 3) {
+        const int a = alpha[*cover];
+        if (a == 0) continue;
+        for (int i = 0; i < 3; ++i)
+            p[i] = static_cast<uint8_t>((colour[i] * a + p[i] * (256 - a)) >> 8);
+    }
+}
+
 void BlendTip(PencilBrush& brush, const uint8_t* tip, const uint8_t* alpha, int64_t left,
               int64_t top, int64_t right, int64_t bottom) {
     uint8_t* target = brush.target;
@@ -77,20 +90,26 @@ void BlendTip(PencilBrush& brush, const uint8_t* tip, const uint8_t* alpha, int6
     // Only the part of the dab inside the block is visited; the tip keeps its own origin.
     const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min(right, width);
     const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min(bottom, height);
-    const int blue = BlueOf(brush.colour), green = GreenOf(brush.colour);
-    const int red = RedOf(brush.colour);
-    const int64_t stride = brush.tips.stride;
-    for (int64_t y = y0; y < y1; ++y) {
-        const uint8_t* cover = tip + (y - top) * stride + (x0 - left);
-        uint8_t* p = PixelAt(target, x0, y);
-        for (int64_t x = x0; x < x1; ++x, ++cover, p += 3) {
-            const int a = alpha[*cover];
-            if (a == 0) continue;
-            p[0] = static_cast<uint8_t>((blue * a + p[0] * (256 - a)) >> 8);
-            p[1] = static_cast<uint8_t>((green * a + p[1] * (256 - a)) >> 8);
-            p[2] = static_cast<uint8_t>((red * a + p[2] * (256 - a)) >> 8);
-        }
+    if (x0 >= x1 || y0 >= y1) return;
+    const uint8_t colour[3] = {static_cast<uint8_t>(BlueOf(brush.colour)),
+                               static_cast<uint8_t>(GreenOf(brush.colour)),
+                               static_cast<uint8_t>(RedOf(brush.colour))};
+    const int64_t stride = brush.tips.stride, rowStride = BlockStride(target);
+    const int64_t count = x1 - x0, groups = (count + 15) / 16;
+    // Rows lie bottom-up in memory: each row of the dab is one stride below the one before.
+    uint8_t* p = PixelAt(target, x0, y0);
+    const uint8_t* cover = tip + (y0 - top) * stride + (x0 - left);
+    int64_t y = y0;
+    if (ActiveVectorLevel() == VectorLevel::Avx2) {
+        // The vector blend rewrites whole groups of 16 pixels: the first rows, which lie last in
+        // memory, stay plain while their last group would pass the block's last pixel.
+        const uint8_t* end = BlockPixels(target) + (height - 1) * rowStride + width * 3;
+        for (; y < y1 && p + groups * 48 > end; ++y, p -= rowStride, cover += stride)
+            BlendRow(p, cover, alpha, colour, count);
+        BlendDabAvx2(p, -rowStride, cover, stride, alpha, colour, count, y1 - y);
+        return;
     }
+    for (; y < y1; ++y, p -= rowStride, cover += stride) BlendRow(p, cover, alpha, colour, count);
 }
 
 void PaintDab(PencilBrush& brush, double cx, double cy, double strength) {

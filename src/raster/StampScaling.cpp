@@ -134,20 +134,64 @@ void ScaleInner(uint8_t* out, const Geometry& s, const Tap& ty, const Column* co
     const uint8_t* bottom = Address(s, 0, ty.hi);
     if (s.bytes == 1) {
         ScaleRow<1>(out, top, bottom, ty.frac, columns, count);
-        return;
+    } else {
+        ScaleRow<3>(out, top, bottom, ty.frac, columns, count);
     }
-    int64_t vectorCount = 0;
-    if (ty.frac != 0 && ActiveVectorLevel() == VectorLevel::Avx2) {
-        // The vector row reads four bytes a neighbour: the last columns stay plain where that
-        // would pass the source's end.
-        const uint8_t* end = s.pixels + s.height * s.stride;
-        const int64_t room = std::min(end - top, end - bottom);
-        vectorCount = count;
-        while (vectorCount > 0 && columns[vectorCount - 1].hi + 4 > room) --vectorCount;
-        ScaleColourRowAvx2(out, top, bottom, ty.frac, columns, vectorCount);
+}
+
+// The vector path's source rows interpolated across the inner columns, the last two made, so
+// that destination rows between the same source rows (every row of an enlargement but a few)
+// only blend them.
+class RowCache {
+  public:
+    [[nodiscard]] bool Init(const Column* columns, int64_t count) {
+        const size_t doubles = static_cast<size_t>(count) * 3 + 1;
+        memory_ = AllocOwned(2 * doubles * sizeof(double));
+        if (!memory_) return false;
+        rows_[0] = reinterpret_cast<double*>(memory_.get());
+        rows_[1] = rows_[0] + doubles;
+        columns_ = columns;
+        count_ = count;
+        return true;
     }
-    ScaleRow<3>(out + vectorCount * 3, top, bottom, ty.frac, columns + vectorCount,
-                count - vectorCount);
+
+    // Source row y interpolated, made unless kept; the row `keep` is not given up for it.
+    const double* Row(const Geometry& s, int64_t y, int64_t keep) {
+        for (int i = 0; i < 2; ++i) {
+            if (source_[i] == y) return rows_[i];
+        }
+        const int slot = source_[0] == keep ? 1 : 0;
+        Interpolate(rows_[slot], s, y);
+        source_[slot] = y;
+        return rows_[slot];
+    }
+
+  private:
+    void Interpolate(double* out, const Geometry& s, int64_t y) const {
+        const uint8_t* row = Address(s, 0, y);
+        // The vector reads four bytes a neighbour: the last columns stay plain where that would
+        // pass the source's end.
+        const int64_t room = s.pixels + s.height * s.stride - row;
+        int64_t vectorCount = count_;
+        while (vectorCount > 0 && columns_[vectorCount - 1].hi + 4 > room) --vectorCount;
+        InterpolateColourRowAvx2(out, row, columns_, vectorCount);
+        for (int64_t c = vectorCount; c < count_; ++c) {
+            const Column& k = columns_[c];
+            for (int i = 0; i < 3; ++i)
+                out[3 * c + i] = row[k.lo + i] + (row[k.hi + i] - row[k.lo + i]) * k.frac;
+        }
+    }
+
+    OwnedBlock memory_;
+    double* rows_[2] = {};
+    int64_t source_[2] = {-1, -1};
+    const Column* columns_ = nullptr;
+    int64_t count_ = 0;
+};
+
+// Whole source columns and a whole source row: the sample is the left neighbour's bytes.
+void CopyColumns(uint8_t* out, const uint8_t* row, const Column* columns, int64_t count) {
+    for (int64_t c = 0; c < count; ++c, out += 3) std::memcpy(out, row + columns[c].lo, 3);
 }
 
 int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, const Geometry& s,
@@ -177,14 +221,28 @@ int Scale(const Geometry& d, int64_t dx, int64_t dy, int64_t dw, int64_t dh, con
     for (int64_t c = inner0; c < inner1; ++c) {
         if (!taps[c - c0].inside || !taps[c - c0].hiInside) inner0 = inner1 = c1;  // not one run
     }
+    RowCache cache;
+    const bool vector = s.bytes == 3 && inner0 < inner1 &&
+                        ActiveVectorLevel() == VectorLevel::Avx2 &&
+                        cache.Init(columns + (inner0 - c0), inner1 - inner0);
+    bool wholeColumns = true;
+    for (int64_t c = inner0; c < inner1; ++c) wholeColumns &= columns[c - c0].frac == 0;
     for (int64_t r = r0; r < r1; ++r) {
         Tap ty = TapAt(static_cast<double>(r) / ys + static_cast<double>(sy), s.height);
         if (!ty.inside) continue;
         uint8_t* out = Address(d, dx + c0, dy + r);
         // A row whose lower neighbours fall outside goes the general way throughout.
         const int64_t from = ty.hiInside ? inner0 : c1, to = ty.hiInside ? inner1 : c1;
-        if (from < to)
+        if (from < to && vector && wholeColumns && ty.frac == 0) {
+            CopyColumns(out + (from - c0) * 3, Address(s, 0, ty.lo), columns + (from - c0),
+                        to - from);
+        } else if (from < to && vector) {
+            const double* upper = cache.Row(s, ty.lo, ty.hi);
+            const double* lower = ty.hi == ty.lo ? upper : cache.Row(s, ty.hi, ty.lo);
+            BlendColourRowsAvx2(out + (from - c0) * 3, upper, lower, ty.frac, (to - from) * 3);
+        } else if (from < to) {
             ScaleInner(out + (from - c0) * d.bytes, s, ty, columns + (from - c0), to - from);
+        }
         for (int64_t c = c0; c < c1; ++c) {
             if (c == from) c = to;
             if (c < c1 && taps[c - c0].inside) {

@@ -1,4 +1,4 @@
-// The AVX2 form of the bilinear row of StretchCopy, for processors that have it.
+// The AVX2 form of the bilinear rows of StretchCopy, for processors that have it.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +10,13 @@ struct ScaleColumn {
     double frac;
 };
 
-// Samples `count` 24-bit pixels between the rows `top` and `bottom` (fraction fy) into `out`,
-// exactly as the plain row does. Reads four bytes at each neighbour: the caller keeps the last
-// columns out when that would pass the end of the source.
-void ScaleColourRowAvx2(uint8_t* out, const uint8_t* top, const uint8_t* bottom, double fy,
-                        const ScaleColumn* columns, int64_t count);
+// The first step of the 24-bit sample, for `count` columns of one source row: each byte's
+// left + (right - left) * frac, exactly as the plain code computes it, three doubles a column
+// into `out`, which holds one double more. Reads four bytes at each neighbour: the caller
+// keeps the last columns out when that would pass the end of the source.
+void InterpolateColourRowAvx2(double* out, const uint8_t* row, const ScaleColumn* columns,
+                              int64_t count);
+// The second step: the `count` bytes upper + (lower - upper) * fy of two rows of the first,
+// clamped to 0..255 and truncated, exactly as the plain code does.
+void BlendColourRowsAvx2(uint8_t* out, const double* upper, const double* lower, double fy,
+                         int64_t count);

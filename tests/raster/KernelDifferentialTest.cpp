@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "raster/ColourAdjust.h"
+#include "raster/PencilBrush.h"
 #include "raster/RasterTestSupport.h"
 #include "raster/StampComposite.h"
 #include "raster/StampRotation.h"
@@ -239,6 +240,69 @@ TEST_F(KernelDifferentialTest, CompositeMatchesForOffsetsLimitsAndPlainColours) 
                 return bytes;
             },
             "case " + std::to_string(i));
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_F(KernelDifferentialTest, PencilMatchesForSizesAndEdges) {
+    Random random(24);
+    for (int i = 0; i < 30; ++i) {
+        const int32_t width = random.Side(), height = random.Side();
+        OwnedBlock before = random.Block(1, width, height);
+        // Up to 40, so that rows span more than one group of 16 pixels.
+        const int32_t size = random.Between(1, 40);
+        const int opacity = random.Between(0, 3) == 0 ? 255 : random.Between(1, 255);
+        const uint32_t colour = static_cast<uint32_t>(random.Between(0, 0xFFFFFF));
+        const double strengths[3] = {random.Real(0, 255), random.Real(0, 255), 255};
+        int32_t points[8];
+        // The strokes cross the edges of the block and leave it.
+        for (int j = 0; j < 8; j += 2) {
+            points[j] = random.Between(-size, width + size);
+            points[j + 1] = random.Between(-size, height + size);
+        }
+        ExpectSame(
+            [&] {
+                OwnedBlock out = Copy(before.get());
+                PencilBrush brush;
+                Bytes bytes{static_cast<uint8_t>(
+                    PencilInit(brush, out.get(), 0, size, size, {}))};
+                bytes.push_back(static_cast<uint8_t>(
+                    PencilBegin(brush, out.get(), points[0], points[1], 255, 1)));
+                for (int j = 2; j < 8; j += 2) {
+                    Rect changed;
+                    bytes.push_back(static_cast<uint8_t>(
+                        PencilStrokeTo(brush, out.get(), points[j], points[j + 1], opacity,
+                                       strengths[j / 2 - 1], colour, 1, changed)));
+                }
+                const Bytes pixels = BytesOf(out.get());
+                bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+                return bytes;
+            },
+            "case " + std::to_string(i));
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_F(KernelDifferentialTest, StretchCopyMatchesAtTheSkinsSizes) {
+    Random random(25);
+    // The skin into the 3D view's texture from small to large, and the texture enlarged.
+    const int32_t sizes[][4] = {{300, 200, 256, 256},   {640, 480, 256, 256},
+                                {1024, 512, 256, 256},  {2048, 1448, 256, 256},
+                                {256, 256, 1448, 1024}, {257, 255, 1447, 1021}};
+    for (const auto& z : sizes) {
+        OwnedBlock source = random.Block(1, z[0], z[1]);
+        OwnedBlock before = random.Block(1, z[2], z[3]);
+        ExpectSame(
+            [&] {
+                OwnedBlock out = Copy(before.get());
+                Bytes bytes{static_cast<uint8_t>(
+                    StretchCopy(out.get(), 0, 0, z[2], z[3], source.get(), 0, 0, z[0], z[1]))};
+                const Bytes pixels = BytesOf(out.get());
+                bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+                return bytes;
+            },
+            std::to_string(z[0]) + " x " + std::to_string(z[1]) + " to " +
+                std::to_string(z[2]) + " x " + std::to_string(z[3]));
         if (HasFatalFailure()) return;
     }
 }
