@@ -57,6 +57,8 @@ void PenTool::DrawPanel(ToolContext& c, const Rect& update) {
     Dib& knob = c.pictures.penKnob;
     DrawKnob(c, knob, l.thick.left,
              l.thick.bottom - knob.Height() / 2 - l.thick.Height() * pen.thickness / 24);
+    // Drawn at opacity / 256 while a press sets it by / 255: as designed, so an opacity of 255
+    // sits just under the slider's top.
     DrawKnob(c, knob, l.colortrans.left,
              l.colortrans.bottom - l.colortrans.Height() * pen.opacity / 256);
     DrawChartMarker(c, pen.pickX, pen.pickY, update);

@@ -225,7 +225,7 @@ void OpenScene(Recorder& r, const PlaneDescription& d, Look& look, const PlaneAx
     for (int i = 0; i < kOpenFrames + kHoldFrames; ++i) {
         const double t = Ease(std::min(1.0, double(i) / kOpenFrames));
         const Look now = Between(look, show, t);
-        (void)r.Frame(r.Pose(OpenedPlaces(r.paper, d.opens, t)), now.Map(), kTableCamera);
+        r.Frame(r.Pose(OpenedPlaces(r.paper, d.opens, t)), now.Map(), kTableCamera);
     }
     look = show;
 }

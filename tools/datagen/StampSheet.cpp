@@ -26,7 +26,7 @@ Dib Laid(const Dib& image, const Dib& mask, uint32_t ground, float scale, float 
     }
     const StampBlocks stamp = MakeStampBlocks(image, mask, scale, angle);
     CompositeRequest placement;
-    if (stamp.picture) (void)LayStamp(back.Block(), stamp, cell / 2, cell / 2, placement);
+    if (stamp.picture) LayStamp(back.Block(), stamp, cell / 2, cell / 2, placement);
     return back;
 }
 
