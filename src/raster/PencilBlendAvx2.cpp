@@ -9,26 +9,9 @@
 #include <algorithm>
 #include <array>
 
+#include "raster/ShufflePatterns.h"
+
 namespace {
-
-// pshufb patterns that repeat each of 16 weight bytes three times, and the three bytes of a
-// colour, in three 16-byte parts.
-using Pattern = std::array<int8_t, 16>;
-
-constexpr Pattern Spread(int part) {
-    Pattern p{};
-    for (int n = 0; n < 16; ++n) p[n] = static_cast<int8_t>((16 * part + n) / 3);
-    return p;
-}
-
-constexpr Pattern Repeat(int part) {
-    Pattern p{};
-    for (int n = 0; n < 16; ++n) p[n] = static_cast<int8_t>((16 * part + n) % 3);
-    return p;
-}
-
-constexpr Pattern kSpread[3] = {Spread(0), Spread(1), Spread(2)};
-constexpr Pattern kRepeat[3] = {Repeat(0), Repeat(1), Repeat(2)};
 
 // The weights of a band of rows are looked up before any is blended: a vector read of bytes
 // stored just before waits for the stores to drain.

@@ -8,20 +8,9 @@
 
 #include <immintrin.h>
 
-#include <array>
+#include "raster/ShufflePatterns.h"
 
 namespace {
-
-// pshufb patterns that repeat each of 16 mask bytes three times, in three 16-byte parts.
-using Pattern = std::array<int8_t, 16>;
-
-constexpr Pattern Spread(int part) {
-    Pattern p{};
-    for (int n = 0; n < 16; ++n) p[n] = static_cast<int8_t>((16 * part + n) / 3);
-    return p;
-}
-
-constexpr Pattern kSpread[3] = {Spread(0), Spread(1), Spread(2)};
 
 __attribute__((target("avx2"), always_inline)) inline __m128i Blend16(__m128i d, __m128i s,
                                                                       __m128i m) {
