@@ -15,7 +15,11 @@ void Controller::Timer(int id) {
     const bool changed = UpkeepCursorAndTips();
     // Only the fast timer's own quiet tick lets it rest; a slower tick may wake it (a tour's
     // end can start a movie).
-    if (id == kFastTimer || screen->WantsFastTicks(demo.IsRunning())) PaceFastTimer(changed);
+    if (id == kFastTimer) {
+        PaceFastTimer(changed);
+    } else if (screen->WantsFastTicks(demo.IsRunning())) {
+        PaceFastTimer(true);
+    }
 }
 
 void Controller::PaceFastTimer(bool busy) {
